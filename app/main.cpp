@@ -1,0 +1,32 @@
+#include "DesktopPlatform.h"
+#include "LogLock.h"
+#include "frmKestrix.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrix"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION));
+
+    // The log lives in the working directory.
+    const QString directory = QDir::currentPath();
+    LogLock lock(directory);
+    if (!lock.acquire()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kestrix"),
+                              lock.heldByOther()
+                                  ? QStringLiteral("The log in %1 is in use by another Kestrix.").arg(directory)
+                                  : QStringLiteral("QRPDATA.DAT: %1").arg(lock.reason()));
+        return 1;
+    }
+
+    DesktopPlatform desktop;
+    frmKestrix window(directory, desktop.platform());
+    if (!window.Form_Load())
+        return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,172 @@
+#pragma once
+// The operating console: the main window drawn as the transceiver's front panel.
+// It builds its controls from the layout table, owns every piece of log state
+// for the run (the open files, the record buffer, the record numbers), runs the
+// clock, start-up and Exit, and holds the five record procedures. The rules of
+// the boxes live in the rooms that own them (scoring, review, reports, help),
+// each built here with a reference to this window.
+
+#include "LogStore.h"
+#include "Platform.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class DisplayPanel;
+
+class EntryWorkflow;
+class ClockSetting;
+class EntryRules;
+class DuplicateCheck;
+class MultiplierCheck;
+class BandTotals;
+class ReviewNavigation;
+class RecordSearch;
+class ChangeDelete;
+class LogSheetPrinting;
+class frmSummary;
+class SummarySheet;
+class HelpPages;
+class ReferenceWindows;
+class ExportLog;
+
+class frmKestrix : public QMainWindow {
+    Q_OBJECT
+public:
+    // The log lives in `directory` (the working directory of the program).
+    frmKestrix(const QString &directory, Platform platform, QWidget *parent = nullptr);
+    ~frmKestrix() override;
+
+    // Start-up: opens both log files and fills the window. False when a log file
+    // could not be opened (the file error has been reported then).
+    bool Form_Load();
+
+    // ---- shared conventions -------------------------------------------------
+    // Carriage return + line feed, set again by every writer of a multi-line text.
+    QString NewLine;
+    void setNewLine() { NewLine = QStringLiteral("\r\n"); }
+    // The display panel write: font size, then the whole text, lines joined by NewLine.
+    void writePanel(int pointSize, const QStringList &lines);
+    // The mode line: "Mode", NewLine, activity.
+    void writeMode(const QString &activity);
+    // "Dravek's", NewLine, "ARCI Kestrix Program".
+    QString titleText() const;
+    Platform &platform() { return m_platform; }
+    void beep();
+
+    // ---- the log: files, record buffer and numbers ---------------------------
+    LogStore &log() { return *m_log; }
+    QrpRecord &QrpRecord_() { return m_log->QrpRecord_; }
+    qint32 &CurrentRecord() { return m_log->CurrentRecord; }
+    qint32 &RecordCount() { return m_log->RecordCount; }
+
+    // The five record procedures between the boxes and the files.
+    void SaveCurrentRecord();
+    void SaveArciFile();
+    void SaveExistingRecord();
+    void SaveExistingArci();
+    void ShowCurrentRecord();
+    // The record number the review row addresses, when it addresses a stored
+    // record (1 .. RecordCount); empty otherwise.
+    std::optional<qint32> reviewRecordNumber() const;
+
+    // Procedures of other rooms, by the names the program calls them.
+    void CheckMultiplier();
+    void UpdateTotals();
+    // The summary sheet, created hidden on first use.
+    frmSummary &summarySheet();
+
+    // Ends the program as the Exit command does.
+    void mnuExit_Click();
+    void Timer1_Timer();
+
+    // ---- controls, by their names --------------------------------------------
+    QWidget *client = nullptr; // the client area with the panel picture
+    // entry row
+    QLineEdit *txtCallsign, *txtRstRcvd, *txtRstSent, *txtSpc, *txtArci, *txtPower, *txtBand, *txtDate,
+        *txtTime, *txtPoints, *txtMultiplier, *txtRecNumber;
+    // review row
+    QLineEdit *txtCall, *txtRstR, *txtRstS, *txtLocale, *txtClub, *txtPwr, *txtBnd, *txtCalendar, *txtClock,
+        *txtPts, *txtMult, *txtRecNum;
+    QLabel *lblTitle, *lblAddEntry, *lblChangeDelete, *Label1;
+    DisplayPanel *txtSpecs;
+    QLabel *lblDate, *lblClock, *lblMode;
+    QLineEdit *txtSearchInfo;
+    QLabel *lblChartHeader, *lblBands;
+    QLabel *lblS16, *lblS80, *lblS40, *lblS20, *lblS15, *lblS10, *lblS6;
+    QLabel *lblM16, *lblM80, *lblM40, *lblM20, *lblM15, *lblM10, *lblM6;
+    QPushButton *cmdReview, *cmdSearch, *cmdDeleteRecord, *cmdUpdate, *cmdChangeRecord, *cmdAddRecord, *cmdCalendar,
+        *cmdClear, *cmdCanada, *cmdSetTime, *cmdRstSystem, *cmdUS, *cmdPlus, *cmdMinus, *cmdPrinter, *cmdSaveRecord;
+    QTimer *Timer1;
+
+    // menus (a submenu is a QMenu, an item a QAction; both named as in the program)
+    QMenu *mnuSpecs, *mnuKestrix, *mnuBand, *mnuHelp, *mnuInstructions;
+    QAction *mnuExit;
+    QAction *mnuFeatures, *mnuRcvr, *mnuCw, *mnuBuild, *mnuPricing, *mnuHomepage;
+    QAction *mnuClock, *mnuDate, *mnu160, *mnu80, *mnu40, *mnu20, *mnu15, *mnu10, *mnu6, *mnuPrint, *mnuSummary;
+    QAction *mnuIntro, *mnuStart, *mnuDupe, *mnuPoints, *mnuAddingRecords, *mnuSearchingRecords,
+        *mnuDeletingRecords, *mnuChangingRecords, *mnuReview, *mnuUpdatingRecords, *mnuPrintingRecords, *mnuFiles,
+        *mnuEnding, *mnuContact;
+    QAction *mnuProvinces, *mnuState;
+    QAction *mnuExport;
+
+    // The band chart cells in band order 160, 80, 40, 20, 15, 10, 6.
+    QList<QLabel *> pointLabels() const;
+    QList<QLabel *> multiplierLabels() const;
+
+    // The rooms of the program, for tests and for rooms that call one another.
+    EntryWorkflow &entryWorkflow() { return *m_entryWorkflow; }
+    ClockSetting &clockSetting() { return *m_clockSetting; }
+    EntryRules &entryRules() { return *m_entryRules; }
+    DuplicateCheck &duplicateCheck() { return *m_duplicateCheck; }
+    BandTotals &bandTotals() { return *m_bandTotals; }
+    ReviewNavigation &reviewNavigation() { return *m_reviewNavigation; }
+    RecordSearch &recordSearch() { return *m_recordSearch; }
+    ChangeDelete &changeDelete() { return *m_changeDelete; }
+    LogSheetPrinting &logSheetPrinting() { return *m_logSheetPrinting; }
+    SummarySheet &summary() { return *m_summary; }
+    HelpPages &helpPages() { return *m_helpPages; }
+    ReferenceWindows &referenceWindows() { return *m_referenceWindows; }
+    ExportLog &exportLog() { return *m_exportLog; }
+
+    // How a file error is reported; the default shows a message box naming the file
+    // and the system's reason, then ends the program with status 1.
+    void setFileErrorHandler(FileErrorHandler handler) { m_fileError = std::move(handler); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void reportFileError(const QString &file, const QString &reason);
+
+    QString m_directory;
+    Platform m_platform;
+    FileErrorHandler m_fileError;
+    std::unique_ptr<LogStore> m_log;
+    bool m_ending = false;
+
+    std::unique_ptr<EntryWorkflow> m_entryWorkflow;
+    std::unique_ptr<ClockSetting> m_clockSetting;
+    std::unique_ptr<EntryRules> m_entryRules;
+    std::unique_ptr<DuplicateCheck> m_duplicateCheck;
+    std::unique_ptr<MultiplierCheck> m_multiplierCheck;
+    std::unique_ptr<BandTotals> m_bandTotals;
+    std::unique_ptr<ReviewNavigation> m_reviewNavigation;
+    std::unique_ptr<RecordSearch> m_recordSearch;
+    std::unique_ptr<ChangeDelete> m_changeDelete;
+    std::unique_ptr<LogSheetPrinting> m_logSheetPrinting;
+    std::unique_ptr<SummarySheet> m_summary;
+    std::unique_ptr<HelpPages> m_helpPages;
+    std::unique_ptr<ReferenceWindows> m_referenceWindows;
+    std::unique_ptr<ExportLog> m_exportLog;
+};

@@ -1,0 +1,24 @@
+#include "DesktopPlatform.h"
+
+#include "LinuxClock.h"
+#include "SystemPrintTarget.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void DesktopBeeper::beep() { QApplication::beep(); }
+
+bool MessageBoxConfirmation::askYesNo(QWidget *parent, const QString &text, const QString &title)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+DesktopPlatform::DesktopPlatform()
+    : m_clock(std::make_unique<LinuxClock>()), m_print(std::make_unique<SystemPrintTarget>())
+{
+}
+
+DesktopPlatform::~DesktopPlatform() = default;
+
+Platform DesktopPlatform::platform() { return Platform{*m_clock, m_beeper, m_confirmation, *m_print}; }

@@ -1,0 +1,7 @@
+#include "DuplicateCheck.h"
+
+#include "frmKestrix.h"
+
+DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window) {}
+
+DuplicateCheck::~DuplicateCheck() = default;
