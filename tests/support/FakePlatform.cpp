@@ -1,0 +1,67 @@
+#include "FakePlatform.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+#include <QDir>
+
+namespace {
+// A paged device whose pages are images, so tests can look at every page drawn.
+class ImagePages : public QPagedPaintDevice {
+public:
+    explicit ImagePages(QList<QImage> &pages) : QPagedPaintDevice(nullptr), m_pages(pages)
+    {
+        setPageSize(QPageSize(QPageSize::Letter));
+        m_pages.append(blankPage());
+    }
+    bool newPage() override
+    {
+        m_pages.append(blankPage());
+        if (m_painter) {
+            m_painter->end();
+            m_painter->begin(&m_pages.last());
+        }
+        return true;
+    }
+    QPaintEngine *paintEngine() const override { return m_pages.last().paintEngine(); }
+    void attach(QPainter *p) { m_painter = p; }
+    QImage &current() { return m_pages.last(); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 150;
+        default: return m_pages.last().metric(m);
+        }
+    }
+
+private:
+    static QImage blankPage()
+    {
+        QImage img(1275, 1650, QImage::Format_RGB32); // Letter at 150 dpi
+        img.setDotsPerMeterX(5906);
+        img.setDotsPerMeterY(5906);
+        img.fill(Qt::white);
+        return img;
+    }
+    QList<QImage> &m_pages;
+    QPainter *m_painter = nullptr;
+};
+} // namespace
+
+PrintTarget::Result CapturingPrintTarget::print(const QString &baseName, const Draw &draw)
+{
+    if (fail)
+        return Result{false, {}, failReason};
+    Job job;
+    job.baseName = baseName;
+    ImagePages device(job.pages);
+    QPainter painter(&device.current());
+    device.attach(&painter);
+    draw(painter, device);
+    painter.end();
+    jobs.append(job);
+    return Result{true, baseName + QStringLiteral(" (captured)"), {}};
+}
