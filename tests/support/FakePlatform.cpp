@@ -17,11 +17,20 @@ public:
     }
     bool newPage() override
     {
-        m_pages.append(blankPage());
-        if (m_painter) {
-            m_painter->end();
-            m_painter->begin(&m_pages.last());
+        // Like a printer, a new page keeps the painter's font, pen and brush.
+        if (!m_painter) {
+            m_pages.append(blankPage());
+            return true;
         }
+        const QFont font = m_painter->font();
+        const QPen pen = m_painter->pen();
+        const QBrush brush = m_painter->brush();
+        m_painter->end();
+        m_pages.append(blankPage());
+        m_painter->begin(&m_pages.last());
+        m_painter->setFont(font);
+        m_painter->setPen(pen);
+        m_painter->setBrush(brush);
         return true;
     }
     QPaintEngine *paintEngine() const override { return m_pages.last().paintEngine(); }
