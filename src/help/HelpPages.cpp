@@ -1,7 +1,81 @@
 #include "HelpPages.h"
 
+#include "HelpTexts.h"
 #include "frmKestrix.h"
 
-HelpPages::HelpPages(frmKestrix &window) : m_window(window) {}
+#include <QAction>
+#include <QMenu>
+
+HelpPages::HelpPages(frmKestrix &window) : m_window(window)
+{
+    frmKestrix *w = &window;
+    // A title page appears as soon as its menu drops open, before anything is chosen.
+    QObject::connect(w->mnuSpecs, &QMenu::aboutToShow, w, [this] { mnuSpecs_Click(); });
+    QObject::connect(w->mnuKestrix, &QMenu::aboutToShow, w, [this] { mnuKestrix_Click(); });
+    QObject::connect(w->mnuInstructions, &QMenu::aboutToShow, w, [this] { mnuInstructions_Click(); });
+
+    const struct {
+        QAction *item;
+        void (HelpPages::*handler)();
+    } items[] = {
+        {w->mnuFeatures, &HelpPages::mnuFeatures_Click},
+        {w->mnuRcvr, &HelpPages::mnuRcvr_Click},
+        {w->mnuCw, &HelpPages::mnuCw_Click},
+        {w->mnuBuild, &HelpPages::mnuBuild_Click},
+        {w->mnuPricing, &HelpPages::mnuPricing_Click},
+        {w->mnuHomepage, &HelpPages::mnuHomepage_Click},
+        {w->mnuIntro, &HelpPages::mnuIntro_Click},
+        {w->mnuStart, &HelpPages::mnuStart_Click},
+        {w->mnuDupe, &HelpPages::mnuDupe_Click},
+        {w->mnuPoints, &HelpPages::mnuPoints_Click},
+        {w->mnuAddingRecords, &HelpPages::mnuAddingRecords_Click},
+        {w->mnuSearchingRecords, &HelpPages::mnuSearchingRecords_Click},
+        {w->mnuDeletingRecords, &HelpPages::mnuDeletingRecords_Click},
+        {w->mnuChangingRecords, &HelpPages::mnuChangingRecords_Click},
+        {w->mnuReview, &HelpPages::mnuReview_Click},
+        {w->mnuUpdatingRecords, &HelpPages::mnuUpdatingRecords_Click},
+        {w->mnuPrintingRecords, &HelpPages::mnuPrintingRecords_Click},
+        {w->mnuFiles, &HelpPages::mnuFiles_Click},
+        {w->mnuEnding, &HelpPages::mnuEnding_Click},
+        {w->mnuContact, &HelpPages::mnuContact_Click},
+    };
+    for (const auto &i : items) {
+        const auto handler = i.handler;
+        QObject::connect(i.item, &QAction::triggered, w, [this, handler] { (this->*handler)(); });
+        i.item->setEnabled(true);
+    }
+}
 
 HelpPages::~HelpPages() = default;
+
+void HelpPages::show(const HelpPage &page)
+{
+    m_window.setNewLine();
+    m_window.writePanel(page.pointSize, page.lines);
+}
+
+void HelpPages::mnuSpecs_Click() { show(HelpTexts::specsTitle()); }
+void HelpPages::mnuKestrix_Click() { show(HelpTexts::kestrixTitle()); }
+void HelpPages::mnuInstructions_Click() { show(HelpTexts::instructions()); }
+
+void HelpPages::mnuFeatures_Click() { show(HelpTexts::features()); }
+void HelpPages::mnuRcvr_Click() { show(HelpTexts::receiver()); }
+void HelpPages::mnuCw_Click() { show(HelpTexts::cw()); }
+void HelpPages::mnuBuild_Click() { show(HelpTexts::build()); }
+void HelpPages::mnuPricing_Click() { show(HelpTexts::pricing()); }
+void HelpPages::mnuHomepage_Click() { show(HelpTexts::homepage()); }
+
+void HelpPages::mnuIntro_Click() { show(HelpTexts::intro()); }
+void HelpPages::mnuStart_Click() { show(HelpTexts::start()); }
+void HelpPages::mnuDupe_Click() { show(HelpTexts::dupe()); }
+void HelpPages::mnuPoints_Click() { show(HelpTexts::points()); }
+void HelpPages::mnuAddingRecords_Click() { show(HelpTexts::addingRecords()); }
+void HelpPages::mnuSearchingRecords_Click() { show(HelpTexts::searchingRecords()); }
+void HelpPages::mnuDeletingRecords_Click() { show(HelpTexts::deletingRecords()); }
+void HelpPages::mnuChangingRecords_Click() { show(HelpTexts::changingRecords()); }
+void HelpPages::mnuReview_Click() { show(HelpTexts::review()); }
+void HelpPages::mnuUpdatingRecords_Click() { show(HelpTexts::updatingRecords()); }
+void HelpPages::mnuPrintingRecords_Click() { show(HelpTexts::printingRecords()); }
+void HelpPages::mnuFiles_Click() { show(HelpTexts::files()); }
+void HelpPages::mnuEnding_Click() { show(HelpTexts::ending()); }
+void HelpPages::mnuContact_Click() { show(HelpTexts::contact()); }

@@ -1,0 +1,17 @@
+#pragma once
+// The Canadian province abbreviations reference window.
+
+#include "ReferenceWindow.h"
+
+class QLabel;
+
+class frmProvinces : public ReferenceWindow {
+    Q_OBJECT
+public:
+    explicit frmProvinces(QWidget *owner);
+
+    QLabel *lblProvinces;
+
+private:
+    void Form_Load();
+};

@@ -1,0 +1,14 @@
+#pragma once
+// The U.S. state abbreviations reference window.
+
+#include "ReferenceWindow.h"
+
+class MultiLineTextBox;
+
+class frmStates : public ReferenceWindow {
+    Q_OBJECT
+public:
+    explicit frmStates(QWidget *owner);
+
+    MultiLineTextBox *txtStates;
+};
