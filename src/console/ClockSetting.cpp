@@ -1,7 +1,81 @@
 #include "ClockSetting.h"
 
 #include "frmKestrix.h"
+#include "frmSetDate.h"
+#include "frmSetTime.h"
 
-ClockSetting::ClockSetting(frmKestrix &window) : m_window(window) {}
+#include <QAction>
+#include <QPushButton>
+
+ClockSetting::ClockSetting(frmKestrix &window) : m_window(window)
+{
+    QObject::connect(window.cmdCalendar, &QPushButton::clicked, &window, [this] { cmdCalendar_Click(); });
+    QObject::connect(window.cmdSetTime, &QPushButton::clicked, &window, [this] { cmdSetTime_Click(); });
+    QObject::connect(window.mnuDate, &QAction::triggered, &window, [this] { mnuDate_Click(); });
+    QObject::connect(window.mnuClock, &QAction::triggered, &window, [this] { mnuClock_Click(); });
+    window.mnuDate->setEnabled(true);
+    window.mnuClock->setEnabled(true);
+}
 
 ClockSetting::~ClockSetting() = default;
+
+void ClockSetting::cmdCalendar_Click()
+{
+    showSetDate();
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Setting Date"));
+    m_window.writePanel(8, {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
+                            QStringLiteral("press the [OK] button.")});
+}
+
+void ClockSetting::cmdSetTime_Click()
+{
+    showSetTime();
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Setting Clock"));
+    m_window.writePanel(8, {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
+                            QStringLiteral("press the [OK] button.")});
+}
+
+void ClockSetting::mnuDate_Click() { showSetDate(); }
+
+void ClockSetting::mnuClock_Click() { showSetTime(); }
+
+namespace {
+
+void bringUp(QWidget *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
+
+void ClockSetting::showSetDate()
+{
+    if (!m_setDate) {
+        m_setDate = new frmSetDate(m_window.platform().clock, &m_window);
+        QObject::connect(m_setDate, &frmSetDate::refused, &m_window,
+                         [this](const QStringList &lines) { reportRefusal(lines); });
+    }
+    bringUp(m_setDate);
+}
+
+void ClockSetting::showSetTime()
+{
+    if (!m_setTime) {
+        m_setTime = new frmSetTime(m_window.platform().clock, &m_window);
+        QObject::connect(m_setTime, &frmSetTime::refused, &m_window,
+                         [this](const QStringList &lines) { reportRefusal(lines); });
+    }
+    bringUp(m_setTime);
+}
+
+// The clock stays as it was; the dialog stays open for another try.
+void ClockSetting::reportRefusal(const QStringList &lines)
+{
+    m_window.setNewLine();
+    m_window.writePanel(8, lines);
+    m_window.beep();
+}

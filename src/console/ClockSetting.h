@@ -1,13 +1,35 @@
 #pragma once
 // The date and time dialogs and the buttons and menu items that open them.
 
+#include <QStringList>
+
 class frmKestrix;
+class frmSetDate;
+class frmSetTime;
 
 class ClockSetting {
 public:
     explicit ClockSetting(frmKestrix &window);
     ~ClockSetting();
 
+    // "Date" and "Clock": open their dialog, then tell the operator what to do.
+    void cmdCalendar_Click();
+    void cmdSetTime_Click();
+    // "Set Date" and "Set GMT Clock": open the dialog only.
+    void mnuDate_Click();
+    void mnuClock_Click();
+
+    // The dialogs, once they have been opened in this run; null before.
+    frmSetDate *setDateDialog() const { return m_setDate; }
+    frmSetTime *setTimeDialog() const { return m_setTime; }
+
 private:
+    void showSetDate();
+    void showSetTime();
+    void reportRefusal(const QStringList &lines);
+
     frmKestrix &m_window;
+    // Children of the main window: created on first opening, kept for the run.
+    frmSetDate *m_setDate = nullptr;
+    frmSetTime *m_setTime = nullptr;
 };
