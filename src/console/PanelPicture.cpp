@@ -1,0 +1,20 @@
+#include "PanelPicture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+PanelPicture::PanelPicture(QWidget *parent)
+    : QWidget(parent), m_picture(new QSvgRenderer(QStringLiteral(":/kestrix/panel.svg"), this))
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0x00, 0xFF, 0x00));
+    setPalette(p);
+}
+
+void PanelPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_picture->isValid())
+        m_picture->render(&painter, QRectF(0, 0, 800, 323));
+}

@@ -1,0 +1,267 @@
+// The byte formats of the two log files, the record count, the text helpers,
+// the bulk scan, the start-up repair and the one-program-per-log lock.
+
+#include "ArciLine.h"
+#include "LogLock.h"
+#include "LogStore.h"
+#include "QrpRecord.h"
+#include "Text.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray fileBytes(const QString &dir, const char *name)
+{
+    QFile f(dir + u'/' + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void putFile(const QString &dir, const char *name, const QByteArray &bytes)
+{
+    QFile f(dir + u'/' + QLatin1String(name));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+QrpRecord memberContact()
+{
+    QrpRecord r;
+    const QStringList v{"Q1ABC", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
+    for (int f = 0; f < QrpRecord::FieldCount; ++f)
+        r.set(QrpRecord::Field(f), v[f]);
+    return r;
+}
+FileErrorHandler failOnError()
+{
+    return [](const QString &file, const QString &reason) {
+        QFAIL(qPrintable(QStringLiteral("file error %1: %2").arg(file, reason)));
+    };
+}
+} // namespace
+
+class TestLogStore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void recordAndLineBytes()
+    {
+        const QrpRecord r = memberContact();
+        QCOMPARE(r.bytes(), QByteArray("Q1ABC   1234     NY  57959940 12/07/9814:03:2751"));
+        QCOMPARE(r.bytes().size(), 48);
+        QCOMPARE(r.value(QrpRecord::Callsign), QStringLiteral("Q1ABC"));
+        QCOMPARE(r.raw(QrpRecord::Band), QStringLiteral("40 "));
+
+        const ArciLine line = LogStore::lineFor(r);
+        const QByteArray expected = QByteArray("12/07/98   14:03:27   Q1ABC       40    599   NY     1234    "
+                                               "      579   5   1 ") + QByteArray("\x02\x00\r\n", 4);
+        QCOMPARE(line.bytes(), expected);
+        QCOMPARE(line.bytes().size(), 83);
+
+        // Values longer than their field are cut; non-Latin-1 letters become '?'.
+        QrpRecord cut;
+        cut.set(QrpRecord::Callsign, QStringLiteral("ABCDEFGHIJ"));
+        cut.set(QrpRecord::SPC, QStringLiteral("Ω"));
+        QCOMPARE(cut.raw(QrpRecord::Callsign), QStringLiteral("ABCDEFGH"));
+        QCOMPARE(cut.raw(QrpRecord::SPC), QStringLiteral("?   "));
+        ArciLine wide;
+        wide.set(ArciLine::Callsign, QStringLiteral("ABCDEFGHIJ"));
+        QCOMPARE(wide.value(ArciLine::Callsign), QStringLiteral("ABCDEFGHIJ"));
+
+        // A deleted record's line has DELETED in the date column and no call sign.
+        QrpRecord deleted;
+        deleted.set(QrpRecord::Callsign, QStringLiteral("DELETED"));
+        const ArciLine gone = LogStore::lineFor(deleted);
+        QCOMPARE(gone.bytes().left(11), QByteArray("DELETED    "));
+        QCOMPARE(gone.bytes().mid(11, 68), QByteArray(68, ' '));
+        QCOMPARE(gone.bytes().right(4), QByteArray("\x02\x00\r\n", 4));
+
+        // A short read pads with blanks, so fields past the end of the file read empty.
+        const QrpRecord partial = QrpRecord::fromBytes(QByteArray("W9XYZ"));
+        QCOMPARE(partial.value(QrpRecord::Callsign), QStringLiteral("W9XYZ"));
+        QCOMPARE(partial.value(QrpRecord::Band), QString());
+    }
+
+    void recordCount_data()
+    {
+        QTest::addColumn<qint64>("length");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << qint64(0) << 1;
+        QTest::newRow("24 bytes: half rounds to 0, raised to 1") << qint64(24) << 1;
+        QTest::newRow("72 bytes: 1.5 to even 2") << qint64(72) << 2;
+        QTest::newRow("96 bytes") << qint64(96) << 2;
+        QTest::newRow("100 bytes") << qint64(100) << 2;
+        QTest::newRow("120 bytes: 2.5 to even 2") << qint64(120) << 2;
+        QTest::newRow("168 bytes: 3.5 to even 4") << qint64(168) << 4;
+        QTest::newRow("47 bytes") << qint64(47) << 1;
+        QTest::newRow("1 byte") << qint64(1) << 1;
+    }
+    void recordCount()
+    {
+        QFETCH(qint64, length);
+        QFETCH(int, count);
+        QCOMPARE(LogStore::recordCountFor(length), count);
+        QTemporaryDir dir;
+        putFile(dir.path(), LogStore::QrpFileName, QByteArray(length, 'x'));
+        LogStore store(dir.path(), failOnError());
+        QVERIFY(store.openQrp());
+        QCOMPARE(store.RecordCount, count);
+        QCOMPARE(store.CurrentRecord, 1);
+    }
+
+    void numericValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "5" << 5.0;
+        QTest::newRow("leading blank") << " 5" << 5.0;
+        QTest::newRow("decimal") << "5.0" << 5.0;
+        QTest::newRow("trailing letters") << "5abc" << 5.0;
+        QTest::newRow("fraction") << "5.5" << 5.5;
+        QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
+        QTest::newRow("negative") << "-3" << -3.0;
+        QTest::newRow("exponent") << "1e2" << 100.0;
+        QTest::newRow("exponent without digits") << "7e" << 7.0;
+        QTest::newRow("hex") << "&H10" << 16.0;
+        QTest::newRow("hex negative 16-bit") << "&HFFFF" << -1.0;
+        QTest::newRow("octal") << "&O17" << 15.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("comma stops") << "1,5" << 1.0;
+        QTest::newRow("non-ASCII digit stops") << QString::fromUtf8("٣") << 0.0;
+    }
+    void numericValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Text::numericValue(text), value);
+    }
+
+    void textHelpers()
+    {
+        QCOMPARE(Text::wholeValue(QStringLiteral("2.5")), std::optional<std::int32_t>(2));
+        QCOMPARE(Text::wholeValue(QStringLiteral("3.5")), std::optional<std::int32_t>(4));
+        QCOMPARE(Text::wholeValue(QStringLiteral("-2.5")), std::optional<std::int32_t>(-2));
+        QCOMPARE(Text::wholeValue(QStringLiteral("99999999999")), std::nullopt);
+        QCOMPARE(Text::wholeValue(QStringLiteral("1e400")), std::nullopt);
+        QCOMPARE(Text::numberText(12), QStringLiteral(" 12"));
+        QCOMPARE(Text::numberText(0), QStringLiteral(" 0"));
+        QCOMPARE(Text::numberText(-3), QStringLiteral("-3"));
+        QCOMPARE(Text::trimBlanks(QStringLiteral("  NY \t ")), QStringLiteral("NY \t"));
+        for (const char *above : {"1", "9", "A", "a", "00", "05", "0 "})
+            QVERIFY2(Text::aboveZero(QLatin1String(above)), above);
+        for (const char *notAbove : {"", "0", " 1", "-5", ".5", "/", "     "})
+            QVERIFY2(!Text::aboveZero(QLatin1String(notAbove)), notAbove);
+    }
+
+    void writesAndScans()
+    {
+        QTemporaryDir dir;
+        LogStore store(dir.path(), failOnError());
+        QVERIFY(store.openQrp());
+        QVERIFY(store.openArci());
+        QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 0);
+        QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT").size(), 0);
+
+        store.QrpRecord_ = memberContact();
+        QVERIFY(!store.writeRecord(0));
+        QVERIFY(!store.writeRecord(-1));
+        QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 0);
+        QVERIFY(store.writeRecord(1));
+        store.QrpRecord_.set(QrpRecord::Callsign, QStringLiteral("K2DEF"));
+        QVERIFY(store.writeRecord(2));
+        store.QrpRecord_.set(QrpRecord::Callsign, QStringLiteral("K3GHI"));
+        QVERIFY(store.writeRecord(3));
+        QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 144);
+
+        const int before = store.QrpFile();
+        QVERIFY(store.openQrp());
+        QVERIFY(store.QrpFile() != before);
+        QCOMPARE(store.RecordCount, 3);
+
+        QStringList seen;
+        store.scan(1, 3, [&](qint32 n, const QrpRecord &r) {
+            seen << QString::number(n) + r.value(QrpRecord::Callsign);
+            return true;
+        });
+        QCOMPARE(seen, QStringList({"1Q1ABC", "2K2DEF", "3K3GHI"}));
+        QCOMPARE(store.QrpRecord_.value(QrpRecord::Callsign), QStringLiteral("K3GHI"));
+
+        // Stopping early; contacts exclude the placeholder (the last record).
+        seen.clear();
+        store.scanContacts([&](qint32 n, const QrpRecord &) {
+            seen << QString::number(n);
+            return n < 1;
+        });
+        QCOMPARE(seen, QStringList({"1"}));
+
+        // Reading past the end gives empty fields; a scan past the end is blank records.
+        store.readRecord(10);
+        QCOMPARE(store.QrpRecord_.value(QrpRecord::Callsign), QString());
+    }
+
+    void cutOffSaveRecovery()
+    {
+        QTemporaryDir dir;
+        QrpRecord first = memberContact();
+        QrpRecord second = memberContact();
+        second.set(QrpRecord::Callsign, QStringLiteral("W2XX"));
+        second.set(QrpRecord::Band, QStringLiteral("20"));
+        // The second contact's save stopped after its record: no placeholder, no line.
+        putFile(dir.path(), LogStore::QrpFileName, first.bytes() + second.bytes());
+        putFile(dir.path(), LogStore::ArciFileName, LogStore::lineFor(first).bytes());
+        LogStore store(dir.path(), failOnError());
+        QVERIFY(store.openQrp());
+        QVERIFY(store.openArci());
+        QVERIFY(store.recoverCutOffSave());
+        QrpRecord placeholder;
+        placeholder.set(QrpRecord::Band, QStringLiteral("20"));
+        QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT"), first.bytes() + second.bytes() + placeholder.bytes());
+        QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT"),
+                 LogStore::lineFor(first).bytes() + LogStore::lineFor(second).bytes());
+        QCOMPARE(store.RecordCount, 3);
+
+        // A sound log is left alone.
+        QVERIFY(!store.recoverCutOffSave());
+        QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 144);
+
+        // An odd length is not taken for a cut-off save, and nothing is written.
+        QTemporaryDir odd;
+        putFile(odd.path(), LogStore::QrpFileName, first.bytes() + "xyz");
+        LogStore oddStore(odd.path(), failOnError());
+        QVERIFY(oddStore.openQrp());
+        QVERIFY(oddStore.openArci());
+        QVERIFY(!oddStore.recoverCutOffSave());
+        QCOMPARE(fileBytes(odd.path(), "QRPDATA.DAT").size(), 51);
+    }
+
+    void fileErrorsNameTheFile()
+    {
+        QTemporaryDir dir;
+        // A directory where the log file should be cannot be opened as a file.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QRPDATA.DAT")));
+        QString file, reason;
+        LogStore store(dir.path(), [&](const QString &f, const QString &r) { file = f; reason = r; });
+        QVERIFY(!store.openQrp());
+        QCOMPARE(file, QStringLiteral("QRPDATA.DAT"));
+        QVERIFY(!reason.isEmpty());
+    }
+
+    void oneProgramPerLog()
+    {
+        QTemporaryDir dir;
+        LogLock first(dir.path());
+        QVERIFY(first.acquire());
+        LogLock second(dir.path());
+        QVERIFY(!second.acquire());
+        QVERIFY(second.heldByOther());
+        // The lock survives the reopen that follows every write.
+        LogStore store(dir.path(), failOnError());
+        QVERIFY(store.openQrp());
+        store.closeQrp();
+        LogLock third(dir.path());
+        QVERIFY(!third.acquire());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogStore)
+#include "tst_logstore.moc"
