@@ -1,0 +1,397 @@
+// The main window through its real controls: start-up, the entry row's
+// Add / Save Record / Clear, Exit and the close box, the clock, the layout.
+
+#include "DisplayPanel.h"
+#include "FakePlatform.h"
+#include "TestLog.h"
+#include "frmKestrix.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using TestLog::readFile;
+
+namespace {
+const QString CRLF = QStringLiteral("\r\n");
+const QString Title = QStringLiteral("Dravek's\r\nARCI Kestrix Program");
+
+QrpRecord contact(const QString &call, const QString &band)
+{
+    return TestLog::record({call, "1234", "", "NY", "579", "599", band, "12/07/98", "14:03:27", "5", "1"});
+}
+
+// Types the member contact of the example into the entry row, as the operator does.
+void typeMemberContact(frmKestrix &w)
+{
+    QTest::keyClicks(w.txtCallsign, "Q1ABC");
+    QTest::keyClicks(w.txtRstRcvd, "599");
+    QTest::keyClicks(w.txtRstSent, "579");
+    QTest::keyClicks(w.txtSpc, "NY");
+    QTest::keyClicks(w.txtArci, "1234");
+}
+} // namespace
+
+class TestConsole : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartInEmptyFolder()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        QVERIFY(QFile::exists(dir.filePath("QRPDATA.DAT")));
+        QVERIFY(QFile::exists(dir.filePath("ARCIFILE.DAT")));
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 0);
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Record  1/ 1"));
+        QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  1"));
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->txtSpecs->text(), Title);
+        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(w->lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
+        for (QLineEdit *box : {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower,
+                               w->txtBand, w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier})
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        // Until the first tick the clock labels are empty.
+        QCOMPARE(w->lblClock->text(), QString());
+        QVERIFY(w->Timer1->isActive());
+        QCOMPARE(w->Timer1->interval(), 500);
+    }
+
+    void saveMemberContactByteForByte()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        w->mnu40->setEnabled(true);
+        w->txtBand->setText("40");
+        w->Timer1_Timer();
+        QCOMPARE(w->lblClock->text(), QStringLiteral("14:03:27 GMT"));
+        QCOMPARE(w->lblDate->text(), QStringLiteral("12/07/98"));
+        typeMemberContact(*w);
+        // Points and multiplier as the scoring rules set them for a member on an empty log.
+        w->txtPoints->setText("5");
+        w->txtMultiplier->setText("1");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+
+        QrpRecord placeholder;
+        placeholder.set(QrpRecord::Band, "40");
+        const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
+        QCOMPARE(qrp.size(), 96);
+        QCOMPARE(qrp.left(48), QByteArray("Q1ABC   1234     NY  57959940 12/07/9814:03:2751"));
+        QCOMPARE(qrp.mid(48), placeholder.bytes());
+        const QByteArray arci = readFile(dir.path(), "ARCIFILE.DAT");
+        QCOMPARE(arci, QByteArray("12/07/98   14:03:27   Q1ABC       40    599   NY     1234          579   5   1 ") +
+                           QByteArray("\x02\x00\r\n", 4));
+
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 2"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Record  2/ 2"));
+        QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nAdding New Record"));
+        QCOMPARE(w->txtSpecs->text(), Title);
+        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
+        for (QLineEdit *box : {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower,
+                               w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier})
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        QCOMPARE(w->RecordCount(), 2);
+        QCOMPARE(w->CurrentRecord(), 2);
+    }
+
+    void twoSavesKeepTheBand()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        w->txtBand->setText("20");
+        w->Timer1_Timer();
+        QTest::keyClicks(w->txtCallsign, "K1AA");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        fakes.clock.current = fakes.clock.current.addSecs(65);
+        w->Timer1_Timer();
+        QTest::keyClicks(w->txtCallsign, "K2BB");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+
+        const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
+        QCOMPARE(qrp.size(), 3 * 48);
+        const QrpRecord first = QrpRecord::fromBytes(qrp.left(48));
+        const QrpRecord second = QrpRecord::fromBytes(qrp.mid(48, 48));
+        const QrpRecord third = QrpRecord::fromBytes(qrp.mid(96, 48));
+        QCOMPARE(first.value(QrpRecord::Callsign), QStringLiteral("K1AA"));
+        QCOMPARE(second.value(QrpRecord::Callsign), QStringLiteral("K2BB"));
+        QCOMPARE(first.value(QrpRecord::Band), QStringLiteral("20"));
+        QCOMPARE(second.value(QrpRecord::Band), QStringLiteral("20"));
+        QCOMPARE(second.value(QrpRecord::QsoTime), QStringLiteral("14:04:32"));
+        QCOMPARE(third.raw(QrpRecord::Band), QStringLiteral("20 "));
+        QCOMPARE(third.value(QrpRecord::Callsign), QString());
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 2 * 83);
+        QCOMPARE(w->txtBand->text(), QStringLiteral("20"));
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 3"));
+
+        // An empty entry row still stores band, date and time, and moves on.
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        const QrpRecord blank = QrpRecord::fromBytes(readFile(dir.path(), "QRPDATA.DAT").mid(96, 48));
+        QCOMPARE(blank.bytes(), QByteArray("                           20 12/07/9814:04:32  "));
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 4"));
+    }
+
+    void saveBeforeTheFirstTickStoresNoDateOrTime()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        QTest::keyClicks(w->txtCallsign, "N0CALL");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        const QrpRecord r = QrpRecord::fromBytes(readFile(dir.path(), "QRPDATA.DAT").left(48));
+        QCOMPARE(r.raw(QrpRecord::QsoDate), QStringLiteral("        "));
+        QCOMPARE(r.raw(QrpRecord::QsoTime), QStringLiteral("        "));
+    }
+
+    void saveRefusesAnyNumberButThePlaceholders_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-2";
+        QTest::newRow("a stored contact") << "1";
+        QTest::newRow("past the end") << "9";
+        QTest::newRow("no number") << "abc";
+        QTest::newRow("huge") << "99999999999";
+    }
+    void saveRefusesAnyNumberButThePlaceholders()
+    {
+        QFETCH(QString, number);
+        QTemporaryDir dir;
+        TestLog::writeLog(dir.path(), {contact("K1AA", "40")}, "40");
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
+        const QByteArray arci = readFile(dir.path(), "ARCIFILE.DAT");
+        QTest::keyClicks(w->txtCallsign, "W9ZZ");
+        w->txtRecNumber->setText(number);
+        const int beeps = fakes.beeper.count;
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), arci);
+        QCOMPARE(fakes.beeper.count, beeps + 1);
+        QVERIFY(w->txtSpecs->text().startsWith(QStringLiteral("Record NOT saved.")));
+        QCOMPARE(w->txtCallsign->text(), QStringLiteral("W9ZZ")); // nothing typed is lost
+        // The placeholder's own number, written either way, saves.
+        w->txtRecNumber->setText("2.0");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 3 * 48);
+    }
+
+    void clearAndAdd()
+    {
+        QTemporaryDir dir;
+        TestLog::writeLog(dir.path(), {contact("K1AA", "40")}, "40");
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
+        QTest::keyClicks(w->txtCallsign, "W1HALF");
+        QTest::keyClicks(w->txtSpc, "MA");
+        w->txtCall->setText("K9REV");
+        QTest::mouseClick(w->cmdClear, Qt::LeftButton);
+        for (QLineEdit *box : {w->txtCallsign, w->txtArci, w->txtPower, w->txtSpc, w->txtRstRcvd, w->txtRstSent,
+                               w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier, w->txtSearchInfo, w->txtCall,
+                               w->txtRecNum})
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 2"));
+        QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nScreens Cleared"));
+        QCOMPARE(w->txtSpecs->text(), Title);
+        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
+
+        // Add only instructs: no box, file or mode line changes.
+        w->txtCallsign->setText("K5X");
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::mouseClick(w->cmdAddRecord, Qt::LeftButton);
+        QCOMPARE(w->txtSpecs->text(), QStringLiteral("Add data in the RED BOXES only\r\n"
+                                                     "CLICK the [SAVE RECORD] button to SAVE record.\r\n"
+                                                     "Time/date will be added automatically\r\n"
+                                                     "Use TAB KEY to step through boxes"));
+        QCOMPARE(w->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nScreens Cleared"));
+        QCOMPARE(w->txtCallsign->text(), QStringLiteral("K5X"));
+        QCOMPARE(QApplication::focusWidget(), w->txtCallsign);
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
+    }
+
+    void startUpOnElevenContacts()
+    {
+        QTemporaryDir dir;
+        QList<QrpRecord> log;
+        for (int i = 0; i < 11; ++i)
+            log << contact(QStringLiteral("K%1AA").arg(i), "40");
+        TestLog::writeLog(dir.path(), log, "40");
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Record  12/ 12"));
+        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 12"));
+        QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  12"));
+        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
+        QCOMPARE(w->txtCallsign->text(), QString());
+        QCOMPARE(w->txtSpecs->text(), Title);
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 12 * 48); // start-up writes nothing
+    }
+
+    void startUpCompletesACutOffSave()
+    {
+        QTemporaryDir dir;
+        const QrpRecord first = contact("K1AA", "40");
+        const QrpRecord cut = contact("W2CUT", "15");
+        TestLog::writeLog(dir.path(), {first, cut});
+        TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Record  3/ 3"));
+        QCOMPARE(w->txtBand->text(), QStringLiteral("15"));
+        const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
+        QCOMPARE(qrp.left(96), first.bytes() + cut.bytes());
+        QCOMPARE(qrp.size(), 144);
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), LogStore::lineFor(cut).bytes());
+        // The next contact goes after the one that was cut off.
+        w->Timer1_Timer();
+        QTest::keyClicks(w->txtCallsign, "K3NEXT");
+        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        const QByteArray after = readFile(dir.path(), "QRPDATA.DAT");
+        QCOMPARE(after.left(96), first.bytes() + cut.bytes());
+        QCOMPARE(QrpRecord::fromBytes(after.mid(96, 48)).value(QrpRecord::Callsign), QStringLiteral("K3NEXT"));
+    }
+
+    void exitWritesTheReviewRowBack()
+    {
+        // Empty log, empty review row: record 1 is written as a blank record.
+        {
+            QTemporaryDir dir;
+            FakePlatform fakes;
+            auto w = TestLog::openWindow(dir.path(), fakes);
+            w->mnuExit->trigger();
+            QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), QByteArray(48, ' '));
+            QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
+        }
+        // A review row holding record 1 with a changed power: QRPDATA.DAT takes it,
+        // ARCIFILE.DAT keeps its line.
+        {
+            QTemporaryDir dir;
+            const QrpRecord first = contact("K1AA", "40");
+            TestLog::writeLog(dir.path(), {first}, "40");
+            TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+            FakePlatform fakes;
+            auto w = TestLog::openWindow(dir.path(), fakes);
+            const QStringList values{"K1AA", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
+            w->txtRecNum->setText("1");
+            QLineEdit *row[] = {w->txtCall, w->txtClub, w->txtPwr, w->txtLocale, w->txtRstS, w->txtRstR,
+                                w->txtBnd, w->txtCalendar, w->txtClock, w->txtPts, w->txtMult};
+            for (int i = 0; i < 11; ++i)
+                row[i]->setText(values[i]);
+            w->txtPwr->setText("5");
+            w->mnuExit->trigger();
+            QrpRecord changed = first;
+            changed.set(QrpRecord::Power, "5");
+            QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").left(48), changed.bytes());
+            QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
+        }
+        // A number that addresses no record writes nothing.
+        for (const char *number : {"99", "0", "-1", "1.5", "x"}) {
+            QTemporaryDir dir;
+            TestLog::writeLog(dir.path(), {contact("K1AA", "40")}, "40");
+            const QByteArray before = readFile(dir.path(), "QRPDATA.DAT");
+            FakePlatform fakes;
+            auto w = TestLog::openWindow(dir.path(), fakes);
+            w->txtRecNum->setText(QLatin1String(number));
+            w->txtCall->setText("OVERWRITE");
+            w->mnuExit->trigger();
+            QVERIFY2(readFile(dir.path(), "QRPDATA.DAT") == before, number);
+        }
+    }
+
+    void closeBoxWritesNothing()
+    {
+        QTemporaryDir dir;
+        TestLog::writeLog(dir.path(), {contact("K1AA", "40")}, "40");
+        const QByteArray before = readFile(dir.path(), "QRPDATA.DAT");
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        w->txtRecNum->setText("1");
+        w->txtCall->setText("CHANGED");
+        w->show();
+        QVERIFY(w->close());
+        QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), before);
+        QVERIFY(!w->log().qrpFile().isOpen());
+        QVERIFY(!w->log().arciFile().isOpen());
+        QVERIFY(!w->Timer1->isActive());
+    }
+
+    void clockRollsOverMidnight()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        fakes.clock.current = QDateTime(QDate(1998, 12, 31), QTime(23, 59, 59, 700), QTimeZone::UTC);
+        w->Timer1_Timer();
+        QCOMPARE(w->lblClock->text(), QStringLiteral("23:59:59 GMT"));
+        QCOMPARE(w->lblDate->text(), QStringLiteral("12/31/98"));
+        fakes.clock.current = fakes.clock.current.addMSecs(500);
+        w->Timer1_Timer();
+        QCOMPARE(w->lblClock->text(), QStringLiteral("00:00:00 GMT"));
+        QCOMPARE(w->lblDate->text(), QStringLiteral("01/01/99"));
+    }
+
+    void layoutAsTabled()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        QCOMPARE(w->client->size(), QSize(787, 573));
+        // Controls by name, place in twips / 15, colour and limit.
+        auto *call = w->findChild<QLineEdit *>("txtCallsign");
+        QCOMPARE(call, w->txtCallsign);
+        QCOMPARE(call->geometry(), QRect(48, 368, 89, 38));
+        QCOMPARE(call->maxLength(), 8);
+        QCOMPARE(call->palette().color(QPalette::Base), QColor(0xFF, 0, 0));
+        QCOMPARE(call->alignment(), Qt::AlignCenter);
+        QCOMPARE(w->txtArci->maxLength(), 5);
+        QCOMPARE(w->txtPower->maxLength(), 4);
+        QCOMPARE(w->txtPoints->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
+        QCOMPARE(w->txtRecNum->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xFF));
+        QCOMPARE(w->txtClub->palette().color(QPalette::Base), QColor(0x80, 0xFF, 0xFF));
+        QCOMPARE(w->txtSearchInfo->maxLength(), 8);
+        QCOMPARE(w->cmdSaveRecord->geometry(), QRect(525, 242, 51, 33));
+        QCOMPARE(w->cmdSaveRecord->text(), QStringLiteral("Save Record"));
+        QCOMPARE(w->txtSpecs->geometry(), QRect(296, 40, 273, 65));
+        QCOMPARE(w->lblS6->geometry(), QRect(600, 496, 49, 17));
+        QCOMPARE(w->lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
+        // The Tab key steps through the entry boxes in column order.
+        QWidget *expected[] = {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci,
+                               w->txtPower, w->txtBand, w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier,
+                               w->cmdClear};
+        QCOMPARE(w->cmdAddRecord->nextInFocusChain(), w->txtCallsign);
+        for (int i = 0; i + 1 < 12; ++i)
+            QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);
+        // Menus and their captions.
+        QStringList top;
+        for (QAction *a : w->menuBar()->actions())
+            top << a->text();
+        QCOMPARE(top, QStringList({"E&xit", "Zell Specifications", "Kestrix Program", "Help"}));
+        QStringList band;
+        for (QAction *a : w->mnuBand->actions())
+            band << a->objectName() + u'=' + a->text();
+        QCOMPARE(band, QStringList({"mnu160=160 Meters", "mnu80=80 Meters", "mnu40=40 Meters", "mnu20=20 Meters",
+                                    "mnu15=15 Meters", "mnu10=10 Meters", "mnu6=6 Meters"}));
+        QCOMPARE(w->mnuInstructions->actions().size(), 14);
+        QCOMPARE(w->mnuInstructions->actions().last()->text(), QStringLiteral("Contact Dravek"));
+    }
+};
+
+QTEST_MAIN(TestConsole)
+#include "tst_console.moc"
