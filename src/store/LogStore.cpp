@@ -88,7 +88,6 @@ bool LogStore::recoverCutOffSave()
     if (length == 0 || length % QrpRecLen != 0)
         return false;
     const qint32 records = static_cast<qint32>(qMin<qint64>(length / QrpRecLen, std::numeric_limits<qint32>::max() - 1));
-    bool wrote = false;
 
     // A placeholder holds nothing but its band. A last record holding anything else
     // is a contact whose save stopped before its placeholder was written.
@@ -98,34 +97,23 @@ bool LogStore::recoverCutOffSave()
     for (int f = 0; f < QrpRecord::FieldCount; ++f)
         if (f != QrpRecord::Band && !last.value(QrpRecord::Field(f)).isEmpty())
             isContact = true;
-    qint32 contacts = records - 1;
-    if (isContact) {
-        QrpRecord_.clear();
-        QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
-        if (!writeRecord(records + 1))
-            return false;
-        contacts = records;
-        wrote = true;
-    }
+    if (!isContact)
+        return false;
+    QrpRecord_.clear();
+    QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
+    if (!writeRecord(records + 1))
+        return false;
+    const qint32 contacts = records;
 
-    // Lines missing at the end of ARCIFILE.DAT (the save stopped between the two
-    // files) are written from their records; lines already there are left alone.
+    // The same cut-off save may have stopped before the contact's ARCIFILE.DAT line:
+    // then that one line, and only it, is written from the record.
     const qint64 arciLength = m_arci.length();
-    if (arciLength % ArciRecLen == 0 && arciLength / ArciRecLen < contacts) {
-        const qint32 firstMissing = static_cast<qint32>(arciLength / ArciRecLen) + 1;
-        bool ok = true;
-        scan(firstMissing, contacts, [&](qint32 n, const QrpRecord &r) {
-            ArciLine_ = lineFor(r);
-            ok = writeArciLine(n);
-            return ok;
-        });
-        wrote = true;
-        if (!ok)
+    if (arciLength % ArciRecLen == 0 && arciLength / ArciRecLen == contacts - 1) {
+        ArciLine_ = lineFor(last);
+        if (!writeArciLine(contacts))
             return false;
     }
-    if (wrote) {
-        openQrp();
-        openArci();
-    }
-    return wrote;
+    openQrp();
+    openArci();
+    return true;
 }

@@ -45,8 +45,8 @@ public:
 
     // Start-up repair after a save cut short: a last record that holds a contact
     // rather than a placeholder gets the placeholder appended (carrying its band),
-    // and contacts without their ARCIFILE.DAT line get it written. Returns true
-    // when anything was written.
+    // and its ARCIFILE.DAT line when the cut fell before that too. Returns true
+    // when anything was written; a log that ends in a placeholder is not touched.
     bool recoverCutOffSave();
 
     LogFile &qrpFile() { return m_qrp; }

@@ -12,7 +12,6 @@ class ImagePages : public QPagedPaintDevice {
 public:
     explicit ImagePages(QList<QImage> &pages) : QPagedPaintDevice(nullptr), m_pages(pages)
     {
-        setPageSize(QPageSize(QPageSize::Letter));
         m_pages.append(blankPage());
     }
     bool newPage() override
@@ -41,9 +40,17 @@ protected:
     int metric(PaintDeviceMetric m) const override
     {
         switch (m) {
+        case PdmWidth: return 1275;
+        case PdmHeight: return 1650;
+        case PdmWidthMM: return 216;
+        case PdmHeightMM: return 279;
+        case PdmNumColors: return 0xFFFFFF;
+        case PdmDepth: return 32;
         case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 150;
-        default: return m_pages.last().metric(m);
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
         }
+        return 0;
     }
 
 private:

@@ -15,7 +15,7 @@
 
 class FakeClock : public SystemClock {
 public:
-    QDateTime current = QDateTime(QDate(1998, 12, 7), QTime(14, 3, 27), QTimeZone::UTC);
+    QDateTime current = QDateTime(QDate(1998, 12, 7), QTime(14, 3, 27), Qt::UTC);
     bool refuse = false;              // set() fails with refuseReason
     QString refuseReason = QStringLiteral("Automatic time synchronisation is on.");
     QList<QDateTime> setCalls;        // every value set() was given

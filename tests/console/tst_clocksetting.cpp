@@ -1,0 +1,497 @@
+// The date and time dialogs: reading the typed texts, opening from the buttons
+// and the menu, setting the (fake) clock, refusals, Cancel and the label click.
+
+#include "ClockSetting.h"
+#include "ClockText.h"
+#include "DisplayPanel.h"
+#include "TestLog.h"
+#include "frmKestrix.h"
+#include "frmSetDate.h"
+#include "frmSetTime.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+QDateTime utc(int y, int mo, int d, int h, int mi, int s, int ms = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
+}
+
+void retype(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class tst_ClockSetting : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakePlatform> m_fakes;
+    std::unique_ptr<frmKestrix> m_window;
+
+    ClockSetting &clock() { return m_window->clockSetting(); }
+    frmSetDate *openDateByButton()
+    {
+        QTest::mouseClick(m_window->cmdCalendar, Qt::LeftButton);
+        return clock().setDateDialog();
+    }
+    frmSetTime *openTimeByButton()
+    {
+        QTest::mouseClick(m_window->cmdSetTime, Qt::LeftButton);
+        return clock().setTimeDialog();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_fakes = std::make_unique<FakePlatform>();
+        m_fakes->clock.current = utc(1998, 12, 7, 14, 3, 27, 250);
+        m_window = TestLog::openWindow(m_dir.path(), *m_fakes);
+        m_window->show();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_fakes.reset();
+    }
+
+    // ---- the typed texts -----------------------------------------------------
+
+    void readDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("expected"); // invalid: refused
+        QTest::newRow("example") << "6/10/98" << QDate(1998, 6, 10);
+        QTest::newRow("two digits each") << "12/31/98" << QDate(1998, 12, 31);
+        QTest::newRow("leading zeros") << "06/01/98" << QDate(1998, 6, 1);
+        QTest::newRow("year 00 is 2000") << "1/1/00" << QDate(2000, 1, 1);
+        QTest::newRow("year 69 is 2069") << "12/31/69" << QDate(2069, 12, 31);
+        QTest::newRow("year 70 is 1970") << "1/1/70" << QDate(1970, 1, 1);
+        QTest::newRow("four-digit year") << "2/29/2000" << QDate(2000, 2, 29);
+        QTest::newRow("dashes") << "12-7-98" << QDate(1998, 12, 7);
+        QTest::newRow("blanks around") << " 6/10/98 " << QDate(1998, 6, 10);
+        QTest::newRow("month 13, day 45") << "13/45/98" << QDate();
+        QTest::newRow("empty") << "" << QDate();
+        QTest::newRow("blanks only") << "   " << QDate();
+        QTest::newRow("day and month swapped") << "31/12/98" << QDate();
+        QTest::newRow("month 0") << "0/10/98" << QDate();
+        QTest::newRow("day 0") << "6/0/98" << QDate();
+        QTest::newRow("February 30") << "2/30/98" << QDate();
+        QTest::newRow("no leap day in 1999") << "2/29/99" << QDate();
+        QTest::newRow("no year") << "6/10" << QDate();
+        QTest::newRow("three-digit year") << "6/10/998" << QDate();
+        QTest::newRow("mixed separators") << "6/10-98" << QDate();
+        QTest::newRow("dots") << "6.10.98" << QDate();
+        QTest::newRow("letters") << "June 10" << QDate();
+        QTest::newRow("trailing letter") << "6/10/98x" << QDate();
+        QTest::newRow("sign") << "+6/10/98" << QDate();
+        QTest::newRow("full-width digits") << QStringLiteral("\uFF16/10/98") << QDate();
+        QTest::newRow("before 1970") << "12/31/1969" << QDate();
+    }
+    void readDate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, expected);
+        QString problem = QStringLiteral("untouched");
+        const std::optional<QDate> got = ClockText::readDate(text, &problem);
+        if (expected.isValid()) {
+            QVERIFY(got.has_value());
+            QCOMPARE(*got, expected);
+        } else {
+            QVERIFY(!got.has_value());
+            QVERIFY(!problem.isEmpty());
+            QVERIFY(problem != QLatin1String("untouched"));
+        }
+    }
+
+    void readTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QTime>("expected"); // invalid: refused
+        QTest::newRow("example") << "23:30:15" << QTime(23, 30, 15);
+        QTest::newRow("midnight") << "00:00:00" << QTime(0, 0, 0);
+        QTest::newRow("one-digit hour") << "9:05:07" << QTime(9, 5, 7);
+        QTest::newRow("last second") << " 23:59:59 " << QTime(23, 59, 59);
+        QTest::newRow("hour 25") << "25:00:00" << QTime();
+        QTest::newRow("hour 24") << "24:00:00" << QTime();
+        QTest::newRow("minute 60") << "12:60:00" << QTime();
+        QTest::newRow("second 60") << "12:00:60" << QTime();
+        QTest::newRow("empty") << "" << QTime();
+        QTest::newRow("no seconds") << "12:00" << QTime();
+        QTest::newRow("one-digit minute") << "12:5:00" << QTime();
+        QTest::newRow("four parts") << "1:02:03:04" << QTime();
+        QTest::newRow("twelve-hour") << "11:30:15 PM" << QTime();
+        QTest::newRow("word") << "noon" << QTime();
+        QTest::newRow("negative") << "-1:00:00" << QTime();
+        QTest::newRow("full-width digits") << QStringLiteral("12:00:0\uFF10") << QTime();
+    }
+    void readTime()
+    {
+        QFETCH(QString, text);
+        QFETCH(QTime, expected);
+        QString problem;
+        const std::optional<QTime> got = ClockText::readTime(text, &problem);
+        if (expected.isValid()) {
+            QVERIFY(got.has_value());
+            QCOMPARE(*got, expected);
+        } else {
+            QVERIFY(!got.has_value());
+            QVERIFY(!problem.isEmpty());
+        }
+    }
+
+    // The date shown on load fits the 8-character box and reads back as the same day.
+    void dialogDateReadsBack()
+    {
+        QCOMPARE(ClockText::dialogDate(QDate(1998, 6, 10)), QStringLiteral("6/10/98"));
+        QCOMPARE(ClockText::dialogDate(QDate(2003, 1, 5)), QStringLiteral("1/5/03"));
+        QCOMPARE(ClockText::dialogTime(QTime(7, 4, 9, 999)), QStringLiteral("07:04:09"));
+        for (QDate d(1970, 1, 1); d.year() < 2070; d = d.addDays(13)) {
+            const QString shown = ClockText::dialogDate(d);
+            QVERIFY2(shown.size() <= 8, qPrintable(shown));
+            const std::optional<QDate> back = ClockText::readDate(shown);
+            QVERIFY2(back && *back == d, qPrintable(shown));
+        }
+    }
+
+    // ---- opening -----------------------------------------------------------------
+
+    void buttonTexts()
+    {
+        openDateByButton();
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->txtSpecs->text(),
+                 QStringLiteral("To change the date, simply\r\nenter the correct date and\r\npress the [OK] button."));
+
+        openTimeByButton();
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->txtSpecs->text(),
+                 QStringLiteral("To change the time, simply\r\nenter the correct time and\r\npress the [OK] button."));
+    }
+
+    void menuItemsOpenOnly()
+    {
+        QVERIFY(m_window->mnuDate->isEnabled());
+        QVERIFY(m_window->mnuClock->isEnabled());
+        const QString mode = m_window->lblMode->text();
+        const QString panel = m_window->txtSpecs->text();
+        const qreal size = m_window->txtSpecs->fontSize();
+
+        m_window->mnuDate->trigger();
+        QVERIFY(clock().setDateDialog() && clock().setDateDialog()->isVisible());
+        m_window->mnuClock->trigger();
+        QVERIFY(clock().setTimeDialog() && clock().setTimeDialog()->isVisible());
+
+        QCOMPARE(m_window->lblMode->text(), mode);
+        QCOMPARE(m_window->txtSpecs->text(), panel);
+        QCOMPARE(m_window->txtSpecs->fontSize(), size);
+    }
+
+    // Button then menu: one window; the menu leaves what the button wrote.
+    void oneInstance()
+    {
+        QVERIFY(!clock().setDateDialog());
+        frmSetDate *date = openDateByButton();
+        QVERIFY(date && date->isVisible());
+        m_window->mnuDate->trigger();
+        QCOMPARE(clock().setDateDialog(), date);
+        QCOMPARE(m_window->findChildren<frmSetDate *>().size(), 1);
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the date")));
+
+        frmSetTime *time = openTimeByButton();
+        m_window->mnuClock->trigger();
+        QCOMPARE(clock().setTimeDialog(), time);
+        QCOMPARE(m_window->findChildren<frmSetTime *>().size(), 1);
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the time")));
+
+        // Hidden and opened again: the same window, the box as it was left, no new load.
+        retype(date->txtSetDate, QStringLiteral("1/2/03"));
+        QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
+        QVERIFY(!date->isVisible());
+        m_fakes->clock.current = utc(2001, 5, 5, 5, 5, 5);
+        m_window->mnuDate->trigger();
+        QCOMPARE(clock().setDateDialog(), date);
+        QVERIFY(date->isVisible());
+        QCOMPARE(date->txtSetDate->text(), QStringLiteral("1/2/03"));
+
+        // The close box hides it the same way.
+        time->close();
+        QVERIFY(!time->isVisible());
+        QTest::mouseClick(m_window->cmdSetTime, Qt::LeftButton);
+        QCOMPARE(clock().setTimeDialog(), time);
+        QVERIFY(time->isVisible());
+        QCOMPARE(time->txtSetTime->text(), QStringLiteral("14:03:27"));
+        QVERIFY(m_fakes->clock.setCalls.isEmpty());
+    }
+
+    void loadTexts()
+    {
+        frmSetDate *date = openDateByButton();
+        QCOMPARE(date->objectName(), QStringLiteral("frmSetDate"));
+        QCOMPARE(date->windowTitle(), QStringLiteral("                   Set Date"));
+        QCOMPARE(date->txtSetDate->text(), QStringLiteral("12/7/98"));
+        QCOMPARE(date->lblSetDate->text(), QStringLiteral("Enter Date\r\n(Ex: 6/10/98)"));
+        QCOMPARE(date->cmdOK->text(), QStringLiteral("&OK"));
+        QCOMPARE(date->cmdCancel->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(date->size(), QSize(206, 175));
+        QCOMPARE(date->txtSetDate->geometry(), QRect(24, 56, 161, 41));
+
+        frmSetTime *time = openTimeByButton();
+        QCOMPARE(time->objectName(), QStringLiteral("frmSetTime"));
+        QCOMPARE(time->windowTitle(), QStringLiteral("               Set GMT Time"));
+        QCOMPARE(time->txtSetTime->text(), QStringLiteral("14:03:27"));
+        QCOMPARE(time->lblSetTime->text(), QStringLiteral("Enter GMT Time\r\n(Ex: 23:30:15)"));
+        QCOMPARE(time->cmcCancel->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(time->size(), QSize(206, 175));
+        QCOMPARE(time->txtSetTime->geometry(), QRect(8, 56, 193, 41));
+
+        // The boxes cut typed text to 8 and 12 characters.
+        retype(date->txtSetDate, QStringLiteral("12/31/1998"));
+        QCOMPARE(date->txtSetDate->text(), QStringLiteral("12/31/19"));
+        retype(time->txtSetTime, QStringLiteral("23:30:15.250 GMT"));
+        QCOMPARE(time->txtSetTime->text(), QStringLiteral("23:30:15.250"));
+    }
+
+    // ---- setting the clock -----------------------------------------------------
+
+    void setDate_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("example") << "6/10/98" << QDate(1998, 6, 10);
+        QTest::newRow("new year") << "1/1/00" << QDate(2000, 1, 1);
+        QTest::newRow("four-digit year") << "2/1/2024" << QDate(2024, 2, 1);
+        QTest::newRow("leap day") << "2/29/96" << QDate(1996, 2, 29);
+    }
+    void setDate()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, day);
+        frmSetDate *date = openDateByButton();
+        // The time of day kept is the clock's at OK, not at load.
+        m_fakes->clock.current = utc(1998, 12, 7, 23, 59, 58, 640);
+        retype(date->txtSetDate, typed);
+        QTest::mouseClick(date->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        const QDateTime set = m_fakes->clock.setCalls.first();
+        QCOMPARE(set.timeSpec(), Qt::UTC);
+        QCOMPARE(set, QDateTime(day, QTime(23, 59, 58, 640), Qt::UTC));
+        QVERIFY(!date->isVisible());
+        // The panel and mode line still show what the button wrote.
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the date")));
+        QCOMPARE(m_fakes->beeper.count, 0);
+    }
+
+    void setTime_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("example") << "23:30:15" << QTime(23, 30, 15);
+        QTest::newRow("midnight") << "00:00:00" << QTime(0, 0, 0);
+        QTest::newRow("one-digit hour") << "7:08:09" << QTime(7, 8, 9);
+    }
+    void setTime()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QTime, time);
+        frmSetTime *dialog = openTimeByButton();
+        // The date kept is the clock's at OK: here the day has turned since the load.
+        m_fakes->clock.current = utc(1998, 12, 8, 0, 0, 3, 120);
+        retype(dialog->txtSetTime, typed);
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        QCOMPARE(m_fakes->clock.setCalls.first(), QDateTime(QDate(1998, 12, 8), time, Qt::UTC));
+        QCOMPARE(m_fakes->clock.setCalls.first().timeSpec(), Qt::UTC);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // OK on the boxes as loaded: the time goes back to the moment of loading,
+    // the date is the one shown.
+    void unchangedBoxes()
+    {
+        frmSetTime *time = openTimeByButton();
+        m_fakes->clock.current = utc(1998, 12, 7, 14, 10, 0);
+        QTest::mouseClick(time->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.value(0), utc(1998, 12, 7, 14, 3, 27));
+
+        frmSetDate *date = openDateByButton();
+        m_fakes->clock.current = utc(1998, 12, 8, 0, 0, 1);
+        QTest::mouseClick(date->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.value(1), utc(1998, 12, 7, 0, 0, 1));
+    }
+
+    void badTexts_data()
+    {
+        QTest::addColumn<bool>("isDate");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("date 13/45/98")
+            << true << "13/45/98"
+            << "The date was not changed.\r\n\"13/45/98\" is not a date.\r\n"
+               "Type it as month/day/year, for example 6/10/98.";
+        QTest::newRow("empty date") << true << ""
+                                    << "The date was not changed.\r\nNo date was typed.\r\n"
+                                       "Type it as month/day/year, for example 6/10/98.";
+        QTest::newRow("date before 1970") << true << "1/1/1900"
+                                          << "The date was not changed.\r\nThe clock cannot be set before 1970.\r\n"
+                                             "Type it as month/day/year, for example 6/10/98.";
+        QTest::newRow("time 25:00:00")
+            << false << "25:00:00"
+            << "The time was not changed.\r\n\"25:00:00\" is not a time.\r\n"
+               "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
+        QTest::newRow("empty time") << false << ""
+                                    << "The time was not changed.\r\nNo time was typed.\r\n"
+                                       "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
+    }
+    // A text that is not a date or time: clock untouched, dialog open, the reason
+    // in the panel at 8 points with a beep, the mode line left as it was.
+    void badTexts()
+    {
+        QFETCH(bool, isDate);
+        QFETCH(QString, typed);
+        QFETCH(QString, panel);
+        QWidget *dialog;
+        if (isDate) {
+            frmSetDate *date = openDateByButton();
+            retype(date->txtSetDate, typed);
+            QCOMPARE(date->txtSetDate->text(), typed);
+            m_window->txtSpecs->setFontSize(18);
+            QTest::mouseClick(date->cmdOK, Qt::LeftButton);
+            dialog = date;
+        } else {
+            frmSetTime *time = openTimeByButton();
+            retype(time->txtSetTime, typed);
+            QCOMPARE(time->txtSetTime->text(), typed);
+            m_window->txtSpecs->setFontSize(18);
+            QTest::mouseClick(time->cmdOK, Qt::LeftButton);
+            dialog = time;
+        }
+        QVERIFY(m_fakes->clock.setCalls.isEmpty());
+        QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->txtSpecs->text(), panel);
+        QCOMPARE(m_fakes->beeper.count, 1);
+        QCOMPARE(m_window->lblMode->text(),
+                 isDate ? QStringLiteral("Mode\r\nSetting Date") : QStringLiteral("Mode\r\nSetting Clock"));
+    }
+
+    // The system says no: the clock stays, the dialog stays, the reason is shown;
+    // a second try once it allows goes through.
+    void systemRefuses()
+    {
+        m_fakes->clock.refuse = true;
+        m_fakes->clock.refuseReason = QStringLiteral("You are not allowed to set the computer's clock.");
+        frmSetDate *date = openDateByButton();
+        retype(date->txtSetDate, QStringLiteral("6/10/98"));
+        QTest::mouseClick(date->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
+        QVERIFY(date->isVisible());
+        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->txtSpecs->text(),
+                 QStringLiteral("The date was not changed.\r\nYou are not allowed to set the computer's clock."));
+        QCOMPARE(m_fakes->beeper.count, 1);
+
+        m_fakes->clock.refuseReason = QStringLiteral("Automatic time synchronisation is on.");
+        frmSetTime *time = openTimeByButton();
+        retype(time->txtSetTime, QStringLiteral("23:30:15"));
+        QTest::mouseClick(time->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
+        QVERIFY(time->isVisible());
+        QCOMPARE(m_window->txtSpecs->text(),
+                 QStringLiteral("The time was not changed.\r\nAutomatic time synchronisation is on."));
+        QCOMPARE(m_fakes->beeper.count, 2);
+
+        m_fakes->clock.refuse = false;
+        QTest::mouseClick(time->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 23, 30, 15));
+        QVERIFY(!time->isVisible());
+    }
+
+    // Cancel and a click on the label hide the dialog and set nothing; a right
+    // click on the label is no click.
+    void cancelAndLabel()
+    {
+        frmSetDate *date = openDateByButton();
+        retype(date->txtSetDate, QStringLiteral("6/10/98"));
+        QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
+        QVERIFY(!date->isVisible());
+        m_window->mnuDate->trigger();
+        QTest::mouseClick(date->lblSetDate, Qt::RightButton);
+        QVERIFY(date->isVisible());
+        QTest::mouseClick(date->lblSetDate, Qt::LeftButton);
+        QVERIFY(!date->isVisible());
+
+        frmSetTime *time = openTimeByButton();
+        retype(time->txtSetTime, QStringLiteral("23:30:15"));
+        QTest::mouseClick(time->cmcCancel, Qt::LeftButton);
+        QVERIFY(!time->isVisible());
+        m_window->mnuClock->trigger();
+        QTest::mouseClick(time->lblSetTime, Qt::LeftButton);
+        QVERIFY(!time->isVisible());
+
+        QVERIFY(m_fakes->clock.setCalls.isEmpty());
+        QCOMPARE(m_fakes->beeper.count, 0);
+        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+    }
+
+    // Enter and Escape press neither button and do not close the dialog; Tab
+    // goes box, OK, Cancel; Alt+O and Alt+C are the access keys.
+    void keyboard()
+    {
+        frmSetTime *time = openTimeByButton();
+        QVERIFY(!time->cmdOK->isDefault() && !time->cmdOK->autoDefault());
+        QVERIFY(!time->cmcCancel->isDefault() && !time->cmcCancel->autoDefault());
+        time->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(time));
+        time->txtSetTime->setFocus();
+        QTest::keyClick(time->txtSetTime, Qt::Key_Return);
+        QTest::keyClick(time->txtSetTime, Qt::Key_Enter);
+        QTest::keyClick(time->txtSetTime, Qt::Key_Escape);
+        QVERIFY(time->isVisible());
+        QVERIFY(m_fakes->clock.setCalls.isEmpty());
+
+        QTest::keyClick(time->txtSetTime, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), time->cmdOK);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(m_fakes->clock.setCalls.isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), time->cmcCancel);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(time->isVisible());
+
+        QTest::keyClick(time, Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        QVERIFY(!time->isVisible());
+
+        frmSetDate *date = openDateByButton();
+        date->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(date));
+        QTest::keyClick(date, Qt::Key_C, Qt::AltModifier);
+        QVERIFY(!date->isVisible());
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+    }
+};
+
+QTEST_MAIN(tst_ClockSetting)
+#include "tst_clocksetting.moc"
