@@ -1,0 +1,92 @@
+#include "frmExport.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frmExport::frmExport(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmExport"));
+    setWindowTitle(QStringLiteral("Export Log"));
+
+    cboFormat = named(new QComboBox(this), "cboFormat");
+    cboFormat->addItem(QStringLiteral("Cabrillo 3.0 (contest entry)"));
+    cboFormat->addItem(QStringLiteral("ADIF 3.1.4 (logbooks, QSL)"));
+    txtCall = named(new QLineEdit(this), "txtCall");
+    txtSPC = named(new QLineEdit(this), "txtSPC");
+    txtNumber = named(new QLineEdit(this), "txtNumber");
+    cboMode = named(new QComboBox(this), "cboMode");
+    cboMode->addItems({QStringLiteral("CW"), QStringLiteral("SSB")});
+    txtContest = named(new QLineEdit(this), "txtContest");
+    txtContest->setPlaceholderText(QStringLiteral("QRP-ARCI-FALL-QSO-PARTY"));
+    txtFile = named(new QLineEdit(this), "txtFile");
+    txtFile->setMinimumWidth(320);
+    cmdBrowse = named(new QPushButton(QStringLiteral("&Browse..."), this), "cmdBrowse");
+    cmdExport = named(new QPushButton(QStringLiteral("&Export"), this), "cmdExport");
+    cmdExport->setDefault(true);
+    cmdClose = named(new QPushButton(QStringLiteral("&Close"), this), "cmdClose");
+    txtResult = named(new QPlainTextEdit(this), "txtResult");
+    txtResult->setReadOnly(true);
+    txtResult->setMinimumHeight(90);
+
+    auto label = [this](const char *name, const QString &text, QWidget *buddy) {
+        QLabel *l = named(new QLabel(text, this), name);
+        l->setBuddy(buddy);
+        return l;
+    };
+    lblFormat = label("lblFormat", QStringLiteral("&Format"), cboFormat);
+    lblCall = label("lblCall", QStringLiteral("Your &Callsign"), txtCall);
+    lblSPC = label("lblSPC", QStringLiteral("Your &SPC"), txtSPC);
+    lblNumber = label("lblNumber", QStringLiteral("QRP #/&Power"), txtNumber);
+    lblMode = label("lblMode", QStringLiteral("&Mode"), cboMode);
+    lblContest = label("lblContest", QStringLiteral("Co&ntest"), txtContest);
+    lblFile = label("lblFile", QStringLiteral("F&ile"), txtFile);
+
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(txtFile, 1);
+    fileRow->addWidget(cmdBrowse);
+
+    auto *form = new QFormLayout;
+    form->addRow(lblFormat, cboFormat);
+    form->addRow(lblCall, txtCall);
+    form->addRow(lblSPC, txtSPC);
+    form->addRow(lblNumber, txtNumber);
+    form->addRow(lblMode, cboMode);
+    form->addRow(lblContest, txtContest);
+    form->addRow(lblFile, fileRow);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(txtResult, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(cboFormat, txtCall);
+    setTabOrder(txtCall, txtSPC);
+    setTabOrder(txtSPC, txtNumber);
+    setTabOrder(txtNumber, cboMode);
+    setTabOrder(cboMode, txtContest);
+    setTabOrder(txtContest, txtFile);
+    setTabOrder(txtFile, cmdBrowse);
+    setTabOrder(cmdBrowse, cmdExport);
+    setTabOrder(cmdExport, cmdClose);
+}
