@@ -1,7 +1,154 @@
 #include "ChangeDelete.h"
 
+#include "Confirmation.h"
+#include "DisplayPanel.h"
+#include "Text.h"
 #include "frmKestrix.h"
 
-ChangeDelete::ChangeDelete(frmKestrix &window) : m_window(window) {}
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+ChangeDelete::ChangeDelete(frmKestrix &window) : m_window(window)
+{
+    connect(m_window.cmdChangeRecord, &QPushButton::clicked, this, &ChangeDelete::cmdChangeRecord_Click);
+    connect(m_window.cmdDeleteRecord, &QPushButton::clicked, this, &ChangeDelete::cmdDeleteRecord_Click);
+    m_window.cmdChangeRecord->installEventFilter(this);
+    m_window.cmdDeleteRecord->installEventFilter(this);
+}
 
 ChangeDelete::~ChangeDelete() = default;
+
+bool ChangeDelete::eventFilter(QObject *watched, QEvent *event)
+{
+    // Every press counts, the second of a quick pair included.
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+    if (watched == m_window.cmdChangeRecord)
+        cmdChangeRecord_MouseDown(button);
+    else if (watched == m_window.cmdDeleteRecord)
+        cmdDeleteRecord_MouseDown(button);
+    else
+        return false;
+    // The left button goes on to the button itself, whose click shows the instructions.
+    return button == Qt::RightButton;
+}
+
+void ChangeDelete::cmdChangeRecord_Click()
+{
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Changing Record"));
+    m_window.writePanel(8, {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
+                            QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
+                            QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
+    m_window.txtRecNum->setFocus();
+}
+
+void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    if (!recordNumberUsable(QStringLiteral("Nothing changed: ")))
+        return;
+    const qint32 number = *m_window.reviewRecordNumber();
+    m_window.CurrentRecord() = number;
+    m_window.log().ArciRecord = number;
+    m_window.SaveExistingRecord();
+    m_window.SaveExistingArci();
+}
+
+void ChangeDelete::cmdDeleteRecord_Click()
+{
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Deleting Record"));
+    m_window.writePanel(8, {QStringLiteral("To DELETE a record, display the record"),
+                            QStringLiteral("in the BLUE BOXES by inserting the"),
+                            QStringLiteral("RECORD # in the WHITE RecNum box."),
+                            QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
+    m_window.txtRecNum->setFocus();
+}
+
+void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    m_window.setNewLine();
+    if (!recordNumberUsable(QStringLiteral("Nothing deleted: ")))
+        return;
+    // The record announced is the record written: the box names record i exactly.
+    const qint32 i = *m_window.reviewRecordNumber();
+    m_window.log().readRecord(i);
+    keepSizeWrite({QString(), QStringLiteral("Deleting Record Number ") + Text::numberText(i)});
+    m_window.CurrentRecord() = i;
+
+    const bool yes = m_window.platform().confirmation.askYesNo(&m_window, QStringLiteral("Delete this record?"),
+                                                               QStringLiteral("Kestrix"));
+    if (!yes) {
+        m_window.txtRecNumber->setFocus();
+        m_window.setNewLine();
+        keepSizeWrite({QString(), QStringLiteral("Delete function cancelled !")});
+        return;
+    }
+    // While the question was open the box cannot have changed; should it name
+    // another record now, nothing is written rather than the wrong record.
+    if (m_window.reviewRecordNumber() != i) {
+        m_window.beep();
+        keepSizeWrite({QStringLiteral("Nothing deleted: the RecNum box changed.")});
+        return;
+    }
+
+    m_window.txtCall->setText(QStringLiteral("DELETED"));
+    for (QLineEdit *box : {m_window.txtClub, m_window.txtPwr, m_window.txtLocale, m_window.txtRstR, m_window.txtRstS,
+                           m_window.txtBnd, m_window.txtCalendar, m_window.txtClock, m_window.txtPts, m_window.txtMult})
+        box->setText(QString());
+    m_window.CurrentRecord() = i;
+    m_window.log().ArciRecord = i;
+    m_window.SaveExistingRecord();
+    m_window.SaveExistingArci();
+}
+
+bool ChangeDelete::recordNumberUsable(const QString &refused)
+{
+    if (m_window.reviewRecordNumber())
+        return true;
+    QString why = recordNumberProblem(m_window.txtRecNum->text(), m_window.RecordCount());
+    if (why.isEmpty())
+        why = QStringLiteral("no stored record has that number.");
+    m_window.beep();
+    m_window.setNewLine();
+    m_window.writePanel(8, {refused + why});
+    return false;
+}
+
+QString ChangeDelete::recordNumberProblem(const QString &text, qint32 count)
+{
+    // The number is read as the review row reads it: blanks, tabs and line feeds
+    // skipped wherever they stand.
+    QString packed = text;
+    packed.remove(u' ').remove(u'\t').remove(u'\n');
+    if (packed.isEmpty())
+        return QStringLiteral("the WHITE RecNum box is empty.");
+    const double value = Text::numericValue(text);
+    qsizetype at = (packed.startsWith(u'+') || packed.startsWith(u'-')) ? 1 : 0;
+    if (at < packed.size() && packed.at(at) == u'.')
+        ++at;
+    const bool startsWithNumber = packed.startsWith(u'&') || (at < packed.size() && packed.at(at).isDigit());
+    if (value == 0 && !startsWithNumber)
+        return QStringLiteral("the WHITE RecNum box holds no number.");
+    if (value > count)
+        return QStringLiteral("the last record is number") + Text::numberText(count) + QStringLiteral(".");
+    if (!(value >= 1))
+        return QStringLiteral("record numbers start at 1.");
+    if (value != std::floor(value))
+        return QStringLiteral("record numbers are whole numbers.");
+    return QString();
+}
+
+void ChangeDelete::keepSizeWrite(const QStringList &lines)
+{
+    // These lines keep the font size in force.
+    m_window.writePanel(static_cast<int>(std::lround(m_window.txtSpecs->fontSize())), lines);
+}

@@ -1,13 +1,36 @@
 #pragma once
-// Changing and deleting a stored record in place.
+// Record review and maintenance: changing and deleting a stored record in place.
+// A left click on CHANGE or DELETE only shows the instructions; the right mouse
+// button acts, on the record whose number the record-number box holds.
+
+#include <QObject>
+#include <QString>
 
 class frmKestrix;
 
-class ChangeDelete {
+class ChangeDelete : public QObject {
+    Q_OBJECT
 public:
     explicit ChangeDelete(frmKestrix &window);
-    ~ChangeDelete();
+    ~ChangeDelete() override;
+
+    void cmdChangeRecord_Click();
+    void cmdChangeRecord_MouseDown(Qt::MouseButton button);
+    void cmdDeleteRecord_Click();
+    void cmdDeleteRecord_MouseDown(Qt::MouseButton button);
+
+    // Why the text of the record-number box names no stored record (1 to count),
+    // as one line for the display panel; empty when it names one.
+    static QString recordNumberProblem(const QString &text, qint32 count);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // True when the record-number box names a stored record; otherwise a beep and
+    // the reason in the display panel, and nothing is written.
+    bool recordNumberUsable(const QString &refused);
+    void keepSizeWrite(const QStringList &lines);
+
     frmKestrix &m_window;
 };

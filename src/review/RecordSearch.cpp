@@ -1,7 +1,143 @@
 #include "RecordSearch.h"
 
+#include "DisplayPanel.h"
+#include "Text.h"
 #include "frmKestrix.h"
 
-RecordSearch::RecordSearch(frmKestrix &window) : m_window(window) {}
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The field's bytes without leading and trailing blanks equal the key.
+bool trimmedEquals(const char *record, QrpRecord::Field field, const QByteArray &key)
+{
+    const QrpRecord::Layout l = QrpRecord::layout[field];
+    const char *first = record + l.offset;
+    const char *last = first + l.width;
+    while (first < last && *first == ' ') ++first;
+    while (last > first && last[-1] == ' ') --last;
+    return last - first == key.size() && std::memcmp(first, key.constData(), key.size()) == 0;
+}
+
+void appendField(QString &list, QLatin1StringView label, const QrpRecord &record, QrpRecord::Field field,
+                 const QString &newLine)
+{
+    const QrpRecord::Layout l = QrpRecord::layout[field];
+    list += label;
+    list += QLatin1StringView(record.data() + l.offset, l.width);
+    list += newLine;
+}
+
+} // namespace
+
+RecordSearch::RecordSearch(frmKestrix &window) : m_window(window)
+{
+    connect(m_window.cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
+    connect(m_window.txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
+            Qt::DirectConnection);
+    m_window.txtSearchInfo->installEventFilter(this);
+}
 
 RecordSearch::~RecordSearch() = default;
+
+void RecordSearch::cmdSearch_Click()
+{
+    // Emptying a box that held text runs a search for the empty text; the
+    // instructions below replace whatever it listed.
+    m_window.txtSearchInfo->setText(QString());
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Searching Records"));
+    m_window.writePanel(8, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"),
+                            QStringLiteral("in the Zell   ON/OFF  button."),
+                            QStringLiteral("Press the SEARCH button again to"),
+                            QStringLiteral("Clear screen or search again."),
+                            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
+    m_window.txtSearchInfo->setFocus();
+}
+
+void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine)
+{
+    list += QLatin1StringView("Record Number = ");
+    list += Text::numberText(number);
+    list += newLine;
+    appendField(list, QLatin1StringView("Callsign = "), record, QrpRecord::Callsign, newLine);
+    appendField(list, QLatin1StringView("ARCI # = "), record, QrpRecord::Arci, newLine);
+    appendField(list, QLatin1StringView("Power = "), record, QrpRecord::Power, newLine);
+    appendField(list, QLatin1StringView("SPC = "), record, QrpRecord::SPC, newLine);
+    appendField(list, QLatin1StringView("RST Sent = "), record, QrpRecord::RstSent, newLine);
+    appendField(list, QLatin1StringView("RST Rcvd = "), record, QrpRecord::RstRcvd, newLine);
+    appendField(list, QLatin1StringView("Band = "), record, QrpRecord::Band, newLine);
+    appendField(list, QLatin1StringView("Date = "), record, QrpRecord::QsoDate, newLine);
+    appendField(list, QLatin1StringView("Time = "), record, QrpRecord::QsoTime, newLine);
+    appendField(list, QLatin1StringView("Points = "), record, QrpRecord::Points, newLine);
+    appendField(list, QLatin1StringView("Multiplier = "), record, QrpRecord::Multiplier, newLine);
+    list += QLatin1StringView(" ==================================");
+}
+
+void RecordSearch::txtSearchInfo_Change()
+{
+    const QString t = m_window.txtSearchInfo->text();
+    QString list;
+    m_window.setNewLine();
+    const QString &newLine = m_window.NewLine;
+
+    // The log holds Latin-1 bytes; a text with any other character matches no field.
+    bool searchable = true;
+    for (QChar c : t)
+        searchable = searchable && c.unicode() < 256;
+    const QByteArray key = Latin1::encode(t);
+
+    const qint32 count = m_window.RecordCount();
+    qint32 last = 0;
+    m_window.log().scan(1, count, [&](qint32 i, const QrpRecord &record) {
+        const char *bytes = record.data();
+        if (searchable && (trimmedEquals(bytes, QrpRecord::Callsign, key) || trimmedEquals(bytes, QrpRecord::Arci, key)
+                           || trimmedEquals(bytes, QrpRecord::SPC, key))) {
+            appendBlock(list, i, record, newLine);
+            list += newLine;
+            last = i;
+        }
+        return true;
+    });
+
+    // The panel keeps the size in force (the Search button left it at 8 points).
+    const int size = static_cast<int>(std::lround(m_window.txtSpecs->fontSize()));
+    if (last == 0) {
+        m_window.writePanel(size, {QString(), QStringLiteral("Sorry, no records match"),
+                                   QStringLiteral("your search criteria.")});
+        return;
+    }
+    // The caption names the last match, in the form the record position uses.
+    m_window.setWindowTitle(QStringLiteral("Record ") + Text::numberText(last) + QStringLiteral("/") +
+                            Text::numberText(count));
+    m_window.writePanel(size, {list});
+}
+
+bool RecordSearch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_window.txtSearchInfo || m_forwarding || event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QString typed = key->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    // Each character is replaced by its own upper-case form, one for one.
+    QString upper = typed;
+    for (QChar &c : upper)
+        c = c.toUpper();
+    if (upper == typed)
+        return false;
+    QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
+                       ushort(key->count()));
+    m_forwarding = true;
+    QCoreApplication::sendEvent(m_window.txtSearchInfo, &replaced);
+    m_forwarding = false;
+    return true;
+}

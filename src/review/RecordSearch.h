@@ -1,13 +1,32 @@
 #pragma once
-// The search box and the Search button.
+// Record review and maintenance: the search. The Search button prepares it; every
+// change of the search box lists, in the display panel, each record whose call
+// sign, ARCI number or S-P-C equals the box's text.
+
+#include <QObject>
+#include <QString>
 
 class frmKestrix;
+class QrpRecord;
 
-class RecordSearch {
+class RecordSearch : public QObject {
+    Q_OBJECT
 public:
     explicit RecordSearch(frmKestrix &window);
-    ~RecordSearch();
+    ~RecordSearch() override;
+
+    void cmdSearch_Click();
+    void txtSearchInfo_Change();
+
+    // The thirteen lines of one match, fields as stored (padding kept), each line
+    // but the separator ending in `newLine`.
+    static void appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine);
+
+protected:
+    // The key-press rule of the search box: typed letters enter in upper case.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     frmKestrix &m_window;
+    bool m_forwarding = false;
 };

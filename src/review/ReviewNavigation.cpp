@@ -1,7 +1,122 @@
 #include "ReviewNavigation.h"
 
+#include "Text.h"
 #include "frmKestrix.h"
 
-ReviewNavigation::ReviewNavigation(frmKestrix &window) : m_window(window) {}
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+ReviewNavigation::ReviewNavigation(frmKestrix &window) : m_window(window)
+{
+    connect(m_window.txtRecNum, &QLineEdit::textChanged, this, &ReviewNavigation::txtRecNum_Change,
+            Qt::DirectConnection);
+    connect(m_window.cmdPlus, &QPushButton::clicked, this, &ReviewNavigation::cmdPlus_Click);
+    connect(m_window.cmdMinus, &QPushButton::clicked, this, &ReviewNavigation::cmdMinus_Click);
+    connect(m_window.cmdReview, &QPushButton::clicked, this, &ReviewNavigation::cmdReview_Click);
+}
 
 ReviewNavigation::~ReviewNavigation() = default;
+
+void ReviewNavigation::txtRecNum_Change()
+{
+    const double n = Text::numericValue(m_window.txtRecNum->text());
+    const qint32 count = m_window.RecordCount();
+    LogStore &log = m_window.log();
+
+    if (n > count) {
+        // The records are read from the first; a number past the last is noticed
+        // as soon as record 1 has been read.
+        log.readRecord(1);
+        m_window.beep();
+        m_window.writePanel(18, {QStringLiteral("Record number is too LARGE!")});
+        return;
+    }
+    if (!(n >= 1) || n != static_cast<double>(static_cast<qint32>(n))) {
+        // No record has this number: the whole log has been read for nothing and the
+        // review row keeps what it showed.
+        log.readRecord(count);
+        return;
+    }
+
+    log.readRecord(static_cast<qint32>(n));
+    // Filling a box may run its own rule; the values all come from this copy.
+    const QrpRecord shown = m_window.QrpRecord_();
+    m_window.txtCall->setText(shown.value(QrpRecord::Callsign));
+    m_window.txtRstR->setText(shown.value(QrpRecord::RstRcvd));
+    m_window.txtRstS->setText(shown.value(QrpRecord::RstSent));
+    m_window.txtLocale->setText(shown.value(QrpRecord::SPC));
+    m_window.txtClub->setText(shown.value(QrpRecord::Arci));
+    m_window.txtPwr->setText(shown.value(QrpRecord::Power));
+    m_window.txtBnd->setText(shown.value(QrpRecord::Band));
+    m_window.txtCalendar->setText(shown.value(QrpRecord::QsoDate));
+    m_window.txtClock->setText(shown.value(QrpRecord::QsoTime));
+    m_window.txtPts->setText(shown.value(QrpRecord::Points));
+    m_window.txtMult->setText(shown.value(QrpRecord::Multiplier));
+    // The record shown is the record read: a write-back of an emptied box relies on it.
+    m_window.QrpRecord_() = shown;
+}
+
+bool ReviewNavigation::step(int by)
+{
+    // The counter is 16 bits wide; a step past either end is refused and the box
+    // keeps its number.
+    const auto stepped = Text::roundHalfEven(Text::numericValue(m_window.txtRecNum->text()) + by);
+    if (!stepped || *stepped < std::numeric_limits<qint16>::min() || *stepped > std::numeric_limits<qint16>::max()) {
+        m_window.beep();
+        m_window.writePanel(12, {QStringLiteral("Record number out of range."),
+                                 QStringLiteral("Enter a record number in the"),
+                                 QStringLiteral("WHITE RecNum box.")});
+        return false;
+    }
+    m_window.txtRecNum->setText(Text::numberText(*stepped));
+    return true;
+}
+
+void ReviewNavigation::cmdPlus_Click()
+{
+    m_window.setNewLine();
+    m_window.writePanel(10, {QString(), QStringLiteral("Press [+] key to step through records"),
+                             QStringLiteral("that are shown in BLUE boxes.")});
+    m_window.writeMode(QStringLiteral("Reviewing Records"));
+    if (!step(+1))
+        return;
+    const qint32 count = m_window.RecordCount();
+    const double now = Text::numericValue(m_window.txtRecNum->text());
+    if (now == count - 1) {
+        m_window.beep();
+        m_window.writePanel(12, {QStringLiteral("Last Record"), QStringLiteral("Press [-] key"),
+                                 QStringLiteral("To reverse direction")});
+    }
+    if (now == count)
+        m_window.txtRecNum->setText(QString::number(count - 1));
+}
+
+void ReviewNavigation::cmdMinus_Click()
+{
+    m_window.setNewLine();
+    m_window.writePanel(10, {QString(), QStringLiteral("Press [-] key to step through records"),
+                             QStringLiteral("that are shown in BLUE boxes.")});
+    m_window.writeMode(QStringLiteral("Reviewing Records"));
+    if (!step(-1))
+        return;
+    const double now = Text::numericValue(m_window.txtRecNum->text());
+    if (now == 1) {
+        m_window.beep();
+        m_window.writePanel(12, {QStringLiteral("First Record"), QStringLiteral("Press [+] key"),
+                                 QStringLiteral("To reverse direction")});
+    }
+    if (now == 0)
+        m_window.txtRecNum->setText(QStringLiteral("1"));
+}
+
+void ReviewNavigation::cmdReview_Click()
+{
+    m_window.setNewLine();
+    m_window.writeMode(QStringLiteral("Reviewing Records"));
+    m_window.writePanel(8, {QStringLiteral("To review records, enter record number"),
+                            QStringLiteral("in WHITE RecNum box and press"),
+                            QStringLiteral("[+] or [-] buttons to change records.")});
+    m_window.txtRecNum->setFocus();
+}
