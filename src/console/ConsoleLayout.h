@@ -33,5 +33,7 @@ const QList<ControlSpec> &controls();
 const QStringList &tabOrder();
 
 inline const QString serif() { return QStringLiteral("Times New Roman"); }
-inline const QString system() { return QStringLiteral("Liberation Sans"); }
+// The sans-serif face standing in for the old "System" font: its widths put the
+// headings' words over their columns.
+inline const QString system() { return QStringLiteral("DejaVu Sans Condensed"); }
 } // namespace ConsoleLayout

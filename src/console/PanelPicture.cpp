@@ -3,8 +3,14 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-PanelPicture::PanelPicture(QWidget *parent)
-    : QWidget(parent), m_picture(new QSvgRenderer(QStringLiteral(":/kestrix/panel.svg"), this))
+// The picture is compiled into the static library; its resources need registering.
+static QString picturePath()
+{
+    Q_INIT_RESOURCE(kestrix);
+    return QStringLiteral(":/kestrix/panel.svg");
+}
+
+PanelPicture::PanelPicture(QWidget *parent) : QWidget(parent), m_picture(new QSvgRenderer(picturePath(), this))
 {
     setAutoFillBackground(true);
     QPalette p = palette();

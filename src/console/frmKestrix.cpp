@@ -1,6 +1,7 @@
 #include "frmKestrix.h"
 
 #include "BandTotals.h"
+#include "CaptionButton.h"
 #include "ChangeDelete.h"
 #include "ClockSetting.h"
 #include "ConsoleLayout.h"
@@ -146,7 +147,7 @@ void frmKestrix::buildControls()
             break;
         }
         case ControlSpec::Button: {
-            auto *button = new QPushButton(c.caption, client);
+            auto *button = new CaptionButton(c.caption, client);
             button->setAutoDefault(false);
             w = button;
             break;
