@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -16,10 +18,11 @@ int main(int argc, char *argv[])
     const QString directory = QDir::currentPath();
     LogLock lock(directory);
     if (!lock.acquire()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kestrix"),
-                              lock.heldByOther()
-                                  ? QStringLiteral("The log in %1 is in use by another Kestrix.").arg(directory)
-                                  : QStringLiteral("QRPDATA.DAT: %1").arg(lock.reason()));
+        const QString message = lock.heldByOther()
+                                    ? QStringLiteral("The log in %1 is in use by another Kestrix.").arg(directory)
+                                    : QStringLiteral("QRPDATA.DAT: %1").arg(lock.reason());
+        std::fprintf(stderr, "kestrix: %s\n", qPrintable(message));
+        QMessageBox::critical(nullptr, QStringLiteral("Kestrix"), message);
         return 1;
     }
 
