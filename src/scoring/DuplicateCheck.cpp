@@ -1,7 +1,64 @@
 #include "DuplicateCheck.h"
 
+#include "FieldMatch.h"
+#include "LogStore.h"
+#include "Text.h"
 #include "frmKestrix.h"
 
-DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window) {}
+#include <QLineEdit>
+
+DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window)
+{
+    connect(window.txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
+}
 
 DuplicateCheck::~DuplicateCheck() = default;
+
+std::optional<QrpRecord> DuplicateCheck::firstWorked(LogStore &log, const QString &callsign, const QString &band)
+{
+    const FieldMatch sameCall(QrpRecord::Callsign, callsign);
+    const FieldMatch sameBand(QrpRecord::Band, band);
+    std::optional<QrpRecord> hit;
+    log.scanContacts([&](qint32, const QrpRecord &r) {
+        if (sameCall(r.data()) && sameBand(r.data())) {
+            hit = r;
+            return false;
+        }
+        return true;
+    });
+    return hit;
+}
+
+void DuplicateCheck::txtCallsign_Change()
+{
+    frmKestrix &w = m_window;
+    w.setNewLine();
+    int size = 8;
+    w.writePanel(size, {QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
+                        QStringLiteral("8 characters, so Dravek/4 is valid."),
+                        QStringLiteral("ENTER DATA ONLY IN RED BOXES")});
+    const QString callsign = w.txtCallsign->text();
+    const QString band = w.txtBand->text();
+    if (Text::aboveZero(callsign))
+        w.writeMode(QStringLiteral("Entering Data"));
+
+    // A missing band is warned about, and the scan still runs with the empty band.
+    if (band.isEmpty() && Text::aboveZero(callsign)) {
+        size = 12;
+        w.beep();
+        w.writePanel(size, {QStringLiteral("You forgot to set the BAND!"),
+                            QStringLiteral("Select Kestrix Program/Set Band"),
+                            QStringLiteral("from Main Menu ... NOW !")});
+    }
+
+    const std::optional<QrpRecord> hit = firstWorked(w.log(), callsign, band);
+    if (!hit)
+        return;
+    w.beep();
+    const QString two = QStringLiteral("  ");
+    const QString particulars = hit->value(QrpRecord::Callsign) + two + hit->value(QrpRecord::Band) + two +
+                                hit->value(QrpRecord::SPC) + two + hit->value(QrpRecord::QsoDate) + two +
+                                hit->value(QrpRecord::QsoTime);
+    w.writePanel(size, {QStringLiteral("Duplicate Contact"), QString(), particulars,
+                        QStringLiteral("Press CLEAR BUTTON and start again.")});
+}

@@ -1,7 +1,207 @@
 #include "EntryRules.h"
 
+#include "Text.h"
 #include "frmKestrix.h"
 
-EntryRules::EntryRules(frmKestrix &window) : m_window(window) {}
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+// Assigned to the ARCI and power boxes; the length limits keep five and four blanks.
+const QString SixBlanks = QStringLiteral("      ");
+const QString FiveBlanks = QStringLiteral("     ");
+} // namespace
+
+EntryRules::EntryRules(frmKestrix &window) : m_window(window)
+{
+    for (QLineEdit *box : {window.txtCallsign, window.txtSpc, window.txtCall, window.txtLocale, window.txtRstSent})
+        box->installEventFilter(this);
+
+    connect(window.txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
+    connect(window.txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
+    connect(window.txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
+    connect(window.txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
+    connect(window.txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
+
+    const std::pair<QAction *, void (EntryRules::*)()> bands[] = {
+        {window.mnu160, &EntryRules::mnu160_Click}, {window.mnu80, &EntryRules::mnu80_Click},
+        {window.mnu40, &EntryRules::mnu40_Click},   {window.mnu20, &EntryRules::mnu20_Click},
+        {window.mnu15, &EntryRules::mnu15_Click},   {window.mnu10, &EntryRules::mnu10_Click},
+        {window.mnu6, &EntryRules::mnu6_Click}};
+    for (const auto &[action, handler] : bands) {
+        connect(action, &QAction::triggered, this, handler);
+        action->setEnabled(true);
+    }
+}
 
 EntryRules::~EntryRules() = default;
+
+// ---- key presses ---------------------------------------------------------------
+
+bool EntryRules::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const frmKestrix &w = m_window;
+    QString typed = key->text();
+    if (typed.isEmpty())
+        return false;
+    if (watched == w.txtCallsign)
+        txtCallsign_KeyPress(typed);
+    else if (watched == w.txtSpc)
+        txtSPC_KeyPress(typed);
+    else if (watched == w.txtCall)
+        txtCall_KeyPress(typed);
+    else if (watched == w.txtLocale)
+        txtLocale_KeyPress(typed);
+    else if (watched == w.txtRstSent)
+        txtRstSent_KeyPress(typed);
+    if (typed == key->text())
+        return false;
+    // The box gets the replaced character in place of the typed one. The replaced
+    // text passes this filter unchanged, so it is delivered.
+    if (!typed.isEmpty()) {
+        QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), typed, key->isAutoRepeat(),
+                           key->count());
+        QCoreApplication::sendEvent(watched, &replaced);
+    }
+    return true;
+}
+
+QString EntryRules::upperCase(const QString &typed)
+{
+    QString out = typed;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar c = out.at(i);
+        if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate()) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, out.at(i + 1)));
+            if (QChar::requiresSurrogates(upper)) {
+                out[i] = QChar(QChar::highSurrogate(upper));
+                out[i + 1] = QChar(QChar::lowSurrogate(upper));
+            }
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            continue;
+        const QChar upper = c.toUpper();
+        if (c.unicode() <= 0xFF && upper.unicode() > 0xFF)
+            continue;
+        out[i] = upper;
+    }
+    return out;
+}
+
+void EntryRules::txtCallsign_KeyPress(QString &typed) { typed = upperCase(typed); }
+
+void EntryRules::txtSPC_KeyPress(QString &typed) { typed = upperCase(typed); }
+
+void EntryRules::txtCall_KeyPress(QString &typed) { typed = upperCase(typed); }
+
+void EntryRules::txtLocale_KeyPress(QString &typed) { typed = upperCase(typed); }
+
+void EntryRules::txtRstSent_KeyPress(QString &typed)
+{
+    // The space bar enters a full CW report, whatever the box held.
+    if (typed == QStringLiteral(" ")) {
+        m_window.txtRstSent->setText(QStringLiteral("579"));
+        typed.clear();
+    }
+}
+
+// ---- help texts ------------------------------------------------------------------
+
+void EntryRules::txtRstRcvd_Change()
+{
+    m_window.setNewLine();
+    m_window.writePanel(8, {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
+                            QStringLiteral("or for SSB, 59 format"),
+                            QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
+}
+
+void EntryRules::txtRstSent_Change()
+{
+    m_window.setNewLine();
+    m_window.writePanel(8, {QStringLiteral("You SHOULD NOT enter data in the"),
+                            QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
+                            QStringLiteral("These boxes are calculated.")});
+}
+
+void EntryRules::txtSpc_Change()
+{
+    m_window.setNewLine();
+    m_window.writePanel(8, {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
+                            QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
+                            QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
+}
+
+// ---- the ARCI and power rules ------------------------------------------------------
+
+void EntryRules::assign(QLineEdit *box, const QString &text, void (EntryRules::*rule)())
+{
+    // Assigning a box the text it already holds counts as a change here too, so a
+    // power typed again after the S-P-C was corrected checks the multiplier again.
+    const QString before = box->text();
+    box->setText(text);
+    if (box->text() == before)
+        (this->*rule)();
+}
+
+void EntryRules::txtArci_Change()
+{
+    frmKestrix &w = m_window;
+    // A member number blanks the power box (running the power rule, which leaves
+    // this box alone: its blanks are not above "0").
+    if (Text::aboveZero(w.txtArci->text()))
+        assign(w.txtPower, SixBlanks, &EntryRules::txtPower_Change);
+    if (Text::aboveZero(w.txtArci->text()))
+        w.txtPoints->setText(QStringLiteral("5"));
+    w.setNewLine();
+    w.writePanel(8, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
+                     QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
+    w.CheckMultiplier();
+}
+
+QString EntryRules::nonMemberPoints(const QString &spc)
+{
+    switch (Text::trimBlanks(spc).size()) {
+    case 4:
+        return QStringLiteral("4");
+    case 3:
+    case 2:
+        return QStringLiteral("2");
+    default:
+        return QString();
+    }
+}
+
+void EntryRules::txtPower_Change()
+{
+    frmKestrix &w = m_window;
+    // A power figure blanks the ARCI box; the nested ARCI rule shows its help text
+    // and runs the multiplier check.
+    if (Text::aboveZero(w.txtPower->text()))
+        assign(w.txtArci, SixBlanks, &EntryRules::txtArci_Change);
+    const QString points = nonMemberPoints(w.txtSpc->text());
+    if (w.txtArci->text() == FiveBlanks && !points.isEmpty())
+        w.txtPoints->setText(points);
+    w.setNewLine();
+    w.writePanel(8, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
+                     QStringLiteral("and can be up to 4 digits in length"),
+                     QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
+}
+
+// ---- the band menu ---------------------------------------------------------------
+
+void EntryRules::setBand(const QString &band) { m_window.txtBand->setText(band); }
+
+void EntryRules::mnu160_Click() { setBand(QStringLiteral("160")); }
+void EntryRules::mnu80_Click() { setBand(QStringLiteral("80")); }
+void EntryRules::mnu40_Click() { setBand(QStringLiteral("40")); }
+void EntryRules::mnu20_Click() { setBand(QStringLiteral("20")); }
+void EntryRules::mnu15_Click() { setBand(QStringLiteral("15")); }
+void EntryRules::mnu10_Click() { setBand(QStringLiteral("10")); }
+void EntryRules::mnu6_Click() { setBand(QStringLiteral("6")); }

@@ -1,13 +1,56 @@
 #pragma once
 // The rules of the entry boxes: upper case, the RST space bar, help texts, the ARCI and power rules with their points, and the band menu.
 
-class frmKestrix;
+#include <QObject>
+#include <QString>
 
-class EntryRules {
+class frmKestrix;
+class QLineEdit;
+
+class EntryRules : public QObject {
+    Q_OBJECT
 public:
     explicit EntryRules(frmKestrix &window);
-    ~EntryRules();
+    ~EntryRules() override;
+
+    // Key-press rules: each sees the typed text before the box inserts it and may
+    // replace it; an empty text means the key is swallowed.
+    void txtCallsign_KeyPress(QString &typed);
+    void txtSPC_KeyPress(QString &typed);
+    void txtCall_KeyPress(QString &typed);
+    void txtLocale_KeyPress(QString &typed);
+    void txtRstSent_KeyPress(QString &typed);
+
+    // Change rules.
+    void txtRstRcvd_Change();
+    void txtRstSent_Change();
+    void txtSpc_Change();
+    void txtArci_Change();
+    void txtPower_Change();
+
+    // The Set Band menu.
+    void mnu160_Click();
+    void mnu80_Click();
+    void mnu40_Click();
+    void mnu20_Click();
+    void mnu15_Click();
+    void mnu10_Click();
+    void mnu6_Click();
+
+    // Typed letters in upper case, one character for one. A Latin-1 letter whose
+    // capital lies outside Latin-1 (the log's character set) stays as typed.
+    static QString upperCase(const QString &typed);
+    // The points of a non-member by the length of the S-P-C, blanks removed:
+    // "4" for 4 characters, "2" for 3 or 2, nothing otherwise.
+    static QString nonMemberPoints(const QString &spc);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setBand(const QString &band);
+    // Sets a box's text and runs its change rule, also when the text stays the same.
+    void assign(QLineEdit *box, const QString &text, void (EntryRules::*rule)());
+
     frmKestrix &m_window;
 };

@@ -1,9 +1,32 @@
 #include "MultiplierCheck.h"
 
+#include "FieldMatch.h"
+#include "LogStore.h"
 #include "frmKestrix.h"
+
+#include <QLineEdit>
 
 MultiplierCheck::MultiplierCheck(frmKestrix &window) : m_window(window) {}
 
 MultiplierCheck::~MultiplierCheck() = default;
 
-void MultiplierCheck::CheckMultiplier() {}
+bool MultiplierCheck::worked(LogStore &log, const QString &spc, const QString &band)
+{
+    const FieldMatch sameSpc(QrpRecord::SPC, spc);
+    const FieldMatch sameBand(QrpRecord::Band, band);
+    bool found = false;
+    // The whole log is read, a match does not end the scan.
+    log.scanContacts([&](qint32, const QrpRecord &r) {
+        if (sameSpc(r.data()) && sameBand(r.data()))
+            found = true;
+        return true;
+    });
+    return found;
+}
+
+void MultiplierCheck::CheckMultiplier()
+{
+    frmKestrix &w = m_window;
+    const bool found = worked(w.log(), w.txtSpc->text(), w.txtBand->text());
+    w.txtMultiplier->setText(found ? QStringLiteral("0") : QStringLiteral("1"));
+}
