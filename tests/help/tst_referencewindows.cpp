@@ -1,6 +1,7 @@
 // The RST, state and province windows: their tables to the character, their
 // look and place, one window while open, and a fresh load after the close box.
 
+#include "ConsoleLayout.h"
 #include "DisplayPanel.h"
 #include "FakePlatform.h"
 #include "MultiLineTextBox.h"
@@ -210,16 +211,16 @@ void tst_ReferenceWindows::looks_data()
     QTest::addColumn<QRect>("client");   // pixels, 15 twips each
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("controlRect");
-    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("family"); // the program's faces for "Times New Roman" and "System"
 
     QTest::newRow("RST") << "cmdRstSystem" << "frmRST" << "            RST System" << QColor(255, 0, 0)
-                         << QRect(591, 68, 198, 255) << "txtRST" << QRect(0, 0, 201, 257) << "Times New Roman";
+                         << QRect(591, 68, 198, 255) << "txtRST" << QRect(0, 0, 201, 257) << ConsoleLayout::serif();
     QTest::newRow("States") << "cmdUS" << "frmStates" << "            State Abbreviations" << QColor(255, 0, 0)
                             << QRect(590, 67, 200, 265) << "txtStates" << QRect(0, 0, 201, 265)
-                            << "Liberation Sans";
+                            << ConsoleLayout::system();
     QTest::newRow("Provinces") << "cmdCanada" << "frmProvinces" << "          Canadian Provinces"
                                << QColor(128, 128, 128) << QRect(590, 67, 200, 257) << "lblProvinces"
-                               << QRect(0, 0, 201, 257) << "Liberation Sans";
+                               << QRect(0, 0, 201, 257) << ConsoleLayout::system();
 }
 
 void tst_ReferenceWindows::looks()
