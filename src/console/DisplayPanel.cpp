@@ -1,7 +1,7 @@
 #include "DisplayPanel.h"
 
-#include <QTextBlockFormat>
-#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 
 DisplayPanel::DisplayPanel(QWidget *parent) : QTextEdit(parent)
 {
@@ -11,6 +11,13 @@ DisplayPanel::DisplayPanel(QWidget *parent) : QTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setFocusPolicy(Qt::ClickFocus);
+    // Every line is centred by the document's default, so a long text (a search
+    // listing thousands of lines) is set in one pass; a read-only panel keeps no
+    // undo history.
+    setUndoRedoEnabled(false);
+    QTextOption centred = document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    document()->setDefaultTextOption(centred);
 }
 
 void DisplayPanel::setFontSize(qreal points)
@@ -28,11 +35,6 @@ void DisplayPanel::setText(const QString &text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    all.mergeBlockFormat(centred);
 }
 
 void DisplayPanel::clear() { setText(QString()); }
