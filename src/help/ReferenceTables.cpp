@@ -132,7 +132,8 @@ QString rstText() { return rstLines().join(CrLf); }
 
 QString provincesText()
 {
-    QStringList lines{QStringLiteral("     Canadian Provinces"), QStringLiteral("     Use THREE (3) letters"), QString()};
+    QStringList lines{QStringLiteral("     Canadian Provinces"), QStringLiteral("     Use THREE (3) letters"),
+                      QString()};
     lines << entryLines(provinces());
     return lines.join(CrLf);
 }

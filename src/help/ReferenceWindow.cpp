@@ -4,8 +4,8 @@
 
 #include <QCloseEvent>
 
-ReferenceWindow::ReferenceWindow(QWidget *owner, const QString &name, const QString &caption,
-                                 const QColor &background, int left, int top, int width, int height)
+ReferenceWindow::ReferenceWindow(QWidget *owner, const QString &name, const QString &caption, const QColor &background,
+                                 int left, int top, int width, int height)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint)
 {

@@ -162,42 +162,46 @@ void tst_HelpPages::helpTexts_data()
                                                  "to avoid inadvertant errors."};
     QTest::newRow("Introduction") << "mnuIntro" << false
                                   << QStringList{"This program is designed specifically", "for ARCI contests.",
-                                                 "The point/multiplier system used",
-                                                 "only works with ARCI contests."};
-    QTest::newRow("Starting contest")
-        << "mnuStart" << false
-        << QStringList{"Make sure that you set date and clock.", "The first time you use Kestrix",
-                       "the program creates QRPDATA.DAT", "the file that stores all your data.",
-                       "Begin by typing in entries in the", "RED BOXES and click the",
-                       "[SAVE RECORD] box after each entry."};
+                                                 "The point/multiplier system used", "only works with ARCI contests."};
+    QTest::newRow("Starting contest") << "mnuStart" << false << QStringList{"Make sure that you set date and clock.",
+                                                                            "The first time you use Kestrix",
+                                                                            "the program creates QRPDATA.DAT",
+                                                                            "the file that stores all your data.",
+                                                                            "Begin by typing in entries in the",
+                                                                            "RED BOXES and click the",
+                                                                            "[SAVE RECORD] box after each entry."};
     QTest::newRow("Dupe Checking") << "mnuDupe" << false
                                    << QStringList{"Kestrix automatically checks for duplicates",
                                                   "after you enter the callsign in the", "RED callsign box."};
-    QTest::newRow("Points and Multipliers")
-        << "mnuPoints" << false
-        << QStringList{"Kestrix automatically calculates points", "and multipliers based on the",
-                       "ARCI QRP Club scoring system.", "Member = 5 points",
-                       "Non-member different continent = 4 points", "Non-member same continent = 2 points"};
+    QTest::newRow("Points and Multipliers") << "mnuPoints" << false
+                                            << QStringList{"Kestrix automatically calculates points",
+                                                           "and multipliers based on the",
+                                                           "ARCI QRP Club scoring system.",
+                                                           "Member = 5 points",
+                                                           "Non-member different continent = 4 points",
+                                                           "Non-member same continent = 2 points"};
     QTest::newRow("Adding Records") << "mnuAddingRecords" << false
                                     << QStringList{"Complete the data in the RED boxes.",
                                                    "Click the [SAVE RECORD] button.",
                                                    "You do NOT have to fill in time/date boxes.",
                                                    "Use TAB KEY to step through boxes."};
-    QTest::newRow("Searching Records")
-        << "mnuSearchingRecords" << false
-        << QStringList{"To search the file, click the [SEARCH] button",
-                       "and enter Callsign, SPC, or ARCI # in the Zell", "[ON/OFF] button. This screen shows data.",
-                       "It's helpful to note the RECORD NUMBER.", "Click [SEARCH] again to clear/start over."};
+    QTest::newRow("Searching Records") << "mnuSearchingRecords" << false
+                                       << QStringList{"To search the file, click the [SEARCH] button",
+                                                      "and enter Callsign, SPC, or ARCI # in the Zell",
+                                                      "[ON/OFF] button. This screen shows data.",
+                                                      "It's helpful to note the RECORD NUMBER.",
+                                                      "Click [SEARCH] again to clear/start over."};
     QTest::newRow("Deleting Records") << "mnuDeletingRecords" << false
                                       << QStringList{"To delete a record, click [DELETE] button.",
                                                      "Enter RECORD # in WHITE  [RecNum]  box.",
                                                      "When data appears in BLUE boxes",
                                                      "RIGHT CLICK [DELETE] button to DELETE"};
-    QTest::newRow("Changing Records")
-        << "mnuChangingRecords" << false
-        << QStringList{"To alter record, click  the [CHANGE] button.", "Enter record number in WHITE [RecNum] box.",
-                       "Make your changes in the BLUE boxes and", "RIGHT CLICK  the [CHANGE] button to SAVE",
-                       "DO NOT USE [ADD] button for this function."};
+    QTest::newRow("Changing Records") << "mnuChangingRecords" << false
+                                      << QStringList{"To alter record, click  the [CHANGE] button.",
+                                                     "Enter record number in WHITE [RecNum] box.",
+                                                     "Make your changes in the BLUE boxes and",
+                                                     "RIGHT CLICK  the [CHANGE] button to SAVE",
+                                                     "DO NOT USE [ADD] button for this function."};
     QTest::newRow("Reviewing Records") << "mnuReview" << false
                                        << QStringList{"To review records, enter a record number",
                                                       "in the WHITE RecNum box and press",
@@ -215,14 +219,16 @@ void tst_HelpPages::helpTexts_data()
         << QStringList{"Kestrix creates a second file called", "ARCIFILE.DAT which is a modified version",
                        "of QRPDATA.DAT.  Use NOTEPAD to open", "this file.  You will be able to exchange files",
                        "and use the file for remote printing."};
-    QTest::newRow("Ending contest")
-        << "mnuEnding" << false
-        << QStringList{"After you finish contest and print out logs", "you MUST rename or delete the files",
-                       "QRPDATA.DAT and ARCIFILE.DAT", "Otherwise when you start a new contest",
-                       "your old entries will still be there.", "If you delete the files the program will",
-                       "create new QRPDATA.DAT", "and ARCIFILE.DAT files upon startup."};
-    QTest::newRow("Orvane title") << "mnuSpecs" << true
-                                  << QStringList{"Orvane's Fabulous", "Zell  QRP Transceiver"};
+    QTest::newRow("Ending contest") << "mnuEnding" << false
+                                    << QStringList{"After you finish contest and print out logs",
+                                                   "you MUST rename or delete the files",
+                                                   "QRPDATA.DAT and ARCIFILE.DAT",
+                                                   "Otherwise when you start a new contest",
+                                                   "your old entries will still be there.",
+                                                   "If you delete the files the program will",
+                                                   "create new QRPDATA.DAT",
+                                                   "and ARCIFILE.DAT files upon startup."};
+    QTest::newRow("Orvane title") << "mnuSpecs" << true << QStringList{"Orvane's Fabulous", "Zell  QRP Transceiver"};
     QTest::newRow("Kestrix title") << "mnuKestrix" << true << QStringList{"Dravek's", "ARCI Kestrix Program"};
 }
 
@@ -252,7 +258,7 @@ void tst_HelpPages::pagesLeft()
     w->mnuHomepage->trigger(); // 18-point page after a 10-point one
     QCOMPARE(w->txtSpecs->fontSize(), qreal(18));
     QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 2);
-    w->mnuDupe->trigger();     // and back
+    w->mnuDupe->trigger(); // and back
     QCOMPARE(w->txtSpecs->fontSize(), qreal(10));
     QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 3);
 }
@@ -336,12 +342,11 @@ void tst_HelpPages::instructionsThenChoice()
 void tst_HelpPages::pagesChangeNothingElse()
 {
     QTemporaryDir dir;
-    TestLog::writeLog(dir.path(),
-                      {TestLog::record({"K1ABC", "1234", "", "MA", "579", "559", "40", "12/07/98", "14:03:27", "5",
-                                        "1"}),
-                       TestLog::record({"VE3XYZ", "", "5", "ONT", "599", "579", "40", "12/07/98", "14:10:02", "4",
-                                        "1"})},
-                      QStringLiteral("40"));
+    TestLog::writeLog(
+        dir.path(),
+        {TestLog::record({"K1ABC", "1234", "", "MA", "579", "559", "40", "12/07/98", "14:03:27", "5", "1"}),
+         TestLog::record({"VE3XYZ", "", "5", "ONT", "599", "579", "40", "12/07/98", "14:10:02", "4", "1"})},
+        QStringLiteral("40"));
     FakePlatform fakes;
     auto w = TestLog::openWindow(dir.path(), fakes);
     w->txtCallsign->setText(QStringLiteral("W2"));

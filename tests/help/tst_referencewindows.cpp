@@ -90,29 +90,30 @@ const QStringList rstLines{
 };
 
 const QStringList provinceEntries{
-    "Alberta = ALB",      "British Columbia = BRC",     "Manitoba = MAN", "New Brunswick = NBR",
-    "Newfoundland = NFD", "Nova Scotia = NSC",          "Ontario = ONT",  "Prince Edward Island = PEI",
-    "Quebec = QUE",       "Saskatchewan = SAS",         "North West Territories = NWT",
+    "Alberta = ALB",       "British Columbia = BRC",       "Manitoba = MAN",
+    "New Brunswick = NBR", "Newfoundland = NFD",           "Nova Scotia = NSC",
+    "Ontario = ONT",       "Prince Edward Island = PEI",   "Quebec = QUE",
+    "Saskatchewan = SAS",  "North West Territories = NWT",
 };
 
 const QStringList stateEntries{
-    "Alabama = AL",        "Alaska = AK",         "Arizona = AZ",
-    "Arkansas = AR",       "California = CA",     "Colorado = CO",
-    "Connecticut = CT",    "Delaware = DE",       "District of Columbia = DC",
-    "Florida = FL",        "Georgia = GA",        "Hawaii = HI",
-    "Idaho = ID",          "Illinois = IL",       "Indiana = IN",
-    "Iowa = IA",           "Kansas = KS",         "Kentucky = KY",
-    "Louisiana = LA",      "Maine = ME",          "Maryland = MD",
-    "Massachusetts = MA",  "Michigan = MI",       "Minnesota = MN",
-    "Mississippi = MS",    "Missouri = MO",       "Montana = MT",
-    "Nebraska = NE",       "Nevada = NV",         "New Hampshire = NH",
-    "New Jersey = NJ",     "New Mexico = NM",     "New York = NY",
-    "North Carolina = NC", "North Dakota = ND",   "Ohio = OH",
-    "Oklahoma = OK",       "Oregon = OR",         "Pennsylvania = PA",
-    "Puerto Rico = PR",    "Rhode Island = RI",   "South Carolina = SC",
-    "South Dakota = SD",   "Tennessee = TN",      "Texas = TX",
-    "Utah = UT",           "Vermont = VT",        "Virginia = VA",
-    "Virgin Islands = VI", "Washington = WA",     "West Virginia = WV",
+    "Alabama = AL",        "Alaska = AK",       "Arizona = AZ",
+    "Arkansas = AR",       "California = CA",   "Colorado = CO",
+    "Connecticut = CT",    "Delaware = DE",     "District of Columbia = DC",
+    "Florida = FL",        "Georgia = GA",      "Hawaii = HI",
+    "Idaho = ID",          "Illinois = IL",     "Indiana = IN",
+    "Iowa = IA",           "Kansas = KS",       "Kentucky = KY",
+    "Louisiana = LA",      "Maine = ME",        "Maryland = MD",
+    "Massachusetts = MA",  "Michigan = MI",     "Minnesota = MN",
+    "Mississippi = MS",    "Missouri = MO",     "Montana = MT",
+    "Nebraska = NE",       "Nevada = NV",       "New Hampshire = NH",
+    "New Jersey = NJ",     "New Mexico = NM",   "New York = NY",
+    "North Carolina = NC", "North Dakota = ND", "Ohio = OH",
+    "Oklahoma = OK",       "Oregon = OR",       "Pennsylvania = PA",
+    "Puerto Rico = PR",    "Rhode Island = RI", "South Carolina = SC",
+    "South Dakota = SD",   "Tennessee = TN",    "Texas = TX",
+    "Utah = UT",           "Vermont = VT",      "Virginia = VA",
+    "Virgin Islands = VI", "Washington = WA",   "West Virginia = WV",
     "Wisconsin = WI",      "Wyoming = WY",
 };
 } // namespace
@@ -208,19 +209,23 @@ void tst_ReferenceWindows::looks_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QColor>("background");
-    QTest::addColumn<QRect>("client");   // pixels, 15 twips each
+    QTest::addColumn<QRect>("client"); // pixels, 15 twips each
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("controlRect");
     QTest::addColumn<QString>("family"); // the program's faces for "Times New Roman" and "System"
 
-    QTest::newRow("RST") << "cmdRstSystem" << "frmRST" << "            RST System" << QColor(255, 0, 0)
-                         << QRect(591, 68, 198, 255) << "txtRST" << QRect(0, 0, 201, 257) << ConsoleLayout::serif();
-    QTest::newRow("States") << "cmdUS" << "frmStates" << "            State Abbreviations" << QColor(255, 0, 0)
-                            << QRect(590, 67, 200, 265) << "txtStates" << QRect(0, 0, 201, 265)
-                            << ConsoleLayout::system();
-    QTest::newRow("Provinces") << "cmdCanada" << "frmProvinces" << "          Canadian Provinces"
-                               << QColor(128, 128, 128) << QRect(590, 67, 200, 257) << "lblProvinces"
-                               << QRect(0, 0, 201, 257) << ConsoleLayout::system();
+    QTest::newRow("RST") << "cmdRstSystem"
+                         << "frmRST"
+                         << "            RST System" << QColor(255, 0, 0) << QRect(591, 68, 198, 255) << "txtRST"
+                         << QRect(0, 0, 201, 257) << ConsoleLayout::serif();
+    QTest::newRow("States") << "cmdUS"
+                            << "frmStates"
+                            << "            State Abbreviations" << QColor(255, 0, 0) << QRect(590, 67, 200, 265)
+                            << "txtStates" << QRect(0, 0, 201, 265) << ConsoleLayout::system();
+    QTest::newRow("Provinces") << "cmdCanada"
+                               << "frmProvinces"
+                               << "          Canadian Provinces" << QColor(128, 128, 128) << QRect(590, 67, 200, 257)
+                               << "lblProvinces" << QRect(0, 0, 201, 257) << ConsoleLayout::system();
 }
 
 void tst_ReferenceWindows::looks()
@@ -289,8 +294,8 @@ void tst_ReferenceWindows::oneWindow_data()
     QTest::newRow("States, menu, button") << QStringList{"cmdUS", "mnuState", "cmdUS"} << "frmStates";
     QTest::newRow("state menu twice") << QStringList{"mnuState", "mnuState"} << "frmStates";
     QTest::newRow("Canada twice") << QStringList{"cmdCanada", "cmdCanada"} << "frmProvinces";
-    QTest::newRow("province menu, Canada") << QStringList{"mnuProvinces", "cmdCanada", "mnuProvinces"}
-                                           << "frmProvinces";
+    QTest::newRow("province menu, Canada")
+        << QStringList{"mnuProvinces", "cmdCanada", "mnuProvinces"} << "frmProvinces";
 }
 
 // Showing again brings the same window to the front; nothing else changes.
@@ -335,10 +340,14 @@ void tst_ReferenceWindows::freshAfterClose_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("editable");
 
-    QTest::newRow("RST") << "cmdRstSystem" << "frmRST" << true;
-    QTest::newRow("States") << "cmdUS" << "frmStates" << true;
-    QTest::newRow("state menu") << "mnuState" << "frmStates" << true;
-    QTest::newRow("Provinces") << "cmdCanada" << "frmProvinces" << false;
+    QTest::newRow("RST") << "cmdRstSystem"
+                         << "frmRST" << true;
+    QTest::newRow("States") << "cmdUS"
+                            << "frmStates" << true;
+    QTest::newRow("state menu") << "mnuState"
+                                << "frmStates" << true;
+    QTest::newRow("Provinces") << "cmdCanada"
+                               << "frmProvinces" << false;
 }
 
 // Text typed into a window lasts until its close box; the next showing loads it
@@ -375,7 +384,7 @@ void tst_ReferenceWindows::freshAfterClose()
 
     QVERIFY(first->close()); // the close box
     QVERIFY(openWindows(window).isEmpty());
-    open(*w, trigger);       // before the closed window is deleted
+    open(*w, trigger); // before the closed window is deleted
     const auto again = openWindows(window);
     QCOMPARE(again.size(), 1);
     QVERIFY(again.first() != first.data());
