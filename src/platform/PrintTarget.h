@@ -14,6 +14,7 @@ public:
         bool ok = false;
         QString where; // printer name or PDF file written
         QString why;   // plain words when it failed
+        bool toFile = false; // no printer: `where` is the PDF written instead
     };
     // Draws one document. The callback paints on the painter and calls
     // device.newPage() to continue on a new page. baseName names a PDF file
