@@ -1,7 +1,121 @@
 #include "LogSheetPrinting.h"
 
+#include "LogSheetRenderer.h"
+#include "PrintMessages.h"
 #include "frmKestrix.h"
+#include "frmPrinter.h"
 
-LogSheetPrinting::LogSheetPrinting(frmKestrix &window) : m_window(window) {}
+#include <QAction>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+LogSheetPrinting::LogSheetPrinting(frmKestrix &window) : m_window(window)
+{
+    connect(m_window.cmdPrinter, &QPushButton::clicked, this, &LogSheetPrinting::cmdPrinter_Click);
+    m_window.cmdPrinter->installEventFilter(this);
+    connect(m_window.mnuPrint, &QAction::triggered, this, &LogSheetPrinting::mnuPrint_Click);
+    m_window.mnuPrint->setEnabled(true);
+}
 
 LogSheetPrinting::~LogSheetPrinting() = default;
+
+frmPrinter &LogSheetPrinting::form()
+{
+    if (!m_form) {
+        m_form = new frmPrinter(&m_window);
+        connect(m_form->cmdOK, &QPushButton::clicked, this, &LogSheetPrinting::cmdOK_Click);
+        connect(m_form->cmdCancel, &QPushButton::clicked, this, &LogSheetPrinting::cmdCancel_Click);
+    }
+    return *m_form;
+}
+
+void LogSheetPrinting::cmdPrinter_Click()
+{
+    frmPrinter &dialog = form();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void LogSheetPrinting::mnuPrint_Click() { cmdPrinter_Click(); }
+
+bool LogSheetPrinting::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window.cmdPrinter && event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        cmdPrinter_MouseDown(button);
+        return button == Qt::RightButton;
+    }
+    return false;
+}
+
+void LogSheetPrinting::cmdPrinter_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        PrintSheet();
+}
+
+void LogSheetPrinting::cmdOK_Click()
+{
+    form().hide();
+    m_window.setNewLine();
+    m_window.writePanel(12, {QStringLiteral("Turn printer online, check paper supply"),
+                             QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
+}
+
+void LogSheetPrinting::cmdCancel_Click() { form().hide(); }
+
+LogSheetLayout::Header LogSheetPrinting::header()
+{
+    const frmPrinter &f = form();
+    return LogSheetLayout::Header{f.txtContestName->text(), f.txtDate->text(),      f.txtCall->text(), f.txtSPC->text(),
+                                  f.txtNumber->text(),      f.txtWhichBand->text(), f.txtMode->text()};
+}
+
+QList<LogSheetLayout::Contact> LogSheetPrinting::contactsOf(const QString &band)
+{
+    QList<LogSheetLayout::Contact> contacts;
+    m_window.log().scan(1, m_window.RecordCount() - 1, [&](qint32, const QrpRecord &record) {
+        if (auto contact = LogSheetLayout::select(record, band))
+            contacts.append(*contact);
+        return true;
+    });
+    return contacts;
+}
+
+namespace {
+// A file name part from the band text: letters and digits kept, anything else '_'.
+QString fileNamePart(const QString &band)
+{
+    QString part;
+    for (QChar c : band)
+        part += (c.isLetterOrNumber() && c.unicode() < 128) ? c : u'_';
+    return part;
+}
+} // namespace
+
+void LogSheetPrinting::PrintSheet()
+{
+    m_window.setNewLine();
+    const LogSheetLayout::Header h = header();
+    if (h.band.isEmpty()) {
+        // An empty band box would select only the deleted records: print nothing.
+        m_window.writePanel(12, {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
+                                 QStringLiteral("Click PRINT and type the band.")});
+        m_window.beep();
+        return;
+    }
+    const QList<LogSheetLayout::Contact> contacts = contactsOf(h.band);
+
+    QList<QList<LogSheetLine>> sheet;
+    const PrintTarget::Result result = m_window.platform().printTarget.print(
+        QStringLiteral("LOGSHEET-") + fileNamePart(h.band), [&](QPainter &painter, QPagedPaintDevice &device) {
+            LogSheetRenderer renderer(painter);
+            sheet =
+                LogSheetLayout::pages(LogSheetLayout::lines(h, contacts, renderer.measure()), renderer.linesPerPage());
+            renderer.draw(sheet, device);
+        });
+    m_lastSheet = result.ok ? sheet : QList<QList<LogSheetLine>>();
+    PrintMessages::tell(m_window, QStringLiteral("Log sheet"), result);
+}

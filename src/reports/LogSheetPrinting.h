@@ -1,13 +1,43 @@
 #pragma once
-// The print-options dialog and the band log sheet.
+// Printed reports, the band log sheet: the PRINT button and the "Print Log
+// Sheets" menu item open the print-options dialog; the right mouse button on
+// PRINT prints the sheet of the band typed there.
+
+#include "LogSheetLayout.h"
+
+#include <QObject>
 
 class frmKestrix;
+class frmPrinter;
 
-class LogSheetPrinting {
+class LogSheetPrinting : public QObject {
+    Q_OBJECT
 public:
     explicit LogSheetPrinting(frmKestrix &window);
-    ~LogSheetPrinting();
+    ~LogSheetPrinting() override;
+
+    // The print-options dialog, created hidden on first use.
+    frmPrinter &form();
+
+    void cmdPrinter_Click();
+    void mnuPrint_Click();
+    void cmdPrinter_MouseDown(Qt::MouseButton button);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    // The contacts the sheet of `band` prints, in record order.
+    QList<LogSheetLayout::Contact> contactsOf(const QString &band);
+    // The sheet of the last print run, page by page, as it was drawn.
+    const QList<QList<LogSheetLine>> &lastSheet() const { return m_lastSheet; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void PrintSheet();
+    LogSheetLayout::Header header();
+
     frmKestrix &m_window;
+    frmPrinter *m_form = nullptr;
+    QList<QList<LogSheetLine>> m_lastSheet;
 };

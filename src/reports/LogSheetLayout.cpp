@@ -1,0 +1,141 @@
+#include "LogSheetLayout.h"
+
+#include "QrpRecord.h"
+#include "Text.h"
+
+#include <cmath>
+
+namespace {
+
+// Places texts at columns line by line, like a printer's tab to a column: when the
+// print position is already past the column, the text goes to the next line.
+class ColumnWriter {
+public:
+    explicit ColumnWriter(const LogSheetLayout::Measure &measure) : m_measure(measure) {}
+
+    ColumnWriter &at(int column, const QString &text)
+    {
+        const qreal start = column - 1;
+        if (m_position > start + 1e-9)
+            breakLine();
+        m_line.append(LogSheetText{column, text});
+        m_position = start + m_measure(text);
+        return *this;
+    }
+    void endLine() { breakLine(); }
+    QList<LogSheetLine> take() { return std::move(m_lines); }
+
+private:
+    void breakLine()
+    {
+        m_lines.append(m_line);
+        m_line.clear();
+        m_position = 0;
+    }
+
+    const LogSheetLayout::Measure &m_measure;
+    QList<LogSheetLine> m_lines;
+    LogSheetLine m_line;
+    qreal m_position = 0; // columns from the left edge
+};
+
+qint64 runningTotal(const QList<LogSheetLayout::Contact> &contacts, QString LogSheetLayout::Contact::*field)
+{
+    double total = 0;
+    for (const auto &c : contacts)
+        total = std::nearbyint(total + Text::numericValue(c.*field)); // halves to even
+    return static_cast<qint64>(total);
+}
+
+} // namespace
+
+std::optional<LogSheetLayout::Contact> LogSheetLayout::select(const QrpRecord &record, const QString &band)
+{
+    if (record.value(QrpRecord::Band) != band)
+        return std::nullopt;
+    if (record.value(QrpRecord::Callsign).isEmpty())
+        return std::nullopt;
+    Contact c;
+    c.date = record.value(QrpRecord::QsoDate);
+    c.time = record.value(QrpRecord::QsoTime);
+    c.call = record.value(QrpRecord::Callsign);
+    c.rstRcvd = record.value(QrpRecord::RstRcvd);
+    c.spc = record.value(QrpRecord::SPC);
+    c.arciOrPower =
+        record.value(QrpRecord::Arci).isEmpty() ? record.value(QrpRecord::Power) : record.value(QrpRecord::Arci);
+    c.rstSent = record.value(QrpRecord::RstSent);
+    c.points = record.value(QrpRecord::Points);
+    c.multiplier = record.value(QrpRecord::Multiplier);
+    return c;
+}
+
+qint64 LogSheetLayout::pointsTotal(const QList<Contact> &contacts) { return runningTotal(contacts, &Contact::points); }
+
+qint64 LogSheetLayout::multiplierTotal(const QList<Contact> &contacts)
+{
+    return runningTotal(contacts, &Contact::multiplier);
+}
+
+QList<LogSheetLine> LogSheetLayout::lines(const Header &h, const QList<Contact> &contacts, const Measure &measure)
+{
+    const QString rule(RuleLength, u'=');
+    ColumnWriter w(measure);
+    for (int i = 0; i < 4; ++i)
+        w.endLine();
+    w.at(1, rule).endLine();
+    w.at(50, h.contestName).at(90, h.date).endLine();
+    w.endLine();
+    w.at(1, QStringLiteral("Callsign = ") + h.call)
+        .at(25, QStringLiteral("SPC = ") + h.spc)
+        .at(45, QStringLiteral("ARCI #/Power = ") + h.number)
+        .at(75, QStringLiteral("Band = ") + h.band)
+        .at(90, QStringLiteral("Mode = ") + h.mode)
+        .endLine();
+    w.endLine();
+    w.at(1, rule).endLine();
+    w.at(2, QStringLiteral("Date"))
+        .at(16, QStringLiteral("Time"))
+        .at(29, QStringLiteral("Call"))
+        .at(42, QStringLiteral("RST-R"))
+        .at(54, QStringLiteral("S-P-C"))
+        .at(64, QStringLiteral("ARCI #/PWR"))
+        .at(81, QStringLiteral("RST-S"))
+        .at(91, QStringLiteral("Points"))
+        .at(103, QStringLiteral("Mult"))
+        .endLine();
+    w.at(1, rule).endLine();
+
+    for (const Contact &c : contacts) {
+        w.at(1, c.date)
+            .at(14, c.time)
+            .at(28, c.call)
+            .at(43, c.rstRcvd)
+            .at(55, c.spc)
+            .at(65, c.arciOrPower)
+            .at(83, c.rstSent)
+            .at(94, c.points)
+            .at(105, c.multiplier)
+            .endLine();
+    }
+
+    w.at(92, QStringLiteral("------")).at(105, QStringLiteral("----")).endLine();
+    w.at(93, Text::numberText(pointsTotal(contacts))).at(105, Text::numberText(multiplierTotal(contacts))).endLine();
+    return w.take();
+}
+
+QList<QList<LogSheetLine>> LogSheetLayout::pages(const QList<LogSheetLine> &lines, int linesPerPage)
+{
+    linesPerPage = qMax(1, linesPerPage);
+    QList<QList<LogSheetLine>> result;
+    for (qsizetype i = 0; i < lines.size(); i += linesPerPage)
+        result.append(lines.mid(i, linesPerPage));
+    return result;
+}
+
+QString LogSheetLayout::textAt(const LogSheetLine &line, int column)
+{
+    for (const LogSheetText &t : line)
+        if (t.column == column)
+            return t.text;
+    return QString();
+}

@@ -1,0 +1,23 @@
+#include "PrintMessages.h"
+
+#include "frmKestrix.h"
+
+#include <QFileInfo>
+
+namespace PrintMessages {
+
+void tell(frmKestrix &window, const QString &sheet, const PrintTarget::Result &result)
+{
+    if (result.ok && !result.toFile)
+        return;
+    window.setNewLine();
+    if (result.ok) {
+        window.writePanel(12, {QStringLiteral("No printer found."), sheet + QStringLiteral(" saved as"),
+                               QFileInfo(result.where).fileName()});
+        return;
+    }
+    window.writePanel(12, {sheet + QStringLiteral(" not printed."), result.why});
+    window.beep();
+}
+
+} // namespace PrintMessages

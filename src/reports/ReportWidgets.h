@@ -1,0 +1,52 @@
+#pragma once
+// Small pieces the report windows are built from: positions in twips, the
+// fonts and colours of the forms, the upper-case key rule and a button whose
+// caption wraps onto a second line.
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QPushButton>
+#include <QRect>
+
+class QLabel;
+class QLineEdit;
+
+namespace ReportWidgets {
+
+constexpr int TwipsPerPixel = 15;
+inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+inline QRect twips(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
+
+// The forms' system face, 9.75 pt bold.
+QFont systemBold();
+
+void setBackground(QWidget *widget, const QColor &colour);
+void setForeground(QWidget *widget, const QColor &colour);
+
+} // namespace ReportWidgets
+
+// Replaces each typed letter by its upper-case form before it enters the box.
+class UpperCaseKeys : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void watch(QLineEdit *box);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool m_forwarding = false;
+};
+
+// A push button that wraps its caption over several lines when it is too narrow
+// for one; text() stays the caption.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
