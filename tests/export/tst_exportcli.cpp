@@ -43,7 +43,7 @@ QStringList cabrilloArgs() { return QStringList{"--format", "cabrillo"} + statio
 class tst_ExportCli : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void help()
     {
         for (const QString &option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
@@ -115,8 +115,9 @@ private Q_SLOTS:
     {
         QTemporaryDir logDir, workDir;
         TestLog::writeLog(logDir.path(), knownLog(), "40");
-        const Run r = run(QStringList{"--format", "adif", "--output", "mine.adi"} + station + QStringList{logDir.path()},
-                          workDir.path());
+        const Run r =
+            run(QStringList{"--format", "adif", "--output", "mine.adi"} + station + QStringList{logDir.path()},
+                workDir.path());
         QCOMPARE(r.status, 0);
         QVERIFY(TestLog::readFile(workDir.path(), "mine.adi").contains("<CALL:5>Q1ABC "));
         QVERIFY(!QFile::exists(logDir.filePath("K1XYZ.adi")));
@@ -133,16 +134,16 @@ private Q_SLOTS:
                                         << "unknown format \"xml\"; use cabrillo or adif";
         QTest::newRow("no call") << (adif + station.mid(2)) << "--call is needed";
         QTest::newRow("no value") << QStringList{"--format", "adif", "--call"} << "Missing value after '--call'.";
-        QTest::newRow("no contest for Cabrillo") << (QStringList{"--format", "cabrillo"} + station)
-                                                 << "--contest is needed";
+        QTest::newRow("no contest for Cabrillo")
+            << (QStringList{"--format", "cabrillo"} + station) << "--contest is needed";
         QTest::newRow("mode") << (adif + station.mid(0, 6) + QStringList{"--mode", "RTTY"})
                               << "The mode must be CW or SSB, not \"RTTY\".";
         QTest::newRow("call twice") << (adif + station + QStringList{"--call", "K2XYZ"})
                                     << "--call is given more than once";
         QTest::newRow("two folders") << (adif + station + QStringList{"a", "b"})
                                      << "only one log folder can be given, not \"a\", \"b\"";
-        QTest::newRow("folder that is not there") << (adif + station + QStringList{"no-such-folder"})
-                                                  << "\"no-such-folder\" is not a folder";
+        QTest::newRow("folder that is not there")
+            << (adif + station + QStringList{"no-such-folder"}) << "\"no-such-folder\" is not a folder";
         QTest::newRow("onto the log") << (adif + station + QStringList{"--output", "QRPDATA.DAT"})
                                       << "@/QRPDATA.DAT is a log file of Kestrix; choose another name.";
         QTest::newRow("onto the text log") << (adif + station + QStringList{"--output", "./ARCIFILE.DAT"})
@@ -190,7 +191,8 @@ private Q_SLOTS:
         r = run(adif + QStringList{"--output", target, dir.path()});
         QCOMPARE(r.status, 1);
         const QString err = QString::fromUtf8(r.err);
-        QVERIFY2(err.startsWith("kestrix-export: " + target + ": ") && err.size() > target.size() + 20, qPrintable(err));
+        QVERIFY2(err.startsWith("kestrix-export: " + target + ": ") && err.size() > target.size() + 20,
+                 qPrintable(err));
         QVERIFY2(err.endsWith('\n') && err.count('\n') == 1, qPrintable(err));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"QRPDATA.DAT"});
     }

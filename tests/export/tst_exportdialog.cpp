@@ -57,7 +57,7 @@ struct Session {
 class tst_ExportDialog : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void menuItemOpensOneDialog()
     {
         Session s;
@@ -103,8 +103,8 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < qMin(written.size(), expected.size()); ++i)
             QCOMPARE(written.at(i), expected.at(i));
         QCOMPARE(written.size(), expected.size());
-        QCOMPARE(s.result(), "6 contacts written to " + QDir(s.dir.path()).filePath("K1XYZ.log")
-                                 + ".\nClaimed score: 138 (total points x multipliers).");
+        QCOMPARE(s.result(), "6 contacts written to " + QDir(s.dir.path()).filePath("K1XYZ.log") +
+                                 ".\nClaimed score: 138 (total points x multipliers).");
         QCOMPARE(s.file("QRPDATA.DAT"), log);
         QCOMPARE(s.fakes.confirmation.asked, 0);
     }
@@ -117,8 +117,12 @@ private Q_SLOTS:
         s.dialog->cboFormat->setCurrentIndex(1);
         s.typeStation(QString());
         s.clickExport();
-        QStringList expected{"Kestrix log export", "<ADIF_VER:5>3.1.4", "<PROGRAMID:7>Kestrix",
-                             "<PROGRAMVERSION:5>" KESTRIX_VERSION, "<CREATED_TIMESTAMP:15>20241020 183005", "<EOH>"};
+        QStringList expected{"Kestrix log export",
+                             "<ADIF_VER:5>3.1.4",
+                             "<PROGRAMID:7>Kestrix",
+                             "<PROGRAMVERSION:5>" KESTRIX_VERSION,
+                             "<CREATED_TIMESTAMP:15>20241020 183005",
+                             "<EOH>"};
         expected += knownAdifRecords();
         QCOMPARE(lines(s.file("K1XYZ.adi")), expected);
         QCOMPARE(s.result(), "6 contacts written to " + QDir(s.dir.path()).filePath("K1XYZ.adi") + ".");
@@ -196,13 +200,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("message");
-        QTest::newRow("onto the log") << "QRPDATA.DAT" << "k1xyz"
+        QTest::newRow("onto the log") << "QRPDATA.DAT"
+                                      << "k1xyz"
                                       << "@/QRPDATA.DAT is a log file of Kestrix; choose another name.";
-        QTest::newRow("onto the text log") << "ARCIFILE.DAT" << "k1xyz"
+        QTest::newRow("onto the text log") << "ARCIFILE.DAT"
+                                           << "k1xyz"
                                            << "@/ARCIFILE.DAT is a log file of Kestrix; choose another name.";
-        QTest::newRow("onto the folder") << "." << "k1xyz" << "@ is a folder.";
-        QTest::newRow("no call sign") << "" << "" << "Your call sign is missing.";
-        QTest::newRow("no file") << " " << "k1xyz" << "Choose the file to write.";
+        QTest::newRow("onto the folder") << "."
+                                         << "k1xyz"
+                                         << "@ is a folder.";
+        QTest::newRow("no call sign") << ""
+                                      << ""
+                                      << "Your call sign is missing.";
+        QTest::newRow("no file") << " "
+                                 << "k1xyz"
+                                 << "Choose the file to write.";
     }
     void refusesWhatCannotBeExported()
     {

@@ -35,13 +35,14 @@ class tst_ExportFormats : public QObject {
     {
         for (qsizetype i = 0; i < qMin(actual.size(), expected.size()); ++i) {
             if (actual.at(i) != expected.at(i))
-                qWarning().noquote() << "line" << i + 1 << "\n  got:  " << actual.at(i) << "\n  want: " << expected.at(i);
+                qWarning().noquote() << "line" << i + 1 << "\n  got:  " << actual.at(i)
+                                     << "\n  want: " << expected.at(i);
             QCOMPARE(actual.at(i), expected.at(i));
         }
         QCOMPARE(actual.size(), expected.size());
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void cabrilloOfKnownLog()
     {
         const ExportResult r = LogExport::build(knownLog(), k1xyz(ExportFormat::Cabrillo));
@@ -84,30 +85,31 @@ private Q_SLOTS:
         s.station = StationData{"KP4/K1XYZ/QRPP", "PR", "5W", "SSB", "QRP-ARCI-SPRING-QSO-PARTY"};
         s.claimedScore = 4242;
         const ExportResult r = LogExport::build(log, s);
-        compareLines(lines(r.bytes), QStringList{
-            "START-OF-LOG: 3.0",
-            "CONTEST: QRP-ARCI-SPRING-QSO-PARTY",
-            "CALLSIGN: KP4/K1XYZ/QRPP",
-            "CATEGORY-OPERATOR: SINGLE-OP",
-            "CATEGORY-BAND: 40M",
-            "CATEGORY-MODE: SSB",
-            "CATEGORY-POWER: QRP",
-            "CLAIMED-SCORE: 4242",
-            "CREATED-BY: Kestrix 9.9",
-            "QSO:  7000 PH 2024-03-15 2105 KP4/K1XYZ/QRPP 57  PR   5W    N2X           59  NJ   99999",
-            "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD           ONT  10",
-            "END-OF-LOG:",
-        });
+        compareLines(lines(r.bytes),
+                     QStringList{
+                         "START-OF-LOG: 3.0",
+                         "CONTEST: QRP-ARCI-SPRING-QSO-PARTY",
+                         "CALLSIGN: KP4/K1XYZ/QRPP",
+                         "CATEGORY-OPERATOR: SINGLE-OP",
+                         "CATEGORY-BAND: 40M",
+                         "CATEGORY-MODE: SSB",
+                         "CATEGORY-POWER: QRP",
+                         "CLAIMED-SCORE: 4242",
+                         "CREATED-BY: Kestrix 9.9",
+                         "QSO:  7000 PH 2024-03-15 2105 KP4/K1XYZ/QRPP 57  PR   5W    N2X           59  NJ   99999",
+                         "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD           ONT  10",
+                         "END-OF-LOG:",
+                     });
         QCOMPARE(r.warnings, QStringList{"Record 2 (VE3ABCD): its QSO line lacks the RST received."});
     }
 
     void emptyLog()
     {
         const ExportResult cab = LogExport::build({}, k1xyz(ExportFormat::Cabrillo));
-        compareLines(lines(cab.bytes), QStringList{
-            "START-OF-LOG: 3.0", "CONTEST: QRP-ARCI-FALL-QSO-PARTY", "CALLSIGN: K1XYZ",
-            "CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW", "CATEGORY-POWER: QRP",
-            "CLAIMED-SCORE: 0", "CREATED-BY: Kestrix 9.9", "END-OF-LOG:"});
+        compareLines(lines(cab.bytes),
+                     QStringList{"START-OF-LOG: 3.0", "CONTEST: QRP-ARCI-FALL-QSO-PARTY", "CALLSIGN: K1XYZ",
+                                 "CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW",
+                                 "CATEGORY-POWER: QRP", "CLAIMED-SCORE: 0", "CREATED-BY: Kestrix 9.9", "END-OF-LOG:"});
         const ExportResult adif = LogExport::build({}, k1xyz(ExportFormat::Adif));
         QVERIFY(adif.bytes.endsWith("<EOH>\r\n"));
         QCOMPARE(adif.contacts, 0);
@@ -162,17 +164,33 @@ private Q_SLOTS:
     void bands_data()
     {
         QTest::addColumn<QString>("band");
-        QTest::addColumn<QString>("qsoStart");   // Cabrillo line up to the date
+        QTest::addColumn<QString>("qsoStart"); // Cabrillo line up to the date
         QTest::addColumn<QString>("category");
         QTest::addColumn<QByteArray>("adifBand");
-        QTest::newRow("160") << "160" << "QSO:  1800 CW " << "160M" << QByteArray("<BAND:4>160m");
-        QTest::newRow("80") << "80" << "QSO:  3500 CW " << "80M" << QByteArray("<BAND:3>80m");
-        QTest::newRow("40") << "40" << "QSO:  7000 CW " << "40M" << QByteArray("<BAND:3>40m");
-        QTest::newRow("20") << "20" << "QSO: 14000 CW " << "20M" << QByteArray("<BAND:3>20m");
-        QTest::newRow("15") << "15" << "QSO: 21000 CW " << "15M" << QByteArray("<BAND:3>15m");
-        QTest::newRow("10") << "10" << "QSO: 28000 CW " << "10M" << QByteArray("<BAND:3>10m");
-        QTest::newRow("6") << "6" << "QSO:    50 CW " << "6M" << QByteArray("<BAND:2>6m");
-        QTest::newRow("6 with blanks around") << " 6 " << "QSO:    50 CW " << "6M" << QByteArray("<BAND:2>6m");
+        QTest::newRow("160") << "160"
+                             << "QSO:  1800 CW "
+                             << "160M" << QByteArray("<BAND:4>160m");
+        QTest::newRow("80") << "80"
+                            << "QSO:  3500 CW "
+                            << "80M" << QByteArray("<BAND:3>80m");
+        QTest::newRow("40") << "40"
+                            << "QSO:  7000 CW "
+                            << "40M" << QByteArray("<BAND:3>40m");
+        QTest::newRow("20") << "20"
+                            << "QSO: 14000 CW "
+                            << "20M" << QByteArray("<BAND:3>20m");
+        QTest::newRow("15") << "15"
+                            << "QSO: 21000 CW "
+                            << "15M" << QByteArray("<BAND:3>15m");
+        QTest::newRow("10") << "10"
+                            << "QSO: 28000 CW "
+                            << "10M" << QByteArray("<BAND:3>10m");
+        QTest::newRow("6") << "6"
+                           << "QSO:    50 CW "
+                           << "6M" << QByteArray("<BAND:2>6m");
+        QTest::newRow("6 with blanks around") << " 6 "
+                                              << "QSO:    50 CW "
+                                              << "6M" << QByteArray("<BAND:2>6m");
     }
     void bands()
     {
@@ -192,24 +210,42 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("spc");
         QTest::addColumn<QString>("state");
-        QTest::newRow("state") << "NY" << "NY";
-        QTest::newRow("District of Columbia") << "DC" << "DC";
-        QTest::newRow("Virgin Islands") << "VI" << "VI";
-        QTest::newRow("Wyoming, last state") << "WY" << "WY";
-        QTest::newRow("Alberta") << "ALB" << "AB";
-        QTest::newRow("British Columbia") << "BRC" << "BC";
-        QTest::newRow("Manitoba") << "MAN" << "MB";
-        QTest::newRow("New Brunswick") << "NBR" << "NB";
-        QTest::newRow("Newfoundland") << "NFD" << "NL";
-        QTest::newRow("Nova Scotia") << "NSC" << "NS";
-        QTest::newRow("Ontario") << "ONT" << "ON";
-        QTest::newRow("Prince Edward Island") << "PEI" << "PE";
-        QTest::newRow("Quebec") << "QUE" << "QC";
-        QTest::newRow("Saskatchewan") << "SAS" << "SK";
-        QTest::newRow("North West Territories") << "NWT" << "NT";
-        QTest::newRow("province's postal code is not in the tables") << "ON" << "";
-        QTest::newRow("country") << "ENG" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("state") << "NY"
+                               << "NY";
+        QTest::newRow("District of Columbia") << "DC"
+                                              << "DC";
+        QTest::newRow("Virgin Islands") << "VI"
+                                        << "VI";
+        QTest::newRow("Wyoming, last state") << "WY"
+                                             << "WY";
+        QTest::newRow("Alberta") << "ALB"
+                                 << "AB";
+        QTest::newRow("British Columbia") << "BRC"
+                                          << "BC";
+        QTest::newRow("Manitoba") << "MAN"
+                                  << "MB";
+        QTest::newRow("New Brunswick") << "NBR"
+                                       << "NB";
+        QTest::newRow("Newfoundland") << "NFD"
+                                      << "NL";
+        QTest::newRow("Nova Scotia") << "NSC"
+                                     << "NS";
+        QTest::newRow("Ontario") << "ONT"
+                                 << "ON";
+        QTest::newRow("Prince Edward Island") << "PEI"
+                                              << "PE";
+        QTest::newRow("Quebec") << "QUE"
+                                << "QC";
+        QTest::newRow("Saskatchewan") << "SAS"
+                                      << "SK";
+        QTest::newRow("North West Territories") << "NWT"
+                                                << "NT";
+        QTest::newRow("province's postal code is not in the tables") << "ON"
+                                                                     << "";
+        QTest::newRow("country") << "ENG"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void adifState()
     {
@@ -225,13 +261,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cabrilloEnd");
         QTest::addColumn<QByteArray>("srx");
         QTest::addColumn<QByteArray>("rxPwr");
-        QTest::newRow("member") << "1234" << "" << "NH   1234" << QByteArray("<SRX_STRING:7>NH 1234") << QByteArray();
-        QTest::newRow("member with a power too") << "88" << "5" << "NH   88" << QByteArray("<SRX_STRING:5>NH 88") << QByteArray();
-        QTest::newRow("power") << "" << "5" << "NH   5" << QByteArray("<SRX_STRING:4>NH 5") << QByteArray("<RX_PWR:1>5");
-        QTest::newRow("power in watts") << "" << "5W" << "NH   5W" << QByteArray("<SRX_STRING:5>NH 5W") << QByteArray("<RX_PWR:1>5");
-        QTest::newRow("fraction") << "" << ".25" << "NH   .25" << QByteArray("<SRX_STRING:6>NH .25") << QByteArray("<RX_PWR:3>.25");
-        QTest::newRow("not a number") << "" << "QRP" << "NH   QRP" << QByteArray("<SRX_STRING:6>NH QRP") << QByteArray();
-        QTest::newRow("blank inside") << "" << "5 W" << "NH   5W" << QByteArray("<SRX_STRING:6>NH 5 W") << QByteArray("<RX_PWR:1>5");
+        QTest::newRow("member") << "1234"
+                                << ""
+                                << "NH   1234" << QByteArray("<SRX_STRING:7>NH 1234") << QByteArray();
+        QTest::newRow("member with a power too") << "88"
+                                                 << "5"
+                                                 << "NH   88" << QByteArray("<SRX_STRING:5>NH 88") << QByteArray();
+        QTest::newRow("power") << ""
+                               << "5"
+                               << "NH   5" << QByteArray("<SRX_STRING:4>NH 5") << QByteArray("<RX_PWR:1>5");
+        QTest::newRow("power in watts") << ""
+                                        << "5W"
+                                        << "NH   5W" << QByteArray("<SRX_STRING:5>NH 5W") << QByteArray("<RX_PWR:1>5");
+        QTest::newRow("fraction") << ""
+                                  << ".25"
+                                  << "NH   .25" << QByteArray("<SRX_STRING:6>NH .25") << QByteArray("<RX_PWR:3>.25");
+        QTest::newRow("not a number") << ""
+                                      << "QRP"
+                                      << "NH   QRP" << QByteArray("<SRX_STRING:6>NH QRP") << QByteArray();
+        QTest::newRow("blank inside") << ""
+                                      << "5 W"
+                                      << "NH   5W" << QByteArray("<SRX_STRING:6>NH 5 W") << QByteArray("<RX_PWR:1>5");
     }
     void exchangeNumberOrPower()
     {
@@ -243,7 +293,8 @@ private Q_SLOTS:
         const QList<QrpRecord> log{
             TestLog::record({"W1NH", arci, power, "NH", "579", "559", "20", "12/07/98", "14:03:27", "5", "1"})};
         const QStringList cab = lines(LogExport::build(log, k1xyz(ExportFormat::Cabrillo)).bytes);
-        QCOMPARE(cab.at(9), "QSO: 14000 CW 1998-12-07 1403 K1XYZ         579 MA   1234  W1NH          559 " + cabrilloEnd);
+        QCOMPARE(cab.at(9),
+                 "QSO: 14000 CW 1998-12-07 1403 K1XYZ         579 MA   1234  W1NH          559 " + cabrilloEnd);
         const QByteArray adif = LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes;
         QVERIFY2(adif.contains(" " + srx + " <STX_STRING:7>MA 1234 "), adif.constData());
         QCOMPARE(adif.contains("<RX_PWR:"), !rxPwr.isEmpty());
@@ -254,8 +305,8 @@ private Q_SLOTS:
     void adifLengthsCountUtf8Bytes()
     {
         // A Latin-1 letter in the log is two bytes in the UTF-8 file.
-        const QList<QrpRecord> log{
-            TestLog::record({QString::fromUtf8("DL1Ä"), "", "5", "DL", "579", "579", "20", "12/07/98", "14:03:27", "4", "1"})};
+        const QList<QrpRecord> log{TestLog::record(
+            {QString::fromUtf8("DL1Ä"), "", "5", "DL", "579", "579", "20", "12/07/98", "14:03:27", "4", "1"})};
         const QByteArray adif = LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes;
         QVERIFY2(adif.contains("<CALL:5>DL1\xC3\x84 <QSO_DATE:8>"), adif.constData());
         QCOMPARE(AdifWriter::field("X", QString()), QByteArray());
@@ -358,8 +409,8 @@ private Q_SLOTS:
                                    << "Your ARCI number or power is missing.";
         QTest::newRow("mode") << StationData{"K1XYZ", "MA", "1234", "RTTY", "X"} << adif
                               << "The mode must be CW or SSB, not \"RTTY\".";
-        QTest::newRow("no contest for Cabrillo") << StationData{"K1XYZ", "MA", "1234", "CW", ""} << cab
-                                                 << "The contest name is missing.";
+        QTest::newRow("no contest for Cabrillo")
+            << StationData{"K1XYZ", "MA", "1234", "CW", ""} << cab << "The contest name is missing.";
         QTest::newRow("no contest for ADIF") << StationData{"K1XYZ", "MA", "1234", "CW", ""} << adif << "";
         QTest::newRow("contest in words") << StationData{"K1XYZ", "MA", "1234", "CW", "QRP ARCI"} << cab
                                           << "The contest name \"QRP ARCI\" contains a blank; join the words with "

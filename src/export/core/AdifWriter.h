@@ -8,7 +8,7 @@
 #include <QByteArray>
 
 class AdifWriter {
-public:
+  public:
     static QByteArray write(const QList<ExportContact> &contacts, const ExportSettings &settings);
 
     // One field, <NAME:length>value; empty for an empty value.

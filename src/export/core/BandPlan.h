@@ -4,10 +4,10 @@
 #include <QString>
 
 struct BandInfo {
-    const char *band;        // as stored in the Band field: "160" ... "6"
-    const char *cabrilloFreq; // lower band edge in kHz; 6 m is written "50" (MHz)
+    const char *band;             // as stored in the Band field: "160" ... "6"
+    const char *cabrilloFreq;     // lower band edge in kHz; 6 m is written "50" (MHz)
     const char *cabrilloCategory; // CATEGORY-BAND value, "160M"
-    const char *adifBand;    // ADIF BAND enumeration, "160m"
+    const char *adifBand;         // ADIF BAND enumeration, "160m"
 };
 
 namespace BandPlan {

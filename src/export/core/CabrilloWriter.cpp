@@ -13,8 +13,18 @@ struct Template {
     bool right;
 };
 constexpr std::array<Template, ColumnCount> columns{{
-    {5, true}, {2, false}, {10, false}, {4, false}, {13, false}, {3, false}, {4, false}, {5, false},
-    {13, false}, {3, false}, {4, false}, {5, false},
+    {5, true},
+    {2, false},
+    {10, false},
+    {4, false},
+    {13, false},
+    {3, false},
+    {4, false},
+    {5, false},
+    {13, false},
+    {3, false},
+    {4, false},
+    {5, false},
 }};
 
 // A value as one Cabrillo field: blanks inside would split it in two.
@@ -52,9 +62,18 @@ QByteArray CabrilloWriter::write(const QList<ExportContact> &contacts, const Exp
         width[i] = columns[i].width;
     for (const ExportContact &c : contacts) {
         std::array<QString, ColumnCount> row{
-            QLatin1String(c.band->cabrilloFreq), mode, c.date.toString(QStringLiteral("yyyy-MM-dd")),
-            c.time.toString(QStringLiteral("HHmm")), token(own.call), token(c.rstSent), token(own.spc),
-            token(own.number), token(c.call), token(c.rstRcvd), token(c.spc), token(c.numberOrPower()),
+            QLatin1String(c.band->cabrilloFreq),
+            mode,
+            c.date.toString(QStringLiteral("yyyy-MM-dd")),
+            c.time.toString(QStringLiteral("HHmm")),
+            token(own.call),
+            token(c.rstSent),
+            token(own.spc),
+            token(own.number),
+            token(c.call),
+            token(c.rstRcvd),
+            token(c.spc),
+            token(c.numberOrPower()),
         };
         for (int i = 0; i < ColumnCount; ++i)
             width[i] = qMax(width[i], row[i].size());

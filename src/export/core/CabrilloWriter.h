@@ -9,7 +9,7 @@
 #include <QStringList>
 
 class CabrilloWriter {
-public:
+  public:
     // The whole file. `score` is the CLAIMED-SCORE. Contacts whose QSO line
     // lacks part of the exchange are named in `warnings`.
     static QByteArray write(const QList<ExportContact> &contacts, const ExportSettings &settings, qint64 score,

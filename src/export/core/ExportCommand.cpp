@@ -28,26 +28,25 @@ int fileError(QIODevice &err, const QString &file, const QString &reason)
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: kestrix-export --format cabrillo|adif --call CALL --spc SPC --number NR|PWR\n"
-        "                      --mode CW|SSB --contest NAME [--output FILE] [DIR]\n"
-        "\n"
-        "Writes the Kestrix log in DIR (default: the current folder) as a Cabrillo 3.0\n"
-        "or ADIF 3.1.4 file. The log is only read, so this works while Kestrix runs.\n"
-        "\n"
-        "  --format cabrillo|adif  the file format\n"
-        "  --call CALL             your call sign\n"
-        "  --spc SPC               your state, province or country\n"
-        "  --number NR|PWR         your ARCI member number, or your power\n"
-        "  --mode CW|SSB           the mode of the contest\n"
-        "  --contest NAME          the Cabrillo contest name, e.g. QRP-ARCI-FALL-QSO-PARTY\n"
-        "                          (needed for Cabrillo only)\n"
-        "  --output FILE           where to write (default: CALL.log or CALL.adi in DIR;\n"
-        "                          - for standard output); an existing file is replaced\n"
-        "  -h, --help              show this help\n"
-        "  --version               show the version\n"
-        "\n"
-        "Exit status: 0 written, 1 a file could not be read or written, 2 bad arguments.\n");
+    return QStringLiteral("Usage: kestrix-export --format cabrillo|adif --call CALL --spc SPC --number NR|PWR\n"
+                          "                      --mode CW|SSB --contest NAME [--output FILE] [DIR]\n"
+                          "\n"
+                          "Writes the Kestrix log in DIR (default: the current folder) as a Cabrillo 3.0\n"
+                          "or ADIF 3.1.4 file. The log is only read, so this works while Kestrix runs.\n"
+                          "\n"
+                          "  --format cabrillo|adif  the file format\n"
+                          "  --call CALL             your call sign\n"
+                          "  --spc SPC               your state, province or country\n"
+                          "  --number NR|PWR         your ARCI member number, or your power\n"
+                          "  --mode CW|SSB           the mode of the contest\n"
+                          "  --contest NAME          the Cabrillo contest name, e.g. QRP-ARCI-FALL-QSO-PARTY\n"
+                          "                          (needed for Cabrillo only)\n"
+                          "  --output FILE           where to write (default: CALL.log or CALL.adi in DIR;\n"
+                          "                          - for standard output); an existing file is replaced\n"
+                          "  -h, --help              show this help\n"
+                          "  --version               show the version\n"
+                          "\n"
+                          "Exit status: 0 written, 1 a file could not be read or written, 2 bad arguments.\n");
 }
 
 } // namespace
@@ -88,7 +87,8 @@ int ExportCommand::run(const QStringList &arguments, QIODevice &out, QIODevice &
         return badArguments(err, QStringLiteral("--format cabrillo or --format adif is needed"));
     const std::optional<ExportFormat> fmt = ExportFormats::fromName(parser.value(format));
     if (!fmt)
-        return badArguments(err, QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(format)));
+        return badArguments(err,
+                            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(format)));
     QList<const QCommandLineOption *> needed{&call, &spc, &number, &mode};
     if (*fmt == ExportFormat::Cabrillo)
         needed << &contest;

@@ -8,7 +8,7 @@
 class QIODevice;
 
 class ExportCommand {
-public:
+  public:
     enum Status { Success = 0, FileError = 1, BadArguments = 2 };
 
     // `arguments` as main() gets them, the program's name first. Messages and

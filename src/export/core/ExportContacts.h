@@ -23,7 +23,7 @@ struct ExportContact {
 };
 
 class ExportContacts {
-public:
+  public:
     // `records` are the stored contacts in record order, records 1 to
     // RecordCount - 1: the first element is record 1.
     explicit ExportContacts(const QList<QrpRecord> &records);
@@ -43,7 +43,7 @@ public:
     // "hh:mm:ss" or "hh:mm". Invalid when unreadable.
     static QTime readTime(const QString &text);
 
-private:
+  private:
     QList<ExportContact> m_contacts;
     QStringList m_warnings;
     qint64 m_points = 0;

@@ -33,7 +33,8 @@ QString refusal(const QString &path, const QString &logDirectory)
     // Compare real places, so a relative name or a link to a log file is caught too.
     const QString targetDir = QFileInfo(target.absolutePath()).canonicalFilePath();
     const QString logDir = QFileInfo(logDirectory).canonicalFilePath();
-    const QString targetPath = target.exists() ? target.canonicalFilePath() : targetDir + QLatin1Char('/') + target.fileName();
+    const QString targetPath =
+        target.exists() ? target.canonicalFilePath() : targetDir + QLatin1Char('/') + target.fileName();
     for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName}) {
         const QFileInfo log(QDir(logDirectory).filePath(QLatin1String(name)));
         const QString logPath = log.exists() ? log.canonicalFilePath() : logDir + QLatin1Char('/') + log.fileName();

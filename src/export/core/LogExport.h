@@ -12,9 +12,9 @@
 
 struct ExportResult {
     QByteArray bytes;
-    int contacts = 0;      // contacts written
+    int contacts = 0; // contacts written
     qint64 claimedScore = 0;
-    QStringList warnings;  // records left out or incomplete
+    QStringList warnings; // records left out or incomplete
 };
 
 namespace LogExport {

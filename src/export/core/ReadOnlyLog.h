@@ -9,7 +9,7 @@
 #include <QString>
 
 class ReadOnlyLog {
-public:
+  public:
     explicit ReadOnlyLog(QString directory);
 
     // Reads the log with one read. False when it cannot: filePath() and
@@ -23,7 +23,7 @@ public:
     // Records 1 to RecordCount - 1, the placeholder left out.
     const QList<QrpRecord> &contacts() const { return m_contacts; }
 
-private:
+  private:
     QString m_directory;
     QString m_reason;
     qint32 m_recordCount = 1;

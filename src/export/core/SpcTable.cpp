@@ -18,8 +18,17 @@ struct Province {
 
 // In the order of the Canadian provinces window.
 constexpr std::array<Province, 11> provinces{{
-    {"ALB", "AB"}, {"BRC", "BC"}, {"MAN", "MB"}, {"NBR", "NB"}, {"NFD", "NL"}, {"NSC", "NS"},
-    {"ONT", "ON"}, {"PEI", "PE"}, {"QUE", "QC"}, {"SAS", "SK"}, {"NWT", "NT"},
+    {"ALB", "AB"},
+    {"BRC", "BC"},
+    {"MAN", "MB"},
+    {"NBR", "NB"},
+    {"NFD", "NL"},
+    {"NSC", "NS"},
+    {"ONT", "ON"},
+    {"PEI", "PE"},
+    {"QUE", "QC"},
+    {"SAS", "SK"},
+    {"NWT", "NT"},
 }};
 
 } // namespace

@@ -110,7 +110,8 @@ StationData ExportLog::station()
 
 QString ExportLog::defaultPath()
 {
-    return QDir(m_window.log().directory()).absoluteFilePath(ExportFormats::defaultFileName(form().txtCall->text(), format()));
+    return QDir(m_window.log().directory())
+        .absoluteFilePath(ExportFormats::defaultFileName(form().txtCall->text(), format()));
 }
 
 void ExportLog::followCallAndFormat()
@@ -123,8 +124,8 @@ void ExportLog::followCallAndFormat()
     // A file picked by hand keeps its name; only the suffix follows the format.
     const QString path = f.txtFile->text();
     const QFileInfo info(path);
-    const QString other = ExportFormats::suffix(format() == ExportFormat::Cabrillo ? ExportFormat::Adif
-                                                                                   : ExportFormat::Cabrillo);
+    const QString other =
+        ExportFormats::suffix(format() == ExportFormat::Cabrillo ? ExportFormat::Adif : ExportFormat::Cabrillo);
     if (info.suffix().compare(other, Qt::CaseInsensitive) == 0)
         f.txtFile->setText(path.left(path.size() - other.size()) + ExportFormats::suffix(format()));
 }
@@ -132,8 +133,9 @@ void ExportLog::followCallAndFormat()
 void ExportLog::cmdBrowse_Click()
 {
     frmExport &f = form();
-    const QString filter = format() == ExportFormat::Cabrillo ? QStringLiteral("Cabrillo logs (*.log *.cbr);;All files (*)")
-                                                              : QStringLiteral("ADIF files (*.adi);;All files (*)");
+    const QString filter = format() == ExportFormat::Cabrillo
+                               ? QStringLiteral("Cabrillo logs (*.log *.cbr);;All files (*)")
+                               : QStringLiteral("ADIF files (*.adi);;All files (*)");
     // The file dialog does not ask about replacing: Export asks, whichever way the name came.
     const QString chosen = QFileDialog::getSaveFileName(&f, QStringLiteral("Export Log"), f.txtFile->text(), filter,
                                                         nullptr, QFileDialog::DontConfirmOverwrite);
@@ -174,8 +176,8 @@ void ExportLog::cmdExport_Click()
         report({refused, QStringLiteral("Nothing was written.")});
         return;
     }
-    if (QFileInfo::exists(path)
-        && !m_window.platform().confirmation.askYesNo(
+    if (QFileInfo::exists(path) &&
+        !m_window.platform().confirmation.askYesNo(
             &f, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Export Log"))) {
         report({QStringLiteral("%1 was kept as it was.").arg(QDir::toNativeSeparators(path)),

@@ -13,7 +13,7 @@ class frmExport;
 
 class ExportLog : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ExportLog(frmKestrix &window);
     ~ExportLog() override;
 
@@ -36,7 +36,7 @@ public:
     // <CALL>.log or <CALL>.adi in the log's folder.
     QString defaultPath();
 
-private:
+  private:
     void followCallAndFormat();
     void report(const QStringList &lines);
 

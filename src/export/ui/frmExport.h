@@ -11,7 +11,7 @@ class QPushButton;
 
 class frmExport : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmExport(QWidget *parent = nullptr);
 
     QLabel *lblFormat, *lblCall, *lblSPC, *lblNumber, *lblMode, *lblContest, *lblFile;
