@@ -30,8 +30,7 @@ std::optional<QDate> readDate(const QString &text, QString *problem)
         return std::nullopt;
     }
     // [0-9] and not \d: only the ASCII digits are digits here.
-    static const QRegularExpression shape(
-        QStringLiteral("^([0-9]{1,2})([/-])([0-9]{1,2})\\2([0-9]{2}|[0-9]{4})$"));
+    static const QRegularExpression shape(QStringLiteral("^([0-9]{1,2})([/-])([0-9]{1,2})\\2([0-9]{2}|[0-9]{4})$"));
     const QRegularExpressionMatch m = shape.match(typed);
     if (!m.hasMatch()) {
         say(problem, quoted(text) + QStringLiteral(" is not a date."));
@@ -76,10 +75,7 @@ std::optional<QTime> readTime(const QString &text, QString *problem)
 
 QString dialogDate(const QDate &date)
 {
-    return QStringLiteral("%1/%2/%3")
-        .arg(date.month())
-        .arg(date.day())
-        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year() % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString dialogTime(const QTime &time)
@@ -90,14 +86,8 @@ QString dialogTime(const QTime &time)
         .arg(time.second(), 2, 10, QLatin1Char('0'));
 }
 
-QDateTime withDate(const QDateTime &now, const QDate &date)
-{
-    return QDateTime(date, now.toUTC().time(), Qt::UTC);
-}
+QDateTime withDate(const QDateTime &now, const QDate &date) { return QDateTime(date, now.toUTC().time(), Qt::UTC); }
 
-QDateTime withTime(const QDateTime &now, const QTime &time)
-{
-    return QDateTime(now.toUTC().date(), time, Qt::UTC);
-}
+QDateTime withTime(const QDateTime &now, const QTime &time) { return QDateTime(now.toUTC().date(), time, Qt::UTC); }
 
 } // namespace ClockText

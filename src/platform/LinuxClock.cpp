@@ -79,8 +79,8 @@ bool LinuxClock::set(const QDateTime &utc, QString *why)
     if (!m_bus)
         m_bus = QDBusConnection::systemBus();
     if (m_bus->isConnected()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(TimedateService, TimedatePath, TimedateService,
-                                                           QStringLiteral("SetTime"));
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(TimedateService, TimedatePath, TimedateService, QStringLiteral("SetTime"));
         // usec_utc, relative, interactive: an absolute time, and the system may ask
         // the operator for a password as the desktop's own settings do.
         call << qint64(msecs * 1000) << false << true;

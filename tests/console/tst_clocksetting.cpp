@@ -455,41 +455,58 @@ private Q_SLOTS:
         QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
     }
 
+    void keyboard_data()
+    {
+        QTest::addColumn<bool>("isDate");
+        QTest::addColumn<QString>("cancelName");
+        QTest::newRow("date") << true << "cmdCancel";
+        QTest::newRow("time") << false << "cmcCancel";
+    }
     // Enter and Escape press neither button and do not close the dialog; Tab
     // goes box, OK, Cancel; Alt+O and Alt+C are the access keys.
     void keyboard()
     {
-        frmSetTime *time = openTimeByButton();
-        QVERIFY(!time->cmdOK->isDefault() && !time->cmdOK->autoDefault());
-        QVERIFY(!time->cmcCancel->isDefault() && !time->cmcCancel->autoDefault());
-        time->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(time));
-        time->txtSetTime->setFocus();
-        QTest::keyClick(time->txtSetTime, Qt::Key_Return);
-        QTest::keyClick(time->txtSetTime, Qt::Key_Enter);
-        QTest::keyClick(time->txtSetTime, Qt::Key_Escape);
-        QVERIFY(time->isVisible());
+        QFETCH(bool, isDate);
+        QFETCH(QString, cancelName);
+        QWidget *dialog = isDate ? static_cast<QWidget *>(openDateByButton()) : openTimeByButton();
+        auto *box = dialog->findChild<QLineEdit *>(isDate ? QStringLiteral("txtSetDate") : QStringLiteral("txtSetTime"));
+        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        auto *cancel = dialog->findChild<QPushButton *>(cancelName);
+        QVERIFY(box && ok && cancel);
+        QVERIFY(!ok->isDefault() && !ok->autoDefault());
+        QVERIFY(!cancel->isDefault() && !cancel->autoDefault());
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(QApplication::focusWidget(), box);
+
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Escape);
+        QTest::keyClick(ok, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cancel);
+        QTest::keyClick(cancel, Qt::Key_Escape);
+        QTest::keyClick(cancel, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::qWait(200);
+        QVERIFY(dialog->isVisible());
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
 
-        QTest::keyClick(time->txtSetTime, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), time->cmdOK);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // An access key presses its button the way a click does, a moment later.
+        QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!dialog->isVisible());
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), time->cmcCancel);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(time->isVisible());
-
-        QTest::keyClick(time, Qt::Key_O, Qt::AltModifier);
-        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
-        QVERIFY(!time->isVisible());
-
-        frmSetDate *date = openDateByButton();
-        date->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(date));
-        QTest::keyClick(date, Qt::Key_C, Qt::AltModifier);
-        QVERIFY(!date->isVisible());
-        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        if (isDate)
+            m_window->mnuDate->trigger();
+        else
+            m_window->mnuClock->trigger();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(m_fakes->clock.setCalls.size(), 1);
+        QVERIFY(!dialog->isVisible());
     }
 };
 
