@@ -25,8 +25,6 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    // The contacts the sheet of `band` prints, in record order.
-    QList<LogSheetLayout::Contact> contactsOf(const QString &band);
     // The sheet of the last print run, page by page, as it was drawn.
     const QList<QList<LogSheetLine>> &lastSheet() const { return m_lastSheet; }
 
@@ -35,6 +33,8 @@ protected:
 
 private:
     void PrintSheet();
+    // The contacts the sheet of `band` prints, in record order.
+    QList<LogSheetLayout::Contact> contactsOf(const QString &band);
     LogSheetLayout::Header header();
 
     frmKestrix &m_window;
