@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrix"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrix"));
 
     // The log lives in the working directory.
     const QString directory = QDir::currentPath();
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
 
     DesktopPlatform desktop;
     frmKestrix window(directory, desktop.platform());
+    window.setWindowIcon(QIcon(QStringLiteral(":/kestrix/kestrix.svg")));
     if (!window.Form_Load())
         return 1;
     window.show();
