@@ -8,26 +8,47 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <string_view>
 
 namespace {
 
+// A band text of up to three bytes as one number: its length, then its bytes.
+constexpr quint32 bandKey(const char *text, int length)
+{
+    quint32 key = quint32(length);
+    for (int i = 0; i < length; ++i)
+        key = (key << 8) | static_cast<unsigned char>(text[i]);
+    return key;
+}
+
 // The bands as the log stores them, in band order.
-constexpr std::array<std::string_view, BandTotals::BandCount> BandBytes{"160", "80", "40", "20", "15", "10", "6"};
+constexpr std::array<quint32, BandTotals::BandCount> BandKeys{bandKey("160", 3), bandKey("80", 2), bandKey("40", 2),
+                                                              bandKey("20", 2),  bandKey("15", 2), bandKey("10", 2),
+                                                              bandKey("6", 1)};
+
+// The same bands as the menu stores them: left-aligned, padded with blanks.
+constexpr std::array<quint32, BandTotals::BandCount> StoredKeys{bandKey("160", 3), bandKey("80 ", 3), bandKey("40 ", 3),
+                                                                bandKey("20 ", 3),  bandKey("15 ", 3), bandKey("10 ", 3),
+                                                                bandKey("6  ", 3)};
 
 // The band of a record's Band field, blanks removed; -1 for none of the seven.
 int bandOf(const char *record)
 {
     const auto [offset, width] = QrpRecord::layout[QrpRecord::Band];
+    static_assert(QrpRecord::layout[QrpRecord::Band].width == 3);
     const char *field = record + offset;
+    const quint32 stored = bandKey(field, width);
+    for (int b = 0; b < BandTotals::BandCount; ++b)
+        if (stored == StoredKeys[b])
+            return b;
+    // Otherwise the band may stand elsewhere in its field (" 20").
     int first = 0, last = width;
     while (first < last && field[first] == ' ')
         ++first;
     while (last > first && field[last - 1] == ' ')
         --last;
-    const std::string_view band(field + first, std::size_t(last - first));
+    const quint32 key = bandKey(field + first, last - first);
     for (int b = 0; b < BandTotals::BandCount; ++b)
-        if (band == BandBytes[b])
+        if (key == BandKeys[b])
             return b;
     return -1;
 }
@@ -57,8 +78,7 @@ BandTotals::Sums BandTotals::recount(LogStore &log)
     Sums sums;
     const int pointsAt = QrpRecord::layout[QrpRecord::Points].offset;
     const int multiplierAt = QrpRecord::layout[QrpRecord::Multiplier].offset;
-    log.scanContacts([&](qint32, const QrpRecord &r) {
-        const char *data = r.data();
+    log.scanContactsRaw([&](qint32, const char *data) {
         const int band = bandOf(data);
         if (band >= 0) {
             sums.points[band] += digitValue(data[pointsAt]);

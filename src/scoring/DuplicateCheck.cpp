@@ -19,9 +19,9 @@ std::optional<QrpRecord> DuplicateCheck::firstWorked(LogStore &log, const QStrin
     const FieldMatch sameCall(QrpRecord::Callsign, callsign);
     const FieldMatch sameBand(QrpRecord::Band, band);
     std::optional<QrpRecord> hit;
-    log.scanContacts([&](qint32, const QrpRecord &r) {
-        if (sameCall(r.data()) && sameBand(r.data())) {
-            hit = r;
+    log.scanContactsRaw([&](qint32, const char *record) {
+        if (sameCall(record) && sameBand(record)) {
+            hit = QrpRecord::fromBytes(record, QrpRecord::Size);
             return false;
         }
         return true;

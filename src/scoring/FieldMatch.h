@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <cstring>
 
 class FieldMatch {
@@ -20,8 +21,11 @@ public:
         for (QChar c : text)
             if (c.unicode() > 0xFF)
                 m_possible = false;
-        if (m_possible)
+        if (m_possible) {
             m_text = text.toLatin1();
+            m_padded.fill(' ');
+            std::memcpy(m_padded.data(), m_text.constData(), std::size_t(m_text.size()));
+        }
     }
 
     bool operator()(const char *record) const
@@ -29,6 +33,13 @@ public:
         if (!m_possible)
             return false;
         const char *field = record + m_offset;
+        // Mostly the stored value starts the field: then the field is the text padded with blanks.
+        if (field[0] != ' ') {
+            for (int i = 0; i < m_width; ++i)
+                if (field[i] != m_padded[i])
+                    return false;
+            return true;
+        }
         int first = 0;
         while (first < m_width && field[first] == ' ')
             ++first;
@@ -47,5 +58,6 @@ private:
     int m_offset;
     int m_width;
     QByteArray m_text;
+    std::array<char, 8> m_padded{}; // the text padded with blanks to the field's width
     bool m_possible;
 };

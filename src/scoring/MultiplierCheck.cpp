@@ -16,8 +16,8 @@ bool MultiplierCheck::worked(LogStore &log, const QString &spc, const QString &b
     const FieldMatch sameBand(QrpRecord::Band, band);
     bool found = false;
     // The whole log is read, a match does not end the scan.
-    log.scanContacts([&](qint32, const QrpRecord &r) {
-        if (sameSpc(r.data()) && sameBand(r.data()))
+    log.scanContactsRaw([&](qint32, const char *record) {
+        if (sameSpc(record) && sameBand(record))
             found = true;
         return true;
     });

@@ -43,6 +43,12 @@ public:
     // The stored contacts, records 1 to RecordCount - 1 (the placeholder excluded).
     void scanContacts(const Visitor &visit) { scan(1, RecordCount - 1, visit); }
 
+    // As scan, for the scans that run on every keystroke: the callback gets each
+    // record's 48 bytes in place (bool visit(qint32 n, const char *record)), with
+    // no record built per visit. QrpRecord ends holding the last record visited.
+    template <typename Visit> void scanRaw(qint32 first, qint32 last, Visit &&visit);
+    template <typename Visit> void scanContactsRaw(Visit &&visit) { scanRaw(1, RecordCount - 1, visit); }
+
     // Start-up repair after a save cut short: a last record that holds a contact
     // rather than a placeholder gets the placeholder appended (carrying its band),
     // and its ARCIFILE.DAT line when the cut fell before that too. Returns true
@@ -71,3 +77,35 @@ private:
     LogFile m_qrp;
     LogFile m_arci;
 };
+
+template <typename Visit> void LogStore::scanRaw(qint32 first, qint32 last, Visit &&visit)
+{
+    if (first < 1 || last < first)
+        return;
+    constexpr qint32 slice = 1 << 16;
+    for (qint64 from = first; from <= last; from += slice) {
+        const qint64 to = qMin<qint64>(last, from + slice - 1);
+        const QByteArray bytes = m_qrp.readRange(from, to);
+        const char *data = bytes.constData();
+        const qint64 count = to - from + 1;
+        const qint64 whole = qMin<qint64>(bytes.size() / QrpRecLen, count);
+        for (qint64 i = 0; i < whole; ++i) {
+            if (!visit(static_cast<qint32>(from + i), data + i * QrpRecLen)) {
+                QrpRecord_ = QrpRecord::fromBytes(data + i * QrpRecLen, QrpRecLen);
+                return;
+            }
+        }
+        if (whole == count) {
+            if (whole > 0)
+                QrpRecord_ = QrpRecord::fromBytes(data + (whole - 1) * QrpRecLen, QrpRecLen);
+            continue;
+        }
+        // A record cut short by the end of the file, and any past it, read as blanks where the bytes end.
+        for (qint64 i = whole; i < count; ++i) {
+            const qint64 at = i * QrpRecLen;
+            QrpRecord_ = QrpRecord::fromBytes(data + qMin<qint64>(at, bytes.size()), qMax<qint64>(0, bytes.size() - at));
+            if (!visit(static_cast<qint32>(from + i), QrpRecord_.data()))
+                return;
+        }
+    }
+}

@@ -495,7 +495,7 @@ void tst_EntryRules::badInput()
     QByteArray bytes;
     for (int i = 0; i < 256; ++i)
         bytes += char(i);
-    bytes = bytes.repeated(3) + QByteArray(17, ' ');
+    bytes = bytes.repeated(3) + QByteArray(17, 'x');
     Window w(bytes);
     QCOMPARE(w->RecordCount(), 16);
     // Characters outside Latin-1, blanks and nothing in every box with a rule.
