@@ -15,15 +15,62 @@
 namespace {
 
 // The field's bytes without leading and trailing blanks equal the key.
-bool trimmedEquals(const char *record, QrpRecord::Field field, const QByteArray &key)
+bool trimmedEquals(const char *field, int width, const QByteArray &key)
 {
-    const QrpRecord::Layout l = QrpRecord::layout[field];
-    const char *first = record + l.offset;
-    const char *last = first + l.width;
+    const char *first = field;
+    const char *last = field + width;
     while (first < last && *first == ' ') ++first;
     while (last > first && last[-1] == ' ') --last;
     return last - first == key.size() && std::memcmp(first, key.constData(), key.size()) == 0;
 }
+
+// The same test, quick for the common case: a key without blanks at its ends
+// equals a field when it follows the field's leading blanks and only blanks
+// follow it.
+struct FieldMatcher {
+    QByteArray key;
+    bool plain; // not empty, no blank at either end
+
+    explicit FieldMatcher(const QByteArray &k)
+        : key(k), plain(!k.isEmpty() && k.front() != ' ' && k.back() != ' ')
+    {
+    }
+
+    bool operator()(const char *record, QrpRecord::Field f) const
+    {
+        const QrpRecord::Layout l = QrpRecord::layout[f];
+        const char *field = record + l.offset;
+        if (!plain)
+            return trimmedEquals(field, l.width, key);
+        int at = 0;
+        while (at < l.width && field[at] == ' ')
+            ++at;
+        const int k = int(key.size());
+        if (l.width - at < k || field[at] != key[0] || std::memcmp(field + at, key.constData(), k) != 0)
+            return false;
+        for (int i = at + k; i < l.width; ++i)
+            if (field[i] != ' ')
+                return false;
+        return true;
+    }
+
+    // Call sign, ARCI number or S-P-C. Most records are ruled out by the first
+    // character of the three fields alone.
+    bool matches(const char *record) const
+    {
+        if (plain) {
+            const char first = key[0];
+            auto couldStart = [&](QrpRecord::Field f) {
+                const char c = record[QrpRecord::layout[f].offset];
+                return c == first || c == ' ';
+            };
+            if (!couldStart(QrpRecord::Callsign) && !couldStart(QrpRecord::Arci) && !couldStart(QrpRecord::SPC))
+                return false;
+        }
+        return (*this)(record, QrpRecord::Callsign) || (*this)(record, QrpRecord::Arci)
+               || (*this)(record, QrpRecord::SPC);
+    }
+};
 
 void appendField(QString &list, QLatin1StringView label, const QrpRecord &record, QrpRecord::Field field,
                  const QString &newLine)
@@ -91,20 +138,38 @@ void RecordSearch::txtSearchInfo_Change()
     bool searchable = true;
     for (QChar c : t)
         searchable = searchable && c.unicode() < 256;
-    const QByteArray key = Latin1::encode(t);
+    const FieldMatcher matcher(Latin1::encode(t));
 
+    // Records 1 to RecordCount, the placeholder included, read a slice at a time
+    // with one read each and compared in place; records the file does not hold
+    // (a count rounded up from a short file) read as blanks.
+    LogStore &log = m_window.log();
     const qint32 count = m_window.RecordCount();
+    constexpr qint64 slice = 1 << 16;
     qint32 last = 0;
-    m_window.log().scan(1, count, [&](qint32 i, const QrpRecord &record) {
-        const char *bytes = record.data();
-        if (searchable && (trimmedEquals(bytes, QrpRecord::Callsign, key) || trimmedEquals(bytes, QrpRecord::Arci, key)
-                           || trimmedEquals(bytes, QrpRecord::SPC, key))) {
-            appendBlock(list, i, record, newLine);
-            list += newLine;
-            last = i;
+    QrpRecord shortRecord;
+    for (qint64 from = 1; from <= count; from += slice) {
+        const qint64 to = qMin<qint64>(count, from + slice - 1);
+        const QByteArray bytes = log.qrpFile().readRange(from, to);
+        for (qint64 n = from; n <= to; ++n) {
+            const qint64 at = (n - from) * QrpRecord::Size;
+            const char *record;
+            if (at + QrpRecord::Size <= bytes.size()) {
+                record = bytes.constData() + at;
+            } else {
+                shortRecord = QrpRecord::fromBytes(bytes.constData() + qMin<qint64>(at, bytes.size()),
+                                                   qMax<qint64>(0, bytes.size() - at));
+                record = shortRecord.data();
+            }
+            if (searchable && matcher.matches(record)) {
+                appendBlock(list, qint32(n), QrpRecord::fromBytes(record, QrpRecord::Size), newLine);
+                list += newLine;
+                last = qint32(n);
+            }
         }
-        return true;
-    });
+    }
+    // The record buffer ends holding the last record read, as after any scan.
+    log.readRecord(count);
 
     // The panel keeps the size in force (the Search button left it at 8 points).
     const int size = static_cast<int>(std::lround(m_window.txtSpecs->fontSize()));

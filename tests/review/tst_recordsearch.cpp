@@ -219,6 +219,61 @@ private Q_SLOTS:
         QCOMPARE(m_w->txtSpecs->fontSize(), 18.0);
     }
 
+    void storedBlanksAreTrimmedTypedBlanksAreNot_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("records");
+        QTest::newRow("S-P-C after a blank") << "NY" << QList<int>{1, 2};
+        QTest::newRow("ARCI after blanks") << "77" << QList<int>{1};
+        QTest::newRow("call after a blank") << "K1ABC" << QList<int>{2};
+        QTest::newRow("trailing blank typed") << "NY " << QList<int>{};
+        QTest::newRow("leading blank typed") << " NY" << QList<int>{};
+        QTest::newRow("inner blank kept") << "N Y" << QList<int>{3};
+        QTest::newRow("longer than the field") << "NYNYN" << QList<int>{};
+    }
+    void storedBlanksAreTrimmedTypedBlanksAreNot()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, records);
+        cleanup();
+        TestLog::writeLog(m_dir.path(),
+                          {rec("W1AW", "  77", "", " NY", "40", 5), rec(" K1ABC", "", "5", "NY", "40", 2),
+                           rec("W3ZZ", "", "5", "N Y", "40", 2)},
+                          QStringLiteral("40"));
+        m_w = TestLog::openWindow(m_dir.path(), m_fakes);
+        m_w->txtSearchInfo->setText(text);
+        if (records.isEmpty())
+            QCOMPARE(m_w->txtSpecs->text(), NoMatch);
+        else
+            QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
+    }
+
+    void shortLastRecordReadsAsBlanks()
+    {
+        // 72 bytes count as two records; the second holds 24 bytes, the rest reads blank.
+        cleanup();
+        QByteArray bytes = rec("W1AW", "", "5", "MA", "40", 2).bytes();
+        bytes += QByteArray("K2XX    1234     NY  579");
+        TestLog::writeFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"), bytes);
+        m_w = TestLog::openWindow(m_dir.path(), m_fakes);
+        QCOMPARE(m_w->RecordCount(), 2);
+        m_w->txtSearchInfo->setText(QStringLiteral("NY"));
+        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("Record Number =  2\r\n"
+                                                       "Callsign = K2XX    \r\n"
+                                                       "ARCI # = 1234 \r\n"
+                                                       "Power =     \r\n"
+                                                       "SPC = NY  \r\n"
+                                                       "RST Sent = 579\r\n"
+                                                       "RST Rcvd =    \r\n"
+                                                       "Band =    \r\n"
+                                                       "Date =         \r\n"
+                                                       "Time =         \r\n"
+                                                       "Points =  \r\n"
+                                                       "Multiplier =  \r\n"
+                                                       " ==================================\r\n"));
+        QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), bytes);
+    }
+
     void longListStaysResponsive()
     {
         // 1 000 matches among 5 000 contacts: the list is complete and set at once.
