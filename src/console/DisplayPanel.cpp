@@ -23,6 +23,10 @@ DisplayPanel::DisplayPanel(QWidget *parent) : QTextEdit(parent)
 void DisplayPanel::setFontSize(qreal points)
 {
     m_size = points;
+    // Every write sets the size first; when it is already in force, setting it
+    // again would only lay out the old text once more before it is replaced.
+    if (font().pointSizeF() == points && document()->defaultFont().pointSizeF() == points)
+        return;
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
