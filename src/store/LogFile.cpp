@@ -120,7 +120,16 @@ bool LogFile::write(qint64 n, const QByteArray &record)
     do {
         put = ::pwrite(m_fd, record.constData(), record.size(), offset);
     } while (put < 0 && errno == EINTR);
-    const int writeErr = put < 0 ? errno : (put != record.size() ? ENOSPC : 0);
+    int writeErr = put < 0 ? errno : 0;
+    if (put >= 0 && put < record.size()) {
+        // Part of the record went out: the rest is tried once, so the system says
+        // why it stopped (a full disk, a file-size limit) or the record is whole.
+        ssize_t more;
+        do {
+            more = ::pwrite(m_fd, record.constData() + put, record.size() - put, offset + put);
+        } while (more < 0 && errno == EINTR);
+        writeErr = more < 0 ? errno : (put + more != record.size() ? ENOSPC : 0);
+    }
     int syncErr = 0;
     if (writeErr == 0 && ::fsync(m_fd) != 0)
         syncErr = errno;

@@ -82,34 +82,95 @@ ArciLine LogStore::lineFor(const QrpRecord &r)
     return line;
 }
 
+// A kill can cut a write short where it crosses a memory page (every 4096 bytes
+// of the file): the bytes before the page end are written, the rest are not.
+// The save writes the contact over the placeholder, then its line, then the new
+// placeholder; start-up puts back together whatever such a cut left.
+namespace {
+
+bool holdsMoreThanBand(const QrpRecord &r)
+{
+    for (int f = 0; f < QrpRecord::FieldCount; ++f)
+        if (f != QrpRecord::Band && !r.value(QrpRecord::Field(f)).isEmpty())
+            return true;
+    return false;
+}
+
+// The first bytes of a placeholder: blanks, with the band where they reach it.
+bool placeholderStart(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (bytes.at(i) != ' ' && (i < 27 || i > 29))
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool LogStore::recoverCutOffSave()
 {
-    const qint64 length = m_qrp.length();
+    qint64 length = m_qrp.length();
+    bool wrote = false;
+
+    // The new placeholder cut short after the contact: it is written whole.
+    if (length > QrpRecLen && length % QrpRecLen != 0 && length / QrpRecLen < std::numeric_limits<qint32>::max() - 1) {
+        const qint64 whole = length / QrpRecLen;
+        readRecord(whole);
+        const QrpRecord contact = QrpRecord_;
+        if (holdsMoreThanBand(contact) && placeholderStart(m_qrp.read(whole + 1))) {
+            QrpRecord_.clear();
+            QrpRecord_.set(QrpRecord::Band, contact.raw(QrpRecord::Band));
+            if (!writeRecord(whole + 1))
+                return false;
+            length = m_qrp.length();
+            wrote = true;
+        }
+    }
     if (length == 0 || length % QrpRecLen != 0)
-        return false;
+        return wrote;
     const qint32 records = static_cast<qint32>(qMin<qint64>(length / QrpRecLen, std::numeric_limits<qint32>::max() - 1));
 
     // A placeholder holds nothing but its band. A last record holding anything else
     // is a contact whose save stopped before its placeholder was written.
     readRecord(records);
     const QrpRecord last = QrpRecord_;
-    bool isContact = false;
-    for (int f = 0; f < QrpRecord::FieldCount; ++f)
-        if (f != QrpRecord::Band && !last.value(QrpRecord::Field(f)).isEmpty())
-            isContact = true;
-    if (!isContact)
-        return false;
+    if (!holdsMoreThanBand(last)) {
+        if (wrote) {
+            openQrp();
+            openArci();
+        }
+        return wrote;
+    }
+    const qint64 arciLength = m_arci.length();
+    const qint64 arciLines = arciLength / ArciRecLen;
+
+    // The contact itself cut short: its first 16 or 32 bytes over the placeholder's
+    // last ones, so no time, points or mark, and no line yet. The save never
+    // returned; the record goes back to being the placeholder.
+    const bool cut = last.value(QrpRecord::QsoTime).isEmpty() && last.value(QrpRecord::Points).isEmpty() &&
+                     last.value(QrpRecord::Multiplier).isEmpty();
+    if (cut && arciLength % ArciRecLen == 0 && arciLines == records - 1) {
+        QrpRecord_.clear();
+        QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
+        if (!writeRecord(records))
+            return false;
+        openQrp();
+        openArci();
+        return true;
+    }
+
     QrpRecord_.clear();
     QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
     if (!writeRecord(records + 1))
         return false;
     const qint32 contacts = records;
 
-    // The same cut-off save may have stopped before the contact's ARCIFILE.DAT line:
-    // then that one line, and only it, is written from the record.
-    const qint64 arciLength = m_arci.length();
-    if (arciLength % ArciRecLen == 0 && arciLength / ArciRecLen == contacts - 1) {
-        ArciLine_ = lineFor(last);
+    // The same cut-off save may have stopped before the contact's ARCIFILE.DAT line,
+    // or in the middle of it: then that one line, and only it, is written from the record.
+    const ArciLine line = lineFor(last);
+    const QByteArray partLine = m_arci.read(contacts);
+    if (arciLines == contacts - 1 && line.bytes().startsWith(partLine)) {
+        ArciLine_ = line;
         if (!writeArciLine(contacts))
             return false;
     }
