@@ -140,36 +140,18 @@ void RecordSearch::txtSearchInfo_Change()
         searchable = searchable && c.unicode() < 256;
     const FieldMatcher matcher(Latin1::encode(t));
 
-    // Records 1 to RecordCount, the placeholder included, read a slice at a time
-    // with one read each and compared in place; records the file does not hold
-    // (a count rounded up from a short file) read as blanks.
-    LogStore &log = m_window.log();
+    // Records 1 to RecordCount, the placeholder included, compared in place; the
+    // record buffer ends holding the last one read.
     const qint32 count = m_window.RecordCount();
-    constexpr qint64 slice = 1 << 16;
     qint32 last = 0;
-    QrpRecord shortRecord;
-    for (qint64 from = 1; from <= count; from += slice) {
-        const qint64 to = qMin<qint64>(count, from + slice - 1);
-        const QByteArray bytes = log.qrpFile().readRange(from, to);
-        for (qint64 n = from; n <= to; ++n) {
-            const qint64 at = (n - from) * QrpRecord::Size;
-            const char *record;
-            if (at + QrpRecord::Size <= bytes.size()) {
-                record = bytes.constData() + at;
-            } else {
-                shortRecord = QrpRecord::fromBytes(bytes.constData() + qMin<qint64>(at, bytes.size()),
-                                                   qMax<qint64>(0, bytes.size() - at));
-                record = shortRecord.data();
-            }
-            if (searchable && matcher.matches(record)) {
-                appendBlock(list, qint32(n), QrpRecord::fromBytes(record, QrpRecord::Size), newLine);
-                list += newLine;
-                last = qint32(n);
-            }
+    m_window.log().scanRaw(1, count, [&](qint32 n, const char *record) {
+        if (searchable && matcher.matches(record)) {
+            appendBlock(list, n, QrpRecord::fromBytes(record, QrpRecord::Size), newLine);
+            list += newLine;
+            last = n;
         }
-    }
-    // The record buffer ends holding the last record read, as after any scan.
-    log.readRecord(count);
+        return true;
+    });
 
     // The panel keeps the size in force (the Search button left it at 8 points).
     const int size = static_cast<int>(std::lround(m_window.txtSpecs->fontSize()));
