@@ -162,20 +162,6 @@ private Q_SLOTS:
         QCOMPARE(m_w->txtBnd->text(), QStringLiteral("20"));
     }
 
-    void changeCutsLongValuesAndKeepsNumbering()
-    {
-        // The review boxes have no length limit: the record cuts a long call sign to 8,
-        // ARCIFILE.DAT keeps all ten characters in its 12-wide column.
-        showRecord(QStringLiteral(" 2"));
-        m_w->txtCall->setText(QStringLiteral("VE3ABCDEFG"));
-        QTest::mouseClick(m_w->cmdChangeRecord, Qt::RightButton);
-        QByteArray qrp = m_qrp, arci = m_arci;
-        qrp.replace(48, 8, "VE3ABCDE");
-        arci.replace(83 + 22, 12, "VE3ABCDEFG  ");
-        QCOMPARE(qrpNow(), qrp);
-        QCOMPARE(arciNow(), arci);
-    }
-
     void deleteAnsweredYes()
     {
         showRecord(QStringLiteral("7"));

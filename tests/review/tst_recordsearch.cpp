@@ -248,32 +248,6 @@ private Q_SLOTS:
             QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
     }
 
-    void shortLastRecordReadsAsBlanks()
-    {
-        // 72 bytes count as two records; the second holds 24 bytes, the rest reads blank.
-        cleanup();
-        QByteArray bytes = rec("W1AW", "", "5", "MA", "40", 2).bytes();
-        bytes += QByteArray("K2XX    1234     NY  579");
-        TestLog::writeFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"), bytes);
-        m_w = TestLog::openWindow(m_dir.path(), m_fakes);
-        QCOMPARE(m_w->RecordCount(), 2);
-        m_w->txtSearchInfo->setText(QStringLiteral("NY"));
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("Record Number =  2\r\n"
-                                                       "Callsign = K2XX    \r\n"
-                                                       "ARCI # = 1234 \r\n"
-                                                       "Power =     \r\n"
-                                                       "SPC = NY  \r\n"
-                                                       "RST Sent = 579\r\n"
-                                                       "RST Rcvd =    \r\n"
-                                                       "Band =    \r\n"
-                                                       "Date =         \r\n"
-                                                       "Time =         \r\n"
-                                                       "Points =  \r\n"
-                                                       "Multiplier =  \r\n"
-                                                       " ==================================\r\n"));
-        QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), bytes);
-    }
-
     void longListStaysResponsive()
     {
         // 1 000 matches among 5 000 contacts: the list is complete and set at once.

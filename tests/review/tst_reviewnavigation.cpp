@@ -227,27 +227,6 @@ private Q_SLOTS:
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     }
 
-    void stepThroughWholeLog()
-    {
-        m_w->txtRecNum->clear();
-        for (int i = 1; i <= 9; ++i) {
-            QTest::mouseClick(m_w->cmdPlus, Qt::LeftButton);
-            QCOMPARE(reviewRow(*m_w), shownRecord(i));
-        }
-        QCOMPARE(m_fakes.beeper.count, 1); // the last record, once
-        QTest::mouseClick(m_w->cmdPlus, Qt::LeftButton);
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral("9"));
-        QCOMPARE(reviewRow(*m_w), shownRecord(9));
-        for (int i = 8; i >= 1; --i) {
-            QTest::mouseClick(m_w->cmdMinus, Qt::LeftButton);
-            QCOMPARE(reviewRow(*m_w), shownRecord(i));
-        }
-        QCOMPARE(m_fakes.beeper.count, 2); // and the first
-        QTest::mouseClick(m_w->cmdMinus, Qt::LeftButton);
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral("1"));
-        QCOMPARE(m_fakes.beeper.count, 2);
-    }
-
     void smallLogs()
     {
         // One contact: [+] from an empty box shows it and announces it as the last.
