@@ -10,8 +10,9 @@ void DesktopBeeper::beep() { QApplication::beep(); }
 
 bool MessageBoxConfirmation::askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 DesktopPlatform::DesktopPlatform()
