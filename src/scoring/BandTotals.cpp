@@ -30,6 +30,28 @@ constexpr std::array<quint32, BandTotals::BandCount> StoredKeys{bandKey("160", 3
                                                                 bandKey("20 ", 3),  bandKey("15 ", 3), bandKey("10 ", 3),
                                                                 bandKey("6  ", 3)};
 
+// A stored band found by one look-up rather than seven comparisons: the key's
+// remainder by 13 differs for each of the seven.
+constexpr quint32 Slots = 13;
+constexpr std::array<int, Slots> slotTable()
+{
+    std::array<int, Slots> table{};
+    for (int &b : table)
+        b = -1;
+    for (int b = 0; b < BandTotals::BandCount; ++b)
+        table[StoredKeys[b] % Slots] = b;
+    return table;
+}
+constexpr std::array<int, Slots> SlotBand = slotTable();
+constexpr bool slotsDistinct()
+{
+    for (int b = 0; b < BandTotals::BandCount; ++b)
+        if (SlotBand[StoredKeys[b] % Slots] != b)
+            return false;
+    return true;
+}
+static_assert(slotsDistinct());
+
 // The band of a record's Band field, blanks removed; -1 for none of the seven.
 int bandOf(const char *record)
 {
@@ -37,9 +59,9 @@ int bandOf(const char *record)
     static_assert(QrpRecord::layout[QrpRecord::Band].width == 3);
     const char *field = record + offset;
     const quint32 stored = bandKey(field, width);
-    for (int b = 0; b < BandTotals::BandCount; ++b)
-        if (stored == StoredKeys[b])
-            return b;
+    const int candidate = SlotBand[stored % Slots];
+    if (candidate >= 0 && StoredKeys[candidate] == stored)
+        return candidate;
     // Otherwise the band may stand elsewhere in its field (" 20").
     int first = 0, last = width;
     while (first < last && field[first] == ' ')
@@ -53,18 +75,13 @@ int bandOf(const char *record)
     return -1;
 }
 
-int digitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int digitValue(char c)
+{
+    const unsigned digit = static_cast<unsigned char>(c) - unsigned('0');
+    return digit <= 9 ? int(digit) : 0;
+}
 
 } // namespace
-
-const std::array<QString, BandTotals::BandCount> &BandTotals::bands()
-{
-    static const std::array<QString, BandCount> names{QStringLiteral("160"), QStringLiteral("80"),
-                                                      QStringLiteral("40"),  QStringLiteral("20"),
-                                                      QStringLiteral("15"),  QStringLiteral("10"),
-                                                      QStringLiteral("6")};
-    return names;
-}
 
 BandTotals::BandTotals(frmKestrix &window) : m_window(window)
 {

@@ -11,9 +11,8 @@ class LogStore;
 class BandTotals : public QObject {
     Q_OBJECT
 public:
+    // The bands 160, 80, 40, 20, 15, 10, 6 m, in the order of every band loop and display.
     static constexpr int BandCount = 7;
-    // The bands in the order of every band loop and display.
-    static const std::array<QString, BandCount> &bands();
 
     explicit BandTotals(frmKestrix &window);
     ~BandTotals() override;
