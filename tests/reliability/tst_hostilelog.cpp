@@ -1,0 +1,226 @@
+// Hostile log files: start-up and every scan of the window (band totals, call
+// sign and ARCI typing, search, review, log sheets, export) run on QRPDATA.DAT
+// files of random bytes and odd lengths. No crash, no hang, and nothing written
+// but the repair start-up makes to a last record that holds a contact.
+//
+// KESTRIX_HOSTILE_SEED and KESTRIX_HOSTILE_CASES repeat or widen a run.
+
+#include "ExportContacts.h"
+#include "FakePlatform.h"
+#include "LogExport.h"
+#include "LogSheetPrinting.h"
+#include "frmPrinter.h"
+#include "ReadOnlyLog.h"
+#include "ReliabilityLog.h"
+#include "frmKestrix.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Reliability;
+
+class HostileLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void oddFiles_data();
+    void oddFiles();
+    void randomFiles();
+    void cleanupTestCase() { qInfo("hostile files tried: %d, no crash, no hang, no write", m_tried); }
+
+private:
+    // Runs the whole window over the files; empty, or what went wrong.
+    QString tryLog(const QByteArray &qrp, const QByteArray &arci, quint32 seed);
+    int m_tried = 0;
+};
+
+namespace {
+
+QByteArray readFile(const QString &dir, const QString &name)
+{
+    QFile f(QDir(dir).filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile f(QDir(dir).filePath(name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(f.fileName()));
+}
+
+const QStringList bands{QStringLiteral("160"), QStringLiteral("80"), QStringLiteral("40"), QStringLiteral("20"),
+                        QStringLiteral("15"),  QStringLiteral("10"), QStringLiteral("6"),  QString()};
+
+// Everything the operator can do that reads the log and writes nothing.
+void operate(frmKestrix &w, QRandomGenerator &random, const QByteArray &qrp)
+{
+    // A call sign and a number taken from the file, so scans meet matches too.
+    const qint64 records = qMax<qint64>(1, qrp.size() / 48);
+    const QByteArray some = qrp.mid(random.bounded(records) * 48, 48);
+    const QString call = QString::fromLatin1(some.left(8)).trimmed();
+    const QString spc = QString::fromLatin1(some.mid(17, 4)).trimmed();
+
+    w.cmdUpdate->click();
+    w.txtBand->setText(bands.at(random.bounded(bands.size())));
+    QTest::keyClicks(w.txtCallsign, QStringLiteral("k1abc"));
+    w.txtCallsign->setText(call);
+    w.txtSpc->setText(spc);
+    QTest::keyClicks(w.txtArci, QStringLiteral("123"));
+    QTest::keyClicks(w.txtPower, QStringLiteral("5"));
+    w.cmdClear->click();
+
+    w.cmdSearch->click();
+    QTest::keyClicks(w.txtSearchInfo, QStringLiteral("deleted"));
+    w.txtSearchInfo->setText(call.left(8));
+    w.txtSearchInfo->clear();
+
+    w.cmdReview->click();
+    for (const QString &number : {QStringLiteral("1"), QString::number(records), QString::number(records + 1),
+                                  QStringLiteral("-3"), QStringLiteral("2.5"), QStringLiteral("x"),
+                                  QStringLiteral("32767"), QStringLiteral("99999999999")}) {
+        w.txtRecNum->setText(number);
+        w.cmdPlus->click();
+        w.cmdMinus->click();
+    }
+    w.txtRecNum->setText(QString::number(random.bounded(records) + 1));
+    for (int i = 0; i < 3; ++i)
+        w.cmdPlus->click();
+    w.cmdChangeRecord->click(); // a left click only explains
+    w.cmdDeleteRecord->click();
+
+    // A log sheet of a band from the file, caught by the fake print target.
+    w.logSheetPrinting().form().txtWhichBand->setText(QString::fromLatin1(some.mid(27, 3)).trimmed());
+    QTest::mouseClick(w.cmdPrinter, Qt::RightButton);
+    w.cmdClear->click();
+}
+
+} // namespace
+
+QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint32 seed)
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.path();
+    writeFile(dir, QStringLiteral("QRPDATA.DAT"), qrp);
+    writeFile(dir, QStringLiteral("ARCIFILE.DAT"), arci);
+    ++m_tried;
+
+    QString fileError;
+    FakePlatform fakes;
+    QByteArray qrpNow, arciNow;
+    {
+        frmKestrix w(dir, fakes.platform());
+        w.setFileErrorHandler([&](const QString &file, const QString &reason) { fileError = file + QStringLiteral(": ") + reason; });
+        if (!w.Form_Load() || !fileError.isEmpty())
+            return QStringLiteral("start-up failed: ") + fileError;
+
+        // Start-up writes only to complete a save cut off: it may set a placeholder
+        // in place of the last record or of bytes cut short, or add one after the
+        // last record, and write the line of that one contact.
+        qrpNow = readFile(dir, QStringLiteral("QRPDATA.DAT"));
+        arciNow = readFile(dir, QStringLiteral("ARCIFILE.DAT"));
+        if (qrpNow != qrp) {
+            const qint64 kept = qMax<qint64>(0, qrp.size() / 48 - 1) * 48;
+            if (qrpNow.size() % 48 != 0 || !qrpNow.startsWith(qrp.left(kept)) || qrpNow.size() > kept + 96)
+                return QStringLiteral("start-up changed QRPDATA.DAT beyond the repair");
+            for (qint64 at = kept; at < qrpNow.size(); at += 48) {
+                const QByteArray r = qrpNow.mid(at, 48);
+                if (r != qrp.mid(at, 48) && r.left(27) + r.mid(30) != QByteArray(45, ' '))
+                    return QStringLiteral("start-up wrote a record that is no placeholder");
+            }
+        }
+        const qint64 wholeLines = arci.size() / 83 * 83;
+        if (arciNow != arci && (qrpNow == qrp || !arciNow.startsWith(arci.left(wholeLines)) ||
+                                arciNow.size() != wholeLines + 83))
+            return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
+
+        QRandomGenerator random(seed);
+        operate(w, random, qrpNow);
+        if (!fileError.isEmpty())
+            return QStringLiteral("file error while reading: ") + fileError;
+        if (readFile(dir, QStringLiteral("QRPDATA.DAT")) != qrpNow ||
+            readFile(dir, QStringLiteral("ARCIFILE.DAT")) != arciNow)
+            return QStringLiteral("the log was written without a save");
+        w.close(); // the close box writes nothing either
+    }
+    if (readFile(dir, QStringLiteral("QRPDATA.DAT")) != qrpNow || readFile(dir, QStringLiteral("ARCIFILE.DAT")) != arciNow)
+        return QStringLiteral("closing the window wrote to the log");
+
+    // Export reads the same file without opening it for writing.
+    ReadOnlyLog log(dir);
+    if (!log.read())
+        return QStringLiteral("export cannot read the log: ") + log.reason();
+    ExportContacts contacts(log.contacts());
+    for (ExportFormat format : {ExportFormat::Cabrillo, ExportFormat::Adif}) {
+        ExportSettings settings;
+        settings.format = format;
+        LogExport::build(log.contacts(), settings);
+    }
+    const QStringList left = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (left != QStringList{QStringLiteral("ARCIFILE.DAT"), QStringLiteral("QRPDATA.DAT")})
+        return QStringLiteral("files appeared: ") + left.join(u' ');
+    Q_UNUSED(contacts);
+    return {};
+}
+
+void HostileLog::oddFiles_data()
+{
+    QTest::addColumn<QByteArray>("qrp");
+    QTest::addColumn<QByteArray>("arci");
+    const QByteArray member = recordOf(contactFor(1));
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("1 byte") << QByteArray("K") << QByteArray();
+    QTest::newRow("47 bytes") << member.left(47) << QByteArray();
+    QTest::newRow("49 bytes") << member + "X" << QByteArray();
+    QTest::newRow("a record of 0x00") << QByteArray(48, '\0') << QByteArray();
+    QTest::newRow("records of 0x00") << QByteArray(48 * 20, '\0') << QByteArray(83 * 3, '\0');
+    QTest::newRow("records of 0xFF") << QByteArray(48 * 20, '\xff') << QByteArray(83 * 25, '\xff');
+    QTest::newRow("0xFF, odd length") << QByteArray(48 * 7 + 31, '\xff') << QByteArray(5, '\xff');
+    QTest::newRow("placeholder of 0xFF") << member + QByteArray(48, '\xff') << lineOf(contactFor(1));
+    QTest::newRow("lines past the log") << member + placeholder(QStringLiteral("40")) << QByteArray(83 * 40, 'L');
+    QTest::newRow("line end only") << member << QByteArray("\r\n");
+}
+
+void HostileLog::oddFiles()
+{
+    QFETCH(QByteArray, qrp);
+    QFETCH(QByteArray, arci);
+    const QString problem = tryLog(qrp, arci, 1);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void HostileLog::randomFiles()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("KESTRIX_HOSTILE_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("KESTRIX_HOSTILE_SEED"))
+                             : 19981207u;
+    const int cases = qEnvironmentVariableIsSet("KESTRIX_HOSTILE_CASES")
+                          ? qEnvironmentVariableIntValue("KESTRIX_HOSTILE_CASES")
+                          : 1000;
+    qInfo("hostile seed %u (rerun with KESTRIX_HOSTILE_SEED=%u)", seed, seed);
+    QRandomGenerator random(seed);
+    for (int i = 0; i < cases; ++i) {
+        // Lengths 0 to 10 000, a third of them whole records; bytes of every
+        // kind, or printable ones that look like fields, or blanks and 0x00.
+        qint64 length = random.bounded(10001);
+        if (i % 3 == 0)
+            length -= length % 48;
+        QByteArray qrp(length, Qt::Uninitialized);
+        const int kind = random.bounded(3);
+        for (char &c : qrp)
+            c = kind == 0 ? char(random.bounded(256))
+                          : kind == 1 ? char(32 + random.bounded(95)) : (random.bounded(4) ? ' ' : '\0');
+        QByteArray arci;
+        if (i % 4 == 0) {
+            arci.resize(random.bounded(3000));
+            for (char &c : arci)
+                c = char(random.bounded(256));
+        }
+        const QString problem = tryLog(qrp, arci, random.generate());
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("case %1 (%2 bytes): %3").arg(i).arg(length).arg(problem)));
+    }
+}
+
+QTEST_MAIN(HostileLog)
+#include "tst_hostilelog.moc"
