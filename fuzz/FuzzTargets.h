@@ -41,7 +41,8 @@ inline QString qrpRecords(const std::uint8_t *data, std::size_t size)
             const QString value = r.value(field);
             if (value.startsWith(u' ') || value.endsWith(u' ') || value != Text::trimBlanks(r.raw(field)))
                 return QStringLiteral("field %1 reads %2 with blanks around it").arg(f).arg(quoted(value));
-            if (r.raw(field).size() != QrpRecord::layout[f].width || r.rawBytes(field).size() != QrpRecord::layout[f].width)
+            if (r.raw(field).size() != QrpRecord::layout[f].width ||
+                r.rawBytes(field).size() != QrpRecord::layout[f].width)
                 return QStringLiteral("field %1 is not %2 characters wide").arg(f).arg(QrpRecord::layout[f].width);
             copy.set(field, r.raw(field));
         }
@@ -50,9 +51,9 @@ inline QString qrpRecords(const std::uint8_t *data, std::size_t size)
 
         // Its ARCIFILE.DAT line carries the same values in wider columns.
         static constexpr ArciLine::Column columnOf[QrpRecord::FieldCount] = {
-            ArciLine::Callsign, ArciLine::Arci,  ArciLine::Power,   ArciLine::SPC,    ArciLine::RstSent,
-            ArciLine::RstRcvd,  ArciLine::Band,  ArciLine::QsoDate, ArciLine::QsoTime, ArciLine::Points,
-            ArciLine::Multiplier};
+            ArciLine::Callsign, ArciLine::Arci,    ArciLine::Power,     ArciLine::SPC,
+            ArciLine::RstSent,  ArciLine::RstRcvd, ArciLine::Band,      ArciLine::QsoDate,
+            ArciLine::QsoTime,  ArciLine::Points,  ArciLine::Multiplier};
         const QByteArray lb = line.bytes();
         if (lb.size() != ArciLine::Size || !lb.endsWith(QByteArray("\x02\x00\r\n", 4)))
             return QStringLiteral("line of record at %1 has no line end").arg(at);
@@ -63,7 +64,9 @@ inline QString qrpRecords(const std::uint8_t *data, std::size_t size)
             if (deleted && f == QrpRecord::QsoDate)
                 want = QStringLiteral("DELETED");
             if (line.value(columnOf[f]) != want)
-                return QStringLiteral("line column %1 reads %2, record %3").arg(f).arg(quoted(line.value(columnOf[f])), quoted(want));
+                return QStringLiteral("line column %1 reads %2, record %3")
+                    .arg(f)
+                    .arg(quoted(line.value(columnOf[f])), quoted(want));
         }
         if (size == 0)
             break;
@@ -100,7 +103,8 @@ inline QString arciLines(const std::uint8_t *data, std::size_t size)
 inline QString numericValue(const std::uint8_t *data, std::size_t size)
 {
     const char *bytes = reinterpret_cast<const char *>(data);
-    for (const QString &text : {QString::fromUtf8(bytes, qsizetype(size)), QString::fromLatin1(bytes, qsizetype(size))}) {
+    for (const QString &text :
+         {QString::fromUtf8(bytes, qsizetype(size)), QString::fromLatin1(bytes, qsizetype(size))}) {
         const double value = Text::numericValue(text);
         if (std::isnan(value))
             return QStringLiteral("%1 reads as NaN").arg(quoted(text));

@@ -28,7 +28,7 @@ inline Contact contactFor(qint64 n)
     static const QStringList spcs{QStringLiteral("NY"), QStringLiteral("ONT"), QStringLiteral("SCOT"),
                                   QStringLiteral("CA"), QStringLiteral("MEX")};
     static const QStringList bands{QStringLiteral("160"), QStringLiteral("80"), QStringLiteral("40"),
-                                   QStringLiteral("20"), QStringLiteral("15"), QStringLiteral("10"),
+                                   QStringLiteral("20"),  QStringLiteral("15"), QStringLiteral("10"),
                                    QStringLiteral("6")};
     Contact c;
     c.call = QStringLiteral("K%1Q").arg(n, 0, 36).toUpper().left(8);
@@ -53,23 +53,21 @@ inline QByteArray field(const QString &text, int width)
 
 // The 48 bytes of a QRPDATA.DAT record, from its eleven values in file order.
 inline QByteArray recordBytes(const QString &call, const QString &arci, const QString &power, const QString &spc,
-                              const QString &rstSent, const QString &rstRcvd, const QString &band,
-                              const QString &date, const QString &time, const QString &points,
-                              const QString &mult)
+                              const QString &rstSent, const QString &rstRcvd, const QString &band, const QString &date,
+                              const QString &time, const QString &points, const QString &mult)
 {
-    return field(call, 8) + field(arci, 5) + field(power, 4) + field(spc, 4) + field(rstSent, 3) +
-           field(rstRcvd, 3) + field(band, 3) + field(date, 8) + field(time, 8) + field(points, 1) +
-           field(mult, 1);
+    return field(call, 8) + field(arci, 5) + field(power, 4) + field(spc, 4) + field(rstSent, 3) + field(rstRcvd, 3) +
+           field(band, 3) + field(date, 8) + field(time, 8) + field(points, 1) + field(mult, 1);
 }
 
 // The 83 bytes of an ARCIFILE.DAT line, same values.
 inline QByteArray lineBytes(const QString &call, const QString &arci, const QString &power, const QString &spc,
-                            const QString &rstSent, const QString &rstRcvd, const QString &band,
-                            const QString &date, const QString &time, const QString &points, const QString &mult)
+                            const QString &rstSent, const QString &rstRcvd, const QString &band, const QString &date,
+                            const QString &time, const QString &points, const QString &mult)
 {
-    return field(date, 11) + field(time, 11) + field(call, 12) + field(band, 6) + field(rstRcvd, 6) +
-           field(spc, 7) + field(arci, 8) + field(power, 6) + field(rstSent, 6) + field(points, 4) +
-           field(mult, 2) + QByteArray("\x02\x00\r\n", 4);
+    return field(date, 11) + field(time, 11) + field(call, 12) + field(band, 6) + field(rstRcvd, 6) + field(spc, 7) +
+           field(arci, 8) + field(power, 6) + field(rstSent, 6) + field(points, 4) + field(mult, 2) +
+           QByteArray("\x02\x00\r\n", 4);
 }
 
 inline QString dateText(const QDateTime &t) { return t.toUTC().date().toString(QStringLiteral("MM/dd/yy")); }
@@ -77,18 +75,15 @@ inline QString timeText(const QDateTime &t) { return t.toUTC().time().toString(Q
 
 inline QByteArray recordOf(const Contact &c)
 {
-    return recordBytes(c.call, c.arci, c.power, c.spc, c.rstSent, c.rstRcvd, c.band, dateText(c.when),
-                       timeText(c.when), c.points, c.mult);
+    return recordBytes(c.call, c.arci, c.power, c.spc, c.rstSent, c.rstRcvd, c.band, dateText(c.when), timeText(c.when),
+                       c.points, c.mult);
 }
 inline QByteArray lineOf(const Contact &c)
 {
-    return lineBytes(c.call, c.arci, c.power, c.spc, c.rstSent, c.rstRcvd, c.band, dateText(c.when),
-                     timeText(c.when), c.points, c.mult);
+    return lineBytes(c.call, c.arci, c.power, c.spc, c.rstSent, c.rstRcvd, c.band, dateText(c.when), timeText(c.when),
+                     c.points, c.mult);
 }
-inline QByteArray placeholder(const QString &band)
-{
-    return recordBytes({}, {}, {}, {}, {}, {}, band, {}, {}, {}, {});
-}
+inline QByteArray placeholder(const QString &band) { return recordBytes({}, {}, {}, {}, {}, {}, band, {}, {}, {}, {}); }
 
 // A scratch folder. Every save syncs to disk; on tmpfs that costs nothing, and
 // a kill or a write error behaves the same there, so the long tests run there.

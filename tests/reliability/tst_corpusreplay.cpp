@@ -12,12 +12,12 @@ Q_DECLARE_METATYPE(Target)
 
 class CorpusReplay : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void replay_data();
     void replay();
     void cleanupTestCase() { qInfo("corpus replayed: %d inputs, no fault", m_inputs); }
 
-private:
+  private:
     int m_inputs = 0;
 };
 

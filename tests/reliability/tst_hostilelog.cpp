@@ -9,11 +9,11 @@
 #include "FakePlatform.h"
 #include "LogExport.h"
 #include "LogSheetPrinting.h"
-#include "frmPrinter.h"
 #include "ReadOnlyLog.h"
 #include "ReliabilityLog.h"
 #include "SummarySheet.h"
 #include "frmKestrix.h"
+#include "frmPrinter.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,17 +24,17 @@ using namespace Reliability;
 
 class HostileLog : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void oddFiles_data();
     void oddFiles();
     void randomFiles();
     void cleanupTestCase()
     {
-        qInfo("hostile files tried: %d, no crash, no hang, no write but %d start-up repairs of a last record",
-              m_tried, m_repaired);
+        qInfo("hostile files tried: %d, no crash, no hang, no write but %d start-up repairs of a last record", m_tried,
+              m_repaired);
     }
 
-private:
+  private:
     // Runs the whole window over the files; empty, or what went wrong.
     QString tryLog(const QByteArray &qrp, const QByteArray &arci, quint32 seed);
     int m_tried = 0, m_repaired = 0;
@@ -83,9 +83,9 @@ void operate(frmKestrix &w, QRandomGenerator &random, const QByteArray &qrp)
     w.txtSearchInfo->clear();
 
     w.cmdReview->click();
-    for (const QString &number : {QStringLiteral("1"), QString::number(records), QString::number(records + 1),
-                                  QStringLiteral("-3"), QStringLiteral("2.5"), QStringLiteral("x"),
-                                  QStringLiteral("32767"), QStringLiteral("99999999999")}) {
+    for (const QString &number :
+         {QStringLiteral("1"), QString::number(records), QString::number(records + 1), QStringLiteral("-3"),
+          QStringLiteral("2.5"), QStringLiteral("x"), QStringLiteral("32767"), QStringLiteral("99999999999")}) {
         w.txtRecNum->setText(number);
         w.cmdPlus->click();
         w.cmdMinus->click();
@@ -117,7 +117,8 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
     QByteArray qrpNow, arciNow;
     {
         frmKestrix w(dir, fakes.platform());
-        w.setFileErrorHandler([&](const QString &file, const QString &reason) { fileError = file + QStringLiteral(": ") + reason; });
+        w.setFileErrorHandler(
+            [&](const QString &file, const QString &reason) { fileError = file + QStringLiteral(": ") + reason; });
         if (!w.Form_Load() || !fileError.isEmpty())
             return QStringLiteral("start-up failed: ") + fileError;
 
@@ -137,8 +138,8 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
             }
         }
         const qint64 wholeLines = arci.size() / 83 * 83;
-        if (arciNow != arci && (qrpNow == qrp || !arciNow.startsWith(arci.left(wholeLines)) ||
-                                arciNow.size() != wholeLines + 83))
+        if (arciNow != arci &&
+            (qrpNow == qrp || !arciNow.startsWith(arci.left(wholeLines)) || arciNow.size() != wholeLines + 83))
             return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
 
         QRandomGenerator random(seed);
@@ -150,7 +151,8 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
             return QStringLiteral("the log was written without a save");
         w.close(); // the close box writes nothing either
     }
-    if (readFile(dir, QStringLiteral("QRPDATA.DAT")) != qrpNow || readFile(dir, QStringLiteral("ARCIFILE.DAT")) != arciNow)
+    if (readFile(dir, QStringLiteral("QRPDATA.DAT")) != qrpNow ||
+        readFile(dir, QStringLiteral("ARCIFILE.DAT")) != arciNow)
         return QStringLiteral("closing the window wrote to the log");
 
     // Export reads the same file without opening it for writing.
@@ -222,8 +224,9 @@ void HostileLog::randomFiles()
         QByteArray qrp(length, Qt::Uninitialized);
         const int kind = random.bounded(3);
         for (char &c : qrp)
-            c = kind == 0 ? char(random.bounded(256))
-                          : kind == 1 ? char(32 + random.bounded(95)) : (random.bounded(4) ? ' ' : '\0');
+            c = kind == 0   ? char(random.bounded(256))
+                : kind == 1 ? char(32 + random.bounded(95))
+                            : (random.bounded(4) ? ' ' : '\0');
         QByteArray arci;
         if (i % 4 == 0) {
             arci.resize(random.bounded(3000));
@@ -231,7 +234,8 @@ void HostileLog::randomFiles()
                 c = char(random.bounded(256));
         }
         const QString problem = tryLog(qrp, arci, random.generate());
-        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("case %1 (%2 bytes): %3").arg(i).arg(length).arg(problem)));
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(QStringLiteral("case %1 (%2 bytes): %3").arg(i).arg(length).arg(problem)));
     }
 }
 

@@ -57,12 +57,12 @@ struct Tears {
 
 class KillSave : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void cutWritesRepaired_data();
     void cutWritesRepaired();
     void killedAtRandomMoments();
 
-private:
+  private:
     // Checks both files against the contacts saved; the number of contacts, or
     // -1 with the reason. Before start-up, a write cut at a page end is allowed
     // (and counted); after it, everything must be whole.
@@ -118,9 +118,11 @@ qint64 KillSave::checkFiles(const QString &dir, bool startedUp, QString *problem
         return fail(QStringLiteral("%1 contacts on disk, %2 acknowledged").arg(contacts).arg(m_acknowledged));
     for (qint64 n = 1; n <= contacts; ++n) {
         if (qrp.mid((n - 1) * 48, 48) != recordOf(contactFor(n)))
-            return fail(QStringLiteral("record %1 reads [%2]").arg(n).arg(QString::fromLatin1(qrp.mid((n - 1) * 48, 48))));
+            return fail(
+                QStringLiteral("record %1 reads [%2]").arg(n).arg(QString::fromLatin1(qrp.mid((n - 1) * 48, 48))));
         if (n <= lines && arci.mid((n - 1) * 83, 83) != lineOf(contactFor(n)))
-            return fail(QStringLiteral("line %1 reads [%2]").arg(n).arg(QString::fromLatin1(arci.mid((n - 1) * 83, 79))));
+            return fail(
+                QStringLiteral("line %1 reads [%2]").arg(n).arg(QString::fromLatin1(arci.mid((n - 1) * 83, 79))));
     }
     if (lines > contacts || lines < contacts - 1)
         return fail(QStringLiteral("%1 lines for %2 contacts").arg(lines).arg(contacts));
@@ -137,8 +139,8 @@ void KillSave::cutWritesRepaired_data()
 {
     // Contact n lies across a page end when (n - 1) * 48 % 4096 > 4048: records
     // 86 (cut 16 bytes in) and 171 (32 bytes in); line 50 crosses 4096 as well.
-    QTest::addColumn<int>("saved");    // contacts saved whole before the cut save
-    QTest::addColumn<int>("stage");    // 1 contact cut, 2 contact written, 3 line cut, 4 line written, 5 placeholder cut
+    QTest::addColumn<int>("saved"); // contacts saved whole before the cut save
+    QTest::addColumn<int>("stage"); // 1 contact cut, 2 contact written, 3 line cut, 4 line written, 5 placeholder cut
     QTest::addColumn<int>("expected"); // contacts the log holds after start-up
     QTest::newRow("contact cut 16 bytes in") << 85 << 1 << 85;
     QTest::newRow("contact cut 32 bytes in") << 170 << 1 << 170;

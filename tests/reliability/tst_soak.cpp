@@ -41,12 +41,11 @@ struct Row {
     }
 };
 
-const QStringList bandNames{QStringLiteral("160"), QStringLiteral("80"), QStringLiteral("40"),
-                            QStringLiteral("20"),  QStringLiteral("15"), QStringLiteral("10"),
-                            QStringLiteral("6")};
-const QStringList spcs{QStringLiteral("ny"), QStringLiteral("ca"), QStringLiteral("tx"), QStringLiteral("ont"),
-                       QStringLiteral("que"), QStringLiteral("mex"), QStringLiteral("scot"), QStringLiteral("dl"),
-                       QStringLiteral("fran"), QStringLiteral("wa"), QStringLiteral("bc"), QStringLiteral("ohio")};
+const QStringList bandNames{QStringLiteral("160"), QStringLiteral("80"), QStringLiteral("40"), QStringLiteral("20"),
+                            QStringLiteral("15"),  QStringLiteral("10"), QStringLiteral("6")};
+const QStringList spcs{QStringLiteral("ny"),   QStringLiteral("ca"),  QStringLiteral("tx"),   QStringLiteral("ont"),
+                       QStringLiteral("que"),  QStringLiteral("mex"), QStringLiteral("scot"), QStringLiteral("dl"),
+                       QStringLiteral("fran"), QStringLiteral("wa"),  QStringLiteral("bc"),   QStringLiteral("ohio")};
 
 void retype(QLineEdit *box, const QString &text)
 {
@@ -59,7 +58,7 @@ void retype(QLineEdit *box, const QString &text)
 
 class Soak : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void fiveThousandContacts();
 };
 
@@ -102,8 +101,8 @@ void Soak::fiveThousandContacts()
 
         // A call worked before (on this band or another) one time in five.
         const bool again = !calls.isEmpty() && random.bounded(5) == 0;
-        const QString call = again ? calls.at(random.bounded(calls.size())).toLower()
-                                   : QStringLiteral("w%1x").arg(n, 0, 36);
+        const QString call =
+            again ? calls.at(random.bounded(calls.size())).toLower() : QStringLiteral("w%1x").arg(n, 0, 36);
         calls.append(call.toUpper());
         QTest::keyClicks(w.txtCallsign, call);
         r.call = call.toUpper();
@@ -189,9 +188,11 @@ void Soak::fiveThousandContacts()
     const QByteArray arciOnDisk = TestLog::readFile(dir->path(), QStringLiteral("ARCIFILE.DAT"));
     for (int i = 0; i < log.size(); ++i) {
         QVERIFY2(qrpOnDisk.mid(i * 48, 48) == log.at(i).record(),
-                 qPrintable(QStringLiteral("record %1: [%2]").arg(i + 1).arg(QString::fromLatin1(qrpOnDisk.mid(i * 48, 48)))));
+                 qPrintable(
+                     QStringLiteral("record %1: [%2]").arg(i + 1).arg(QString::fromLatin1(qrpOnDisk.mid(i * 48, 48)))));
         QVERIFY2(arciOnDisk.mid(i * 83, 83) == log.at(i).line(),
-                 qPrintable(QStringLiteral("line %1: [%2]").arg(i + 1).arg(QString::fromLatin1(arciOnDisk.mid(i * 83, 79)))));
+                 qPrintable(
+                     QStringLiteral("line %1: [%2]").arg(i + 1).arg(QString::fromLatin1(arciOnDisk.mid(i * 83, 79)))));
     }
     QCOMPARE(qrpOnDisk, qrp);
     QCOMPARE(arciOnDisk, arci);
