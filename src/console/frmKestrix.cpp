@@ -202,7 +202,7 @@ void frmKestrix::buildControls()
 void frmKestrix::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    auto item = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto item = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         a->setEnabled(false); // enabled by the room that answers it
