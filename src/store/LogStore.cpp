@@ -44,21 +44,11 @@ bool LogStore::writeArciLine(qint64 n) { return m_arci.write(n, ArciLine_.bytes(
 
 void LogStore::scan(qint32 first, qint32 last, const Visitor &visit)
 {
-    if (first < 1 || last < first)
-        return;
-    // Large logs are read a slice at a time, each slice with one read.
-    constexpr qint32 slice = 1 << 16;
-    for (qint64 from = first; from <= last; from += slice) {
-        const qint64 to = qMin<qint64>(last, from + slice - 1);
-        const QByteArray bytes = m_qrp.readRange(from, to);
-        for (qint64 n = from; n <= to; ++n) {
-            const qint64 at = (n - from) * QrpRecLen;
-            QrpRecord_ = QrpRecord::fromBytes(bytes.constData() + qMin<qint64>(at, bytes.size()),
-                                              qMax<qint64>(0, bytes.size() - at));
-            if (!visit(static_cast<qint32>(n), QrpRecord_))
-                return;
-        }
-    }
+    // The same slices as the in-place scan, with each record in the shared buffer.
+    scanRaw(first, last, [&](qint32 n, const char *record) {
+        QrpRecord_ = QrpRecord::fromBytes(record, QrpRecLen);
+        return visit(n, QrpRecord_);
+    });
 }
 
 ArciLine LogStore::lineFor(const QrpRecord &r)
