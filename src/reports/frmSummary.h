@@ -11,7 +11,7 @@ class QPushButton;
 
 class frmSummary : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSummary(QWidget *parent = nullptr);
 
     // Where entries are sent, shown in the instructions. A made-up manager and
@@ -25,6 +25,14 @@ public:
 
     // Every text box, in tab order.
     QList<QLineEdit *> boxes() const { return m_boxes; }
+
+    // The scoring boxes as Calculate Final Score reads them: the number at the
+    // start of the text, 0 when it does not begin with one.
+    double powerMultiplier() const; // txt24A
+    double bonusMultiplier() const; // txt25A
+    double bonusPoints() const;     // txt26A
+    // The Comments box as typed.
+    QString comments() const; // Text2
 
     // heading and entrant line
     QLabel *lblTitle, *LBL1, *lbl2, *lbl3, *lbl4, *lbl5, *lbl6, *lbl7;
@@ -46,6 +54,6 @@ public:
     QLineEdit *txt28A, *txt29A, *txt30A, *Text1, *txt33A, *txt34A, *txt32A, *Text2, *txt36A, *txt37A, *txt38A, *Text3,
         *txt40A, *Text4;
 
-private:
+  private:
     QList<QLineEdit *> m_boxes;
 };

@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "SummarySheet.h"
 #include "TestLog.h"
+#include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
@@ -67,7 +68,7 @@ class tst_SummarySheet : public QObject {
         void calculate() { QTest::mouseClick(sheet->cmdCalculate, Qt::LeftButton); }
     };
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void finalScore_data();
     void finalScore();
@@ -154,6 +155,11 @@ void tst_SummarySheet::finalScore()
     s.type(s.sheet->txt27A, QStringLiteral("old"));
     s.calculate();
     QCOMPARE(s.sheet->txt27A->text(), score);
+    // The export reads the multipliers and bonus the way Calculate does.
+    const double fromAccessors =
+        Text::numericValue(points) * Text::numericValue(spc) * s.sheet->powerMultiplier() * s.sheet->bonusMultiplier() +
+        s.sheet->bonusPoints();
+    QCOMPARE(SummarySheet::scoreText(fromAccessors), score);
     // Nothing else changes.
     QCOMPARE(s.sheet->txt22A->text(), points);
     QCOMPARE(s.sheet->txt24A->text(), power);
