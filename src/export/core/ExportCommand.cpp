@@ -290,8 +290,10 @@ int runCommand(const QStringList &arguments, int outFd, Console &console, const 
     case ExportResult::Changed:
         return console.fileError(log.filePath(), result.reason);
     case ExportResult::WriteError:
-    case ExportResult::Memory:
         return console.fileError(target, result.reason);
+    case ExportResult::Memory:
+        console.tell(QStringLiteral("not enough memory; nothing was written"));
+        return ExportCommand::FileError;
     }
 
     QString summary = QStringLiteral("%1 contact%2").arg(result.contacts).arg(result.contacts == 1 ? "" : "s");

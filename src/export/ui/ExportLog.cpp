@@ -324,7 +324,9 @@ void ExportLog::cmdExport_Click()
                   << incomplete << more
                   << QStringLiteral("Mend %1 with Change, or tick \"Leave out contacts a checker cannot read\".")
                          .arg(QLatin1String(result.leftOut == 1 ? "it" : "them"));
-        else if (result.failure == ExportResult::WriteError || result.failure == ExportResult::Memory)
+        else if (result.failure == ExportResult::Memory)
+            lines << QStringLiteral("There is not enough memory to export the log.");
+        else if (result.failure == ExportResult::WriteError)
             lines << QStringLiteral("%1 could not be written: %2.").arg(shown, result.reason);
         else
             lines << QStringLiteral("The log could not be read: %1.").arg(result.reason);
