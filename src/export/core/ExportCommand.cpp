@@ -88,7 +88,7 @@ QString helpText()
                           "  --spc SPC                 your state, province or country\n"
                           "  --number NR|PWR           your ARCI member number, or your power\n"
                           "  --mode CW|SSB             the mode of the contest\n"
-                          "  --contest NAME            the Cabrillo contest name, e.g. QRP-ARCI-FALL-QSO-PARTY\n"
+                          "  --contest NAME            the Cabrillo contest name, QRP-ARCI-FALL-QSO-PARTY\n"
                           "  --power-multiplier N      the QRP ARCI power multiplier (7 for 1-5 W CW, ...)\n"
                           "  --bonus-multiplier N      the bonus multiplier (default 1)\n"
                           "  --bonus N                 the bonus points (default 0)\n"
@@ -103,16 +103,16 @@ QString helpText()
                           "  --skip-incomplete         leave out contacts a checker cannot read (a blank\n"
                           "                            RST, S-P-C or number, an unreadable band, date or\n"
                           "                            time); without it they stop the export\n"
-                          "  --output FILE             where to write (default: CALL.log or CALL.adi in DIR;\n"
-                          "                            - for standard output); an existing file is replaced\n"
-                          "                            only once the new one is complete; a folder, named\n"
-                          "                            pipe or device is never replaced\n"
+                          "  --output FILE             where to write (default: CALL.log or CALL.adi in\n"
+                          "                            DIR; - for standard output); an existing file is\n"
+                          "                            replaced only once the new one is complete; a\n"
+                          "                            folder, named pipe or device is never replaced\n"
                           "  -h, --help                show this help\n"
                           "  --version                 show the version\n"
                           "\n"
                           "Exit status: 0 written; 1 the log could not be read, the output could not be\n"
-                          "written, or contacts a checker cannot read would be missing (nothing is written);\n"
-                          "2 bad arguments, or an output that is not a regular file.\n");
+                          "written, or contacts a checker cannot read would be missing (then nothing is\n"
+                          "written); 2 bad arguments, or an output that is not a regular file.\n");
 }
 
 // A number option: finite, and above 0 (or 0 too, with `zeroAllowed`).
