@@ -190,8 +190,6 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("no RST received") << with(QrpRecord::RstRcvd, " ")
                                          << "Record 2 (W1NH): it lacks the RST received.";
         QTest::newRow("no S-P-C") << with(QrpRecord::SPC, "") << "Record 2 (W1NH): it lacks the S-P-C.";
-        QTest::newRow("S-P-C of a control character")
-            << with(QrpRecord::SPC, "\x01") << "Record 2 (W1NH): it lacks the S-P-C.";
         QTest::newRow("no number or power")
             << with(QrpRecord::Arci, "") << "Record 2 (W1NH): it lacks the ARCI number or power.";
         QStringList bare = with(QrpRecord::RstSent, "");
@@ -255,11 +253,14 @@ class tst_ExportFormats : public QObject {
 
     void onlyAsciiIsWritten()
     {
-        // Letters of the log and of the operator, control characters too: the
-        // files hold printable ASCII and line ends only, and every change is named.
-        const QList<QrpRecord> log{
-            TestLog::record({QString::fromLatin1("DL1\xC4X"), "", "5", QString::fromLatin1("D\x02L"), "579", "579",
-                             "20", "12/07/98", "14:03:27", "4", "1"})};
+        // Letters of the log and of the operator, and a control character in a
+        // stored record (Kestrix no longer stores one, an older log may hold it):
+        // the files hold printable ASCII and line ends only, and every change is named.
+        QByteArray bytes = TestLog::record({QString::fromLatin1("DL1\xC4X"), "", "5", "DxL", "579", "579", "20",
+                                            "12/07/98", "14:03:27", "4", "1"})
+                               .bytes();
+        bytes[QrpRecord::layout[QrpRecord::SPC].offset + 1] = '\x02';
+        const QList<QrpRecord> log{QrpRecord::fromBytes(bytes)};
         for (const ExportFormat format : {ExportFormat::Cabrillo, ExportFormat::Adif}) {
             ExportSettings s = k1xyz(format);
             s.entrant.name = QString::fromUtf8("Jürgen Groß");
@@ -632,6 +633,8 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!LogExport::refusal(dir.filePath("sub/../ARCIFILE.DAT"), dir.path()).isEmpty()); // not there yet
         QVERIFY(QFile::link(dir.filePath("QRPDATA.DAT"), dir.filePath("link.log")));
         QVERIFY(!LogExport::refusal(dir.filePath("link.log"), dir.path()).isEmpty());
+        QVERIFY(!LogExport::refusal(dir.filePath(".kestrix-journal"), dir.path()).isEmpty());
+        QVERIFY(!LogExport::refusal(dir.filePath("QRPDATA.DAT.stray"), dir.path()).isEmpty());
         QVERIFY(!LogExport::refusal(dir.path(), dir.path()).isEmpty());
         QCOMPARE(LogExport::refusal(dir.filePath("K1XYZ.log"), dir.path()), QString());
 

@@ -4,6 +4,7 @@
 #include "CabrilloWriter.h"
 #include "ExportContacts.h"
 #include "ExportSink.h"
+#include "Journal.h"
 #include "LogStore.h"
 #include "PlainText.h"
 #include "RecordSource.h"
@@ -360,7 +361,9 @@ QString refusal(const QString &path, const QString &logDirectory)
     const QString logDir = QFileInfo(logDirectory).canonicalFilePath();
     const QString targetPath =
         target.exists() ? target.canonicalFilePath() : targetDir + QLatin1Char('/') + target.fileName();
-    for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName}) {
+    // The journal and the bytes set aside beside the log are the log too.
+    for (const char *name :
+         {LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName, LogStore::StrayFileName}) {
         const QFileInfo log(QDir(logDirectory).filePath(QLatin1String(name)));
         const QString logPath = log.exists() ? log.canonicalFilePath() : logDir + QLatin1Char('/') + log.fileName();
         if (!logDir.isEmpty() && targetPath == logPath)

@@ -62,7 +62,8 @@ ExportResult write(RecordSource &log, ExportSink &sink, const ExportSettings &se
 ExportResult build(const QList<QrpRecord> &records, const ExportSettings &settings);
 
 // Empty when `path` may receive an export; otherwise why not: it is one of the
-// two log files of `logDirectory`, a folder, or anything but a regular file
+// log's files in `logDirectory` (the two .DAT files, the journal, the bytes set
+// aside), a folder, or anything but a regular file
 // (a named pipe, a device, a socket), which is never replaced.
 QString refusal(const QString &path, const QString &logDirectory);
 
