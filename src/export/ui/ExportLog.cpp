@@ -176,10 +176,10 @@ void ExportLog::scoreFactors(ExportSettings &settings)
 {
     // Read now, not the final score box, which may be older than the log.
     const frmSummary &summary = m_window.summarySheet();
-    settings.powerMultiplier = Text::numericValue(summary.txt24A->text());
-    settings.bonusMultiplier = Text::numericValue(summary.txt25A->text());
-    settings.bonusPoints = Text::numericValue(summary.txt26A->text());
-    settings.entrant.soapbox = summary.Text2->text();
+    settings.powerMultiplier = summary.powerMultiplier();
+    settings.bonusMultiplier = summary.bonusMultiplier();
+    settings.bonusPoints = summary.bonusPoints();
+    settings.entrant.soapbox = summary.comments();
 }
 
 ExportFormat ExportLog::format()
