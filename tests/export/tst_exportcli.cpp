@@ -392,6 +392,9 @@ class tst_ExportCli : public QObject {
         // Two million contacts, 96 MB: the export's peak memory stays within a
         // fixed allowance above that of a one-contact export, in either order.
         QFETCH(bool, reversed);
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer holds freed memory back, so the peak says nothing here; the plain build measures it");
+#endif
         constexpr qint64 Contacts = 2'000'000;
         constexpr long AllowanceKiB = 8 * 1024;
         QTemporaryDir dir;
