@@ -86,7 +86,16 @@ bool perform(frmKestrix &w, FakePlatform &fakes, const QString &verb, const QStr
         auto *box = control<QLineEdit>(w, name);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
+        // Key by key, control characters too (as a keyboard or an input method sends them).
+        for (const QChar c : text) {
+            const ushort u = c.unicode();
+            const Qt::Key key = u == '\t'              ? Qt::Key_Tab
+                                : u == '\r'            ? Qt::Key_Return
+                                : u > 0x20 && u < 0x7F ? Qt::Key(c.toUpper().unicode())
+                                : u == 0x20            ? Qt::Key_Space
+                                                       : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, box, key, QString(c), Qt::NoModifier);
+        }
     } else if (verb == QLatin1String("paste")) {
         auto *box = control<QLineEdit>(w, name);
         QGuiApplication::clipboard()->setText(text);
