@@ -52,6 +52,8 @@ void EntryWorkflow::cmdSaveRecord_Click()
     if (!recordNumberAcceptable())
         return;
     w.writeMode(QStringLiteral("Saving Record"));
+    // The contact, its line and the new placeholder reach the files together or not at all.
+    w.log().beginOperation();
     w.SaveCurrentRecord();
     w.SaveArciFile();
     w.writeMode(QStringLiteral("Adding New Record"));
@@ -60,6 +62,8 @@ void EntryWorkflow::cmdSaveRecord_Click()
     r.clear();
     r.set(QrpRecord::Band, w.txtBand->text());
     w.log().writeRecord(w.RecordCount()); // the new placeholder, right after the contact
+    if (!w.commitLogOperation())
+        return; // what was typed stays in the boxes
     w.CurrentRecord() = w.RecordCount();
     w.ShowCurrentRecord();
     for (QLineEdit *box : {w.txtTime, w.txtDate, w.txtPoints, w.txtMultiplier})

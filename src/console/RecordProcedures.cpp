@@ -13,8 +13,10 @@
 
 std::optional<qint32> frmKestrix::reviewRecordNumber() const
 {
+    // Record RecordCount is the placeholder that takes the next contact: it is
+    // shown, never written from the review row.
     const double value = Text::numericValue(txtRecNum->text());
-    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount)
+    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount - 1)
         return std::nullopt;
     return static_cast<qint32>(value);
 }
@@ -41,8 +43,7 @@ void frmKestrix::SaveCurrentRecord()
     r.set(QrpRecord::Multiplier, txtMultiplier->text());
     if (!m_log->writeRecord(CurrentRecord()))
         return;
-    m_log->closeQrp();
-    m_log->openQrp();
+    m_log->reopenQrp();
 }
 
 void frmKestrix::SaveArciFile()
@@ -67,8 +68,7 @@ void frmKestrix::SaveArciFile()
     line.set(ArciLine::Multiplier, txtMultiplier->text());
     if (!m_log->writeArciLine(m_log->ArciRecord))
         return;
-    m_log->closeArci();
-    m_log->openArci();
+    m_log->reopenArci();
 }
 
 void frmKestrix::SaveExistingRecord()
@@ -96,8 +96,7 @@ void frmKestrix::SaveExistingRecord()
     CurrentRecord() = *number;
     if (!m_log->writeRecord(CurrentRecord()))
         return;
-    m_log->closeQrp();
-    m_log->openQrp();
+    m_log->reopenQrp();
 }
 
 void frmKestrix::SaveExistingArci()
@@ -127,8 +126,7 @@ void frmKestrix::SaveExistingArci()
     m_log->ArciRecord = *number;
     if (!m_log->writeArciLine(m_log->ArciRecord))
         return;
-    m_log->closeArci();
-    m_log->openArci();
+    m_log->reopenArci();
 }
 
 void frmKestrix::ShowCurrentRecord()

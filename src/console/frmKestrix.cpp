@@ -14,6 +14,7 @@
 #include "LogSheetPrinting.h"
 #include "MultiplierCheck.h"
 #include "PanelPicture.h"
+#include "PrintableText.h"
 #include "RecordSearch.h"
 #include "ReferenceWindows.h"
 #include "ReviewNavigation.h"
@@ -188,6 +189,13 @@ void frmKestrix::buildControls()
     cmdPlus = button("cmdPlus"); cmdMinus = button("cmdMinus"); cmdPrinter = button("cmdPrinter");
     cmdSaveRecord = button("cmdSaveRecord");
 
+    // The boxes whose text goes into the log files take no control characters.
+    auto *printable = new PrintableText(this);
+    for (QLineEdit *stored : {txtCallsign, txtRstRcvd, txtRstSent, txtSpc, txtArci, txtPower, txtBand, txtDate,
+                              txtTime, txtPoints, txtMultiplier, txtCall, txtRstR, txtRstS, txtLocale, txtClub, txtPwr,
+                              txtBnd, txtCalendar, txtClock, txtPts, txtMult})
+        stored->setValidator(printable);
+
     // The display panel and the labels take no focus; the rest follow the tab order.
     txtSpecs->setFocusPolicy(Qt::ClickFocus);
     QWidget *previous = nullptr;
@@ -290,17 +298,20 @@ frmSummary &frmKestrix::summarySheet() { return m_summary->form(); }
 
 bool frmKestrix::Form_Load()
 {
-    if (!m_log->openQrp() || !m_log->openArci())
+    // Opening the log finishes an operation a stop cut short and repairs the
+    // log first, so the next contact cannot be saved over the last one.
+    if (!m_log->open())
         return false;
-    // A save cut off before its placeholder was written is completed first, so the
-    // next contact cannot be saved over the last one.
-    m_log->recoverCutOffSave();
 
     CurrentRecord() = RecordCount();
     ShowCurrentRecord();
     setNewLine();
-    txtSpecs->setFontSize(18);
-    txtSpecs->setText(titleText());
+    if (m_log->repairNotes().isEmpty()) {
+        txtSpecs->setFontSize(18);
+        txtSpecs->setText(titleText());
+    } else {
+        writePanel(8, QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
+    }
     lblChartHeader->setText(QStringLiteral("Band") + NewLine + QStringLiteral("Points") + NewLine +
                             QStringLiteral("Multipliers"));
     lblMode->setText(QStringLiteral("Current Record = ") + Text::numberText(CurrentRecord()));
@@ -320,10 +331,56 @@ void frmKestrix::Timer1_Timer()
 
 void frmKestrix::mnuExit_Click()
 {
-    SaveExistingRecord();
+    // A row read from the placeholder is not written back: a contact saved since
+    // may stand there now.
+    if (!m_reviewShowsPlaceholder) {
+        m_log->beginOperation();
+        SaveExistingRecord();
+        // Log files renamed or removed meanwhile are left alone: the row came from them.
+        m_log->commitOperation();
+    }
     m_log->closeQrp();
     m_ending = true;
     close();
+}
+
+bool frmKestrix::commitLogOperation()
+{
+    switch (m_log->commitOperation()) {
+    case LogStore::Outcome::Written:
+        return true;
+    case LogStore::Outcome::FilesChanged:
+        logFilesChanged();
+        return false;
+    case LogStore::Outcome::Failed:
+        break;
+    }
+    // The file error has been reported; the counts are those of the files as they are.
+    m_log->reopenQrp();
+    m_log->reopenArci();
+    CurrentRecord() = RecordCount();
+    return false;
+}
+
+void frmKestrix::logFilesChanged()
+{
+    beep();
+    if (!m_log->open())
+        return;
+    CurrentRecord() = RecordCount();
+    txtRecNumber->setText(Text::numberText(RecordCount()));
+    setWindowTitle(QStringLiteral("Record ") + Text::numberText(CurrentRecord()) + QStringLiteral("/") +
+                   Text::numberText(RecordCount()));
+    UpdateTotals();
+    setNewLine();
+    writePanel(8, {QStringLiteral("NOTHING WRITTEN: the log files were"),
+                   QStringLiteral("renamed, removed or replaced."),
+                   QStringLiteral("Now logging to QRPDATA.DAT and ARCIFILE.DAT"),
+                   QStringLiteral("in this folder:") + Text::numberText(RecordCount() - 1) +
+                       QStringLiteral(" contact(s), next record") + Text::numberText(RecordCount()) +
+                       QStringLiteral("."),
+                   QStringLiteral("Click [SAVE RECORD] again to save the contact.")});
+    writeMode(QStringLiteral("Log reopened"));
 }
 
 void frmKestrix::closeEvent(QCloseEvent *event)

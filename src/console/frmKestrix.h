@@ -75,8 +75,22 @@ public:
     void SaveExistingArci();
     void ShowCurrentRecord();
     // The record number the review row addresses, when it addresses a stored
-    // record (1 .. RecordCount); empty otherwise.
+    // contact (1 .. RecordCount - 1; the placeholder is never written back); empty otherwise.
     std::optional<qint32> reviewRecordNumber() const;
+    // Review tells the window when its row shows the placeholder, whose blank
+    // row Exit must not write over the contact a later save puts there.
+    void setReviewShowsPlaceholder(bool shows) { m_reviewShowsPlaceholder = shows; }
+
+    // Makes the writes collected since log().beginOperation(), all or none.
+    // When the log files were renamed, removed or replaced in the meantime,
+    // nothing is written and the folder's log is opened again (logFilesChanged).
+    // True when everything was written.
+    bool commitLogOperation();
+    // Opens the folder's log again, as start-up does, after its files changed
+    // behind the program, and says so in the display panel. The entry row keeps
+    // what was typed and txtRecNumber names the new placeholder, so one more
+    // Save Record stores it.
+    void logFilesChanged();
 
     // Procedures of other rooms, by the names the program calls them.
     void CheckMultiplier();
@@ -154,6 +168,7 @@ private:
     FileErrorHandler m_fileError;
     std::unique_ptr<LogStore> m_log;
     bool m_ending = false;
+    bool m_reviewShowsPlaceholder = false;
 
     std::unique_ptr<EntryWorkflow> m_entryWorkflow;
     std::unique_ptr<ClockSetting> m_clockSetting;

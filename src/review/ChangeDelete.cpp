@@ -56,8 +56,10 @@ void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
     const qint32 number = *m_window.reviewRecordNumber();
     m_window.CurrentRecord() = number;
     m_window.log().ArciRecord = number;
+    m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();
+    m_window.commitLogOperation();
 }
 
 void ChangeDelete::cmdDeleteRecord_Click()
@@ -106,8 +108,10 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
         box->setText(QString());
     m_window.CurrentRecord() = i;
     m_window.log().ArciRecord = i;
+    m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();
+    m_window.commitLogOperation();
 }
 
 bool ChangeDelete::recordNumberUsable(const QString &refused)
@@ -140,6 +144,8 @@ QString ChangeDelete::recordNumberProblem(const QString &text, qint32 count)
         return QStringLiteral("the WHITE RecNum box holds no number.");
     if (value > count)
         return QStringLiteral("the last record is number") + Text::numberText(count) + QStringLiteral(".");
+    if (value == count)
+        return QStringLiteral("record") + Text::numberText(count) + QStringLiteral(" is kept for the next contact.");
     if (!(value >= 1))
         return QStringLiteral("record numbers start at 1.");
     if (value != std::floor(value))

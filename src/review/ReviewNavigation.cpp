@@ -41,6 +41,7 @@ void ReviewNavigation::txtRecNum_Change()
     }
 
     log.readRecord(static_cast<qint32>(n));
+    m_window.setReviewShowsPlaceholder(static_cast<qint32>(n) == count);
     // Filling a box may run its own rule; the values all come from this copy.
     const QrpRecord shown = m_window.QrpRecord_();
     m_window.txtCall->setText(shown.value(QrpRecord::Callsign));

@@ -18,7 +18,7 @@ ArciLine::ArciLine()
 void ArciLine::set(Column c, const QString &value)
 {
     const Layout l = layout[c];
-    const QByteArray b = Latin1::encode(value.left(l.width));
+    const QByteArray b = Latin1::encodeField(value.left(l.width));
     std::fill_n(m_bytes.data() + l.offset, l.width, ' ');
     std::memcpy(m_bytes.data() + l.offset, b.constData(), b.size());
 }

@@ -3,11 +3,7 @@
 #include <QDir>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <linux/falloc.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 int LogFile::s_nextFileNumber = 1;
 
@@ -27,48 +23,51 @@ void LogFile::fail(const QString &reason) const
         m_onError(m_name, reason);
 }
 
-static QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
 bool LogFile::open()
 {
     close();
-    const QByteArray p = QFile::encodeName(path());
-    int fd;
-    do {
-        fd = ::open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    } while (fd < 0 && errno == EINTR);
+    const bool existed = Posix::idOfPath(path()).exists;
+    const int fd = Posix::open(path(), O_RDWR | O_CREAT);
     if (fd < 0) {
-        fail(systemReason(errno));
+        fail(Posix::reason(errno));
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    const Posix::FileId id = Posix::idOf(fd);
+    if (!id.regular) {
+        int doomed = fd;
+        Posix::close(doomed);
         fail(QStringLiteral("not a regular file"));
         return false;
     }
+    // A file created here stays created after a power cut.
+    if (!existed)
+        Posix::syncDirectory(m_directory);
     m_fd = fd;
+    m_id = id;
+    reopen();
+    return true;
+}
+
+void LogFile::reopen()
+{
     m_fileNumber = s_nextFileNumber++;
     if (s_nextFileNumber > 511)
         s_nextFileNumber = 1;
-    return true;
 }
 
 void LogFile::close()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
+    Posix::close(m_fd);
+    m_id = {};
 }
 
-qint64 LogFile::length() const
+bool LogFile::nameStillRefersToIt() const
 {
-    struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
-        return 0;
-    return st.st_size;
+    const Posix::FileId now = Posix::idOfPath(path());
+    return m_fd >= 0 && now.regular && now == m_id;
 }
+
+qint64 LogFile::length() const { return Posix::length(m_fd); }
 
 QByteArray LogFile::read(qint64 n) const { return readRange(n, n); }
 
@@ -80,68 +79,19 @@ QByteArray LogFile::readRange(qint64 first, qint64 last) const
     const qint64 end = qMin(last * m_recordLength, length());
     if (end <= offset)
         return {};
-    QByteArray buffer(end - offset, Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < buffer.size()) {
-        const ssize_t got = ::pread(m_fd, buffer.data() + done, buffer.size() - done, offset + done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            fail(systemReason(errno));
-            return {};
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    buffer.truncate(done);
-    return buffer;
+    return readBytes(offset, end - offset);
 }
 
-bool LogFile::write(qint64 n, const QByteArray &record)
+QByteArray LogFile::readBytes(qint64 offset, qint64 size) const
 {
-    if (m_fd < 0 || n < 1 || record.size() != m_recordLength)
-        return false;
-    const qint64 offset = (n - 1) * m_recordLength;
-    const qint64 before = length();
-    const bool extends = offset + m_recordLength > before;
-    const QByteArray previous = extends ? QByteArray() : readRange(n, n);
-
-    // Reserve the space first where the write grows the file, so a full disk or a
-    // file-size limit is met before a single byte of the record is written.
-    if (extends) {
-        // KEEP_SIZE: a kill right after this leaves the length, and so the count, alone.
-        if (::fallocate(m_fd, FALLOC_FL_KEEP_SIZE, offset, m_recordLength) != 0 && errno == ENOSPC) {
-            fail(systemReason(ENOSPC));
-            return false;
-        }
+    if (m_fd < 0 || offset < 0 || size <= 0)
+        return {};
+    QByteArray buffer(size, Qt::Uninitialized);
+    const qint64 got = Posix::readAt(m_fd, buffer.data(), size, offset);
+    if (got < 0) {
+        fail(Posix::reason(errno));
+        return {};
     }
-    ssize_t put;
-    do {
-        put = ::pwrite(m_fd, record.constData(), record.size(), offset);
-    } while (put < 0 && errno == EINTR);
-    int writeErr = put < 0 ? errno : 0;
-    if (put >= 0 && put < record.size()) {
-        // Part of the record went out: the rest is tried once, so the system says
-        // why it stopped (a full disk, a file-size limit) or the record is whole.
-        ssize_t more;
-        do {
-            more = ::pwrite(m_fd, record.constData() + put, record.size() - put, offset + put);
-        } while (more < 0 && errno == EINTR);
-        writeErr = more < 0 ? errno : (put + more != record.size() ? ENOSPC : 0);
-    }
-    int syncErr = 0;
-    if (writeErr == 0 && ::fsync(m_fd) != 0)
-        syncErr = errno;
-    if (writeErr == 0 && syncErr == 0)
-        return true;
-
-    // Undo what part of the record got out, so the file keeps only whole records.
-    if (extends) {
-        if (::ftruncate(m_fd, before) != 0) { /* nothing more can be done */ }
-    } else if (!previous.isEmpty()) {
-        if (::pwrite(m_fd, previous.constData(), previous.size(), offset) < 0) { /* as above */ }
-    }
-    fail(systemReason(writeErr ? writeErr : syncErr));
-    return false;
+    buffer.truncate(got);
+    return buffer;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // A log file opened for reading and writing by record number with a fixed record
-// length. Every write puts the whole record with one system call and reaches the
-// disk before it returns; a write that fails leaves the file as it was.
+// length. It remembers which file it opened, so a write never goes to a file
+// that was renamed, removed or replaced behind it. Writes are made by the log
+// store, through its journal, a whole operation at a time.
+
+#include "Posix.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,38 +15,45 @@
 using FileErrorHandler = std::function<void(const QString &file, const QString &reason)>;
 
 class LogFile {
-public:
+  public:
     LogFile(QString directory, QString name, int recordLength, FileErrorHandler onError);
     ~LogFile();
     LogFile(const LogFile &) = delete;
     LogFile &operator=(const LogFile &) = delete;
 
-    // Opens the file, creating it empty if missing. Each open takes a new file number.
+    // Opens the file by its name in the folder, creating it empty if missing.
+    // Each open takes a new file number.
     bool open();
+    // The reopen that follows a write: a new file number, the same file.
+    void reopen();
     void close();
     bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
     int fileNumber() const { return m_fileNumber; }
     QString name() const { return m_name; }
     QString path() const;
     int recordLength() const { return m_recordLength; }
+    // The file that was opened, and whether the name still refers to it.
+    Posix::FileId id() const { return m_id; }
+    bool nameStillRefersToIt() const;
 
     qint64 length() const;
     // The bytes of record n (from 1); fewer, or none, where the file ends first.
     QByteArray read(qint64 n) const;
     // Records first..last in one read; stops where the file ends.
     QByteArray readRange(qint64 first, qint64 last) const;
-    // Writes exactly one record at n, extending the file where n lies past its end,
-    // and syncs it to disk. Refuses n below 1 (returns false, file untouched).
-    bool write(qint64 n, const QByteArray &record);
+    // Bytes at an offset; fewer where the file ends.
+    QByteArray readBytes(qint64 offset, qint64 size) const;
 
-private:
     void fail(const QString &reason) const;
 
+  private:
     QString m_directory;
     QString m_name;
     int m_recordLength;
     FileErrorHandler m_onError;
     int m_fd = -1;
     int m_fileNumber = 0;
+    Posix::FileId m_id;
     static int s_nextFileNumber;
 };

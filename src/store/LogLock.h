@@ -1,12 +1,12 @@
 #pragma once
-// Keeps one running program per log: an advisory lock on QRPDATA.DAT held for
-// the whole run on a descriptor of its own, so the reopen after every write does
-// not drop it.
+// Keeps one running program per log: an advisory lock on the log's folder, held
+// for the whole run, so it guards whatever files the folder's log is made of,
+// before and after they are renamed.
 
 #include <QString>
 
 class LogLock {
-public:
+  public:
     explicit LogLock(const QString &directory);
     ~LogLock();
     LogLock(const LogLock &) = delete;
@@ -18,7 +18,7 @@ public:
     QString reason() const { return m_reason; }
     bool heldByOther() const { return m_heldByOther; }
 
-private:
+  private:
     QString m_directory;
     QString m_reason;
     int m_fd = -1;

@@ -1,10 +1,14 @@
 #include "LogStore.h"
 
+#include <QDir>
+
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
 
 LogStore::LogStore(const QString &directory, FileErrorHandler onError)
-    : m_directory(directory), m_qrp(directory, QrpFileName, QrpRecLen, onError),
-      m_arci(directory, ArciFileName, ArciRecLen, onError)
+    : m_directory(directory), m_onError(onError), m_qrp(directory, QrpFileName, QrpRecLen, onError),
+      m_arci(directory, ArciFileName, ArciRecLen, onError), m_journal(directory)
 {
 }
 
@@ -23,8 +27,7 @@ bool LogStore::openQrp()
 {
     if (!m_qrp.open())
         return false;
-    CurrentRecord = 1;
-    RecordCount = recordCountFor(m_qrp.length());
+    reopenQrp();
     return true;
 }
 
@@ -32,15 +35,300 @@ bool LogStore::openArci()
 {
     if (!m_arci.open())
         return false;
-    ArciRecord = 1;
+    reopenArci();
     return true;
+}
+
+void LogStore::reopenQrp()
+{
+    m_qrp.reopen();
+    CurrentRecord = 1;
+    RecordCount = recordCountFor(lengthWithPending(Journal::Qrp));
+}
+
+void LogStore::reopenArci()
+{
+    m_arci.reopen();
+    ArciRecord = 1;
+}
+
+void LogStore::reportJournal(int err)
+{
+    if (m_onError)
+        m_onError(QLatin1String(Journal::FileName), Posix::reason(err));
+}
+
+bool LogStore::open()
+{
+    m_notes.clear();
+    m_lastOutcome = Outcome::Written;
+    m_pending.clear();
+    m_inOperation = false;
+    m_journal.close();
+    if (!openQrp() || !openArci())
+        return false;
+    if (m_qrp.id() == m_arci.id()) {
+        closeQrp();
+        closeArci();
+        if (m_onError)
+            m_onError(QStringLiteral("%1 and %2").arg(QLatin1String(QrpFileName), QLatin1String(ArciFileName)),
+                      QStringLiteral("the two names are one file"));
+        return false;
+    }
+    if (const int err = m_journal.open()) {
+        reportJournal(err);
+        return false;
+    }
+    const Posix::FileId journal = m_journal.id();
+    if (journal == m_qrp.id() || journal == m_arci.id()) {
+        reportJournal(EINVAL);
+        return false;
+    }
+    if (!finishJournal())
+        return false;
+    repair();
+    return m_lastOutcome != Outcome::Failed;
 }
 
 void LogStore::readRecord(qint64 n) { QrpRecord_ = QrpRecord::fromBytes(m_qrp.read(n)); }
 
-bool LogStore::writeRecord(qint64 n) { return m_qrp.write(n, QrpRecord_.bytes()); }
+// ---- operations ---------------------------------------------------------------
 
-bool LogStore::writeArciLine(qint64 n) { return m_arci.write(n, ArciLine_.bytes()); }
+void LogStore::beginOperation()
+{
+    m_pending.clear();
+    m_inOperation = true;
+}
+
+void LogStore::abandonOperation()
+{
+    m_pending.clear();
+    m_inOperation = false;
+}
+
+qint64 LogStore::lengthWithPending(int index)
+{
+    qint64 length = file(index).length();
+    for (const Write &w : m_pending)
+        if (w.file == index)
+            length = qMax(length, w.offset + w.bytes.size());
+    return length;
+}
+
+void LogStore::queue(int index, qint64 offset, const QByteArray &bytes)
+{
+    // A later write to the same place replaces an earlier one of the same operation.
+    for (Write &w : m_pending)
+        if (w.file == index && w.offset == offset && w.bytes.size() == bytes.size()) {
+            w.bytes = bytes;
+            return;
+        }
+    m_pending.append({index, offset, bytes});
+}
+
+bool LogStore::writeRecord(qint64 n)
+{
+    if (n < 1 || n > std::numeric_limits<qint32>::max())
+        return false;
+    const bool own = !m_inOperation;
+    if (own)
+        beginOperation();
+    queue(Journal::Qrp, (n - 1) * QrpRecLen, QrpRecord_.bytes());
+    return own ? commitOperation() == Outcome::Written : true;
+}
+
+bool LogStore::writeArciLine(qint64 n)
+{
+    if (n < 1 || n > std::numeric_limits<qint32>::max())
+        return false;
+    const bool own = !m_inOperation;
+    if (own)
+        beginOperation();
+    // A line past the end of ARCIFILE.DAT would leave a gap of zero bytes: the
+    // lines before it are written from their records first.
+    queueMissingLinesBefore(n);
+    queue(Journal::Arci, (n - 1) * ArciRecLen, ArciLine_.bytes());
+    return own ? commitOperation() == Outcome::Written : true;
+}
+
+void LogStore::queueMissingLinesBefore(qint64 n)
+{
+    const qint64 whole = lengthWithPending(Journal::Arci) / ArciRecLen;
+    for (qint64 k = whole + 1; k < n; ++k) {
+        bool queued = false;
+        for (const Write &w : m_pending)
+            queued = queued || (w.file == Journal::Arci && w.offset == (k - 1) * ArciRecLen);
+        if (!queued)
+            queue(Journal::Arci, (k - 1) * ArciRecLen, lineFor(QrpRecord::fromBytes(m_qrp.read(k))).bytes());
+    }
+}
+
+LogStore::Outcome LogStore::commitOperation()
+{
+    QList<Write> writes = std::move(m_pending);
+    m_pending.clear();
+    m_inOperation = false;
+    return run(std::move(writes));
+}
+
+bool LogStore::filesStillTheLog() const
+{
+    return m_qrp.nameStillRefersToIt() && m_arci.nameStillRefersToIt() && !(m_qrp.id() == m_arci.id());
+}
+
+LogStore::Outcome LogStore::run(QList<Write> writes, qint64 truncateQrpTo)
+{
+    if (writes.isEmpty() && truncateQrpTo < 0)
+        return m_lastOutcome = Outcome::Written;
+    if (!filesStillTheLog())
+        return m_lastOutcome = Outcome::FilesChanged;
+    // The journal is ours; should it have gone, it is made again before it is needed.
+    if (!m_journal.nameStillRefersToIt()) {
+        if (const int err = m_journal.open()) {
+            reportJournal(err);
+            return m_lastOutcome = Outcome::Failed;
+        }
+    }
+
+    Journal::Operation op;
+    for (int f = 0; f < 2; ++f) {
+        op.files[f] = file(f).id();
+        op.lengthBefore[f] = op.lengthAfter[f] = file(f).length();
+    }
+    if (truncateQrpTo >= 0) {
+        const qint64 length = op.lengthBefore[Journal::Qrp];
+        op.changes.append(
+            {Journal::Qrp, truncateQrpTo, QByteArray(), m_qrp.readBytes(truncateQrpTo, length - truncateQrpTo)});
+        op.lengthAfter[Journal::Qrp] = truncateQrpTo;
+    }
+    for (const Write &w : writes) {
+        const qint64 before = op.lengthBefore[w.file];
+        const QByteArray old = w.offset < before
+                                   ? file(w.file).readBytes(w.offset, qMin<qint64>(w.bytes.size(), before - w.offset))
+                                   : QByteArray();
+        op.changes.append({w.file, w.offset, w.bytes, old});
+        op.lengthAfter[w.file] = qMax(op.lengthAfter[w.file], w.offset + w.bytes.size());
+    }
+    return m_lastOutcome = apply(op) ? Outcome::Written : Outcome::Failed;
+}
+
+bool LogStore::apply(const Journal::Operation &op)
+{
+    // Space for what grows a file is had before anything is written, so a full
+    // disk or a file-size limit stops the operation while both files are as they were.
+    for (const Journal::Change &c : op.changes) {
+        if (c.after.isEmpty() || c.offset + c.after.size() <= op.lengthBefore[c.file])
+            continue;
+        if (const int err = Posix::reserve(file(c.file).fd(), c.offset, c.after.size())) {
+            file(c.file).fail(Posix::reason(err));
+            return false;
+        }
+    }
+    if (const int err = m_journal.record(op)) {
+        reportJournal(err);
+        return false;
+    }
+    for (const Journal::Change &c : op.changes) {
+        if (c.after.isEmpty())
+            continue;
+        if (const int err = Posix::writeAt(file(c.file).fd(), c.after.constData(), c.after.size(), c.offset)) {
+            undo(op);
+            file(c.file).fail(Posix::reason(err));
+            return false;
+        }
+    }
+    for (int f = 0; f < 2; ++f) {
+        if (op.lengthAfter[f] < op.lengthBefore[f]) {
+            if (const int err = Posix::truncate(file(f).fd(), op.lengthAfter[f])) {
+                undo(op);
+                file(f).fail(Posix::reason(err));
+                return false;
+            }
+        }
+    }
+    for (int f = 0; f < 2; ++f) {
+        bool touched = op.lengthAfter[f] != op.lengthBefore[f];
+        for (const Journal::Change &c : op.changes)
+            touched = touched || c.file == f;
+        if (!touched)
+            continue;
+        if (const int err = Posix::sync(file(f).fd())) {
+            undo(op);
+            file(f).fail(Posix::reason(err));
+            return false;
+        }
+    }
+    if (const int err = m_journal.clear()) {
+        // The operation is on disk; the journal would only make it again.
+        reportJournal(err);
+        return false;
+    }
+    return true;
+}
+
+bool LogStore::undo(const Journal::Operation &op)
+{
+    bool whole = true;
+    for (int f = 0; f < 2; ++f)
+        if (file(f).length() != op.lengthBefore[f])
+            whole = Posix::truncate(file(f).fd(), op.lengthBefore[f]) == 0 && whole;
+    for (qsizetype i = op.changes.size() - 1; i >= 0; --i) {
+        const Journal::Change &c = op.changes.at(i);
+        if (!c.before.isEmpty())
+            whole = Posix::writeAt(file(c.file).fd(), c.before.constData(), c.before.size(), c.offset) == 0 && whole;
+    }
+    for (int f = 0; f < 2; ++f)
+        whole = Posix::sync(file(f).fd()) == 0 && whole;
+    // A journal not cleared is taken up again by the next start-up.
+    return whole && m_journal.clear() == 0;
+}
+
+int LogStore::redo(const Journal::Operation &op)
+{
+    for (const Journal::Change &c : op.changes)
+        if (!c.after.isEmpty())
+            if (const int err = Posix::writeAt(file(c.file).fd(), c.after.constData(), c.after.size(), c.offset))
+                return err;
+    for (int f = 0; f < 2; ++f)
+        if (op.lengthAfter[f] < op.lengthBefore[f] && file(f).length() > op.lengthAfter[f])
+            if (const int err = Posix::truncate(file(f).fd(), op.lengthAfter[f]))
+                return err;
+    for (int f = 0; f < 2; ++f)
+        if (const int err = Posix::sync(file(f).fd()))
+            return err;
+    return m_journal.clear();
+}
+
+bool LogStore::finishJournal()
+{
+    const std::optional<Journal::Operation> op = m_journal.pending();
+    if (!op)
+        return true;
+    if (!(op->files[Journal::Qrp] == m_qrp.id()) || !(op->files[Journal::Arci] == m_arci.id())) {
+        // The operation was on files that are no longer this folder's log.
+        m_notes << QStringLiteral("An unfinished operation on earlier log files was dropped.");
+        if (const int err = m_journal.clear()) {
+            reportJournal(err);
+            return false;
+        }
+        return true;
+    }
+    const int err = redo(*op);
+    if (!err) {
+        m_notes << QStringLiteral("The last operation, stopped before it ended, was completed.");
+        return true;
+    }
+    // It cannot be completed (no room, say): it is undone instead, so both files
+    // are again as they were before it.
+    if (undo(*op)) {
+        m_notes << QStringLiteral("The last operation, stopped before it ended, was undone.");
+        return true;
+    }
+    m_qrp.fail(Posix::reason(err));
+    return false;
+}
+
+// ---- scans ------------------------------------------------------------------------
 
 void LogStore::scan(qint32 first, qint32 last, const Visitor &visit)
 {
@@ -72,10 +360,8 @@ ArciLine LogStore::lineFor(const QrpRecord &r)
     return line;
 }
 
-// A kill can cut a write short where it crosses a memory page (every 4096 bytes
-// of the file): the bytes before the page end are written, the rest are not.
-// The save writes the contact over the placeholder, then its line, then the new
-// placeholder; start-up puts back together whatever such a cut left.
+// ---- start-up repair -------------------------------------------------------------
+
 namespace {
 
 bool holdsMoreThanBand(const QrpRecord &r)
@@ -95,42 +381,94 @@ bool placeholderStart(const QByteArray &bytes)
     return true;
 }
 
+bool allZero(const char *data, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        if (data[i] != 0)
+            return false;
+    return true;
+}
+
+QrpRecord placeholderFor(const QrpRecord &contact)
+{
+    QrpRecord p;
+    p.set(QrpRecord::Band, contact.raw(QrpRecord::Band));
+    return p;
+}
+
 } // namespace
+
+bool LogStore::setAsideStray()
+{
+    // Bytes past the last whole record are no record: kept in a file of their
+    // own, then cut off, so no contact is counted short or saved over.
+    const qint64 length = m_qrp.length();
+    const qint64 whole = length / QrpRecLen * QrpRecLen;
+    const QByteArray stray = m_qrp.readBytes(whole, length - whole);
+    const QString path = QDir(m_directory).filePath(QLatin1String(StrayFileName));
+    const bool existed = Posix::idOfPath(path).exists;
+    const int fd = Posix::open(path, O_WRONLY | O_CREAT | O_APPEND);
+    int err = fd < 0 ? errno : 0;
+    if (!err)
+        err = Posix::writeAt(fd, stray.constData(), stray.size(), Posix::length(fd));
+    if (!err)
+        err = Posix::sync(fd);
+    int done = fd;
+    Posix::close(done);
+    if (!err && !existed)
+        err = Posix::syncDirectory(m_directory);
+    if (err) {
+        if (m_onError)
+            m_onError(QLatin1String(StrayFileName), Posix::reason(err));
+        return false;
+    }
+    if (run({}, whole) != Outcome::Written)
+        return false;
+    m_notes << QStringLiteral("%1 byte(s) past the last whole record were moved to %2.")
+                   .arg(stray.size())
+                   .arg(QLatin1String(StrayFileName));
+    return true;
+}
 
 bool LogStore::recoverCutOffSave()
 {
-    qint64 length = m_qrp.length();
-    bool wrote = false;
+    const bool wrote = mendCutOffSave();
+    reopenQrp();
+    reopenArci();
+    return wrote;
+}
 
-    // The new placeholder cut short after the contact: it is written whole.
-    if (length > QrpRecLen && length % QrpRecLen != 0 && length / QrpRecLen < std::numeric_limits<qint32>::max() - 1) {
+bool LogStore::mendCutOffSave()
+{
+    bool wrote = false;
+    qint64 length = m_qrp.length();
+
+    if (length % QrpRecLen != 0) {
         const qint64 whole = length / QrpRecLen;
-        readRecord(whole);
-        const QrpRecord contact = QrpRecord_;
-        if (holdsMoreThanBand(contact) && placeholderStart(m_qrp.read(whole + 1))) {
-            QrpRecord_.clear();
-            QrpRecord_.set(QrpRecord::Band, contact.raw(QrpRecord::Band));
-            if (!writeRecord(whole + 1))
-                return false;
-            length = m_qrp.length();
-            wrote = true;
+        const QrpRecord last = QrpRecord::fromBytes(m_qrp.read(whole));
+        const QByteArray tail = m_qrp.read(whole + 1);
+        if ((whole == 0 || holdsMoreThanBand(last)) && whole < std::numeric_limits<qint32>::max() - 1 &&
+            placeholderStart(tail)) {
+            // A placeholder cut short (after a contact, or as the first record): it is written whole.
+            const QrpRecord placeholder =
+                whole == 0 ? placeholderFor(QrpRecord::fromBytes(tail)) : placeholderFor(last);
+            if (run({{Journal::Qrp, whole * QrpRecLen, placeholder.bytes()}}) != Outcome::Written)
+                return wrote;
+        } else if (!setAsideStray()) {
+            return wrote;
         }
+        wrote = true;
+        length = m_qrp.length();
     }
-    if (length == 0 || length % QrpRecLen != 0)
+    if (length == 0 || length / QrpRecLen >= std::numeric_limits<qint32>::max() - 1)
         return wrote;
-    const qint32 records = static_cast<qint32>(qMin<qint64>(length / QrpRecLen, std::numeric_limits<qint32>::max() - 1));
+    const qint32 records = static_cast<qint32>(length / QrpRecLen);
 
     // A placeholder holds nothing but its band. A last record holding anything else
     // is a contact whose save stopped before its placeholder was written.
-    readRecord(records);
-    const QrpRecord last = QrpRecord_;
-    if (!holdsMoreThanBand(last)) {
-        if (wrote) {
-            openQrp();
-            openArci();
-        }
+    const QrpRecord last = QrpRecord::fromBytes(m_qrp.read(records));
+    if (!holdsMoreThanBand(last))
         return wrote;
-    }
     const qint64 arciLength = m_arci.length();
     const qint64 arciLines = arciLength / ArciRecLen;
 
@@ -139,32 +477,62 @@ bool LogStore::recoverCutOffSave()
     // returned; the record goes back to being the placeholder.
     const bool cut = last.value(QrpRecord::QsoTime).isEmpty() && last.value(QrpRecord::Points).isEmpty() &&
                      last.value(QrpRecord::Multiplier).isEmpty();
-    if (cut && arciLength % ArciRecLen == 0 && arciLines == records - 1) {
-        QrpRecord_.clear();
-        QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
-        if (!writeRecord(records))
-            return false;
-        openQrp();
-        openArci();
-        return true;
-    }
+    if (cut && arciLength % ArciRecLen == 0 && arciLines == records - 1)
+        return run({{Journal::Qrp, (records - 1) * qint64(QrpRecLen), placeholderFor(last).bytes()}}) ==
+                   Outcome::Written ||
+               wrote;
 
-    QrpRecord_.clear();
-    QrpRecord_.set(QrpRecord::Band, last.raw(QrpRecord::Band));
-    if (!writeRecord(records + 1))
-        return false;
-    const qint32 contacts = records;
-
-    // The same cut-off save may have stopped before the contact's ARCIFILE.DAT line,
-    // or in the middle of it: then that one line, and only it, is written from the record.
+    // The contact's line first, where the cut fell before it or in it, then the
+    // placeholder: one operation.
+    QList<Write> writes;
+    // (Where more lines are missing before it, the line rebuild that follows writes them all.)
     const ArciLine line = lineFor(last);
-    const QByteArray partLine = m_arci.read(contacts);
-    if (arciLines == contacts - 1 && line.bytes().startsWith(partLine)) {
-        ArciLine_ = line;
-        if (!writeArciLine(contacts))
-            return false;
+    const QByteArray partLine = m_arci.read(records);
+    if ((records - 1) * qint64(ArciRecLen) <= arciLength &&
+        (partLine.size() < ArciRecLen || allZero(partLine.constData(), partLine.size())))
+        writes.append({Journal::Arci, (records - 1) * qint64(ArciRecLen), line.bytes()});
+    writes.append({Journal::Qrp, records * qint64(QrpRecLen), placeholderFor(last).bytes()});
+    return run(writes) == Outcome::Written || wrote;
+}
+
+bool LogStore::rebuildLines()
+{
+    // Lines of contacts that are missing, cut short or all zero bytes are made
+    // again from their records, a batch to an operation.
+    const qint64 contacts = recordCountFor(m_qrp.length()) - 1;
+    constexpr qint64 Batch = 128;
+    constexpr qint64 Slice = 1 << 16;
+    bool wrote = false;
+    QList<Write> writes;
+    auto flush = [&]() {
+        if (writes.isEmpty())
+            return true;
+        const bool ok = run(std::exchange(writes, {})) == Outcome::Written;
+        wrote = wrote || ok;
+        return ok;
+    };
+    for (qint64 from = 1; from <= contacts; from += Slice) {
+        const qint64 to = qMin(contacts, from + Slice - 1);
+        const QByteArray lines = m_arci.readRange(from, to);
+        for (qint64 n = from; n <= to; ++n) {
+            const qint64 at = (n - from) * ArciRecLen;
+            const qint64 have = qBound<qint64>(0, lines.size() - at, qint64(ArciRecLen));
+            if (have == ArciRecLen && !allZero(lines.constData() + at, ArciRecLen))
+                continue;
+            writes.append({Journal::Arci, (n - 1) * ArciRecLen, lineFor(QrpRecord::fromBytes(m_qrp.read(n))).bytes()});
+            if (writes.size() >= Batch && !flush())
+                return wrote;
+        }
     }
-    openQrp();
-    openArci();
-    return true;
+    flush();
+    return wrote;
+}
+
+bool LogStore::repair()
+{
+    const bool cutOff = mendCutOffSave();
+    const bool lines = m_lastOutcome == Outcome::Written && rebuildLines();
+    reopenQrp();
+    reopenArci();
+    return cutOff || lines;
 }

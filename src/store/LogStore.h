@@ -2,27 +2,48 @@
 // The contact log: QRPDATA.DAT and ARCIFILE.DAT in one folder, the shared record
 // buffer, and the record numbering the rest of the program works with.
 // The log store knows files and bytes only; the boxes of the window are not its concern.
+//
+// The two files are one log. Every change to them is an operation (a save, a
+// change, a delete, the write-back at Exit, a start-up repair) that reaches both
+// files whole or not at all, through the journal (Journal.h), and only while
+// the names in the folder still refer to the files that were opened.
 
 #include "ArciLine.h"
+#include "Journal.h"
 #include "LogFile.h"
 #include "QrpRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class LogStore {
-public:
+  public:
     static constexpr const char *QrpFileName = "QRPDATA.DAT";
     static constexpr const char *ArciFileName = "ARCIFILE.DAT";
+    // Where start-up puts bytes past the last whole record of QRPDATA.DAT.
+    static constexpr const char *StrayFileName = "QRPDATA.DAT.stray";
     static constexpr int QrpRecLen = QrpRecord::Size;
     static constexpr int ArciRecLen = ArciLine::Size;
 
     LogStore(const QString &directory, FileErrorHandler onError);
 
-    // Opening (and reopening after a write) QRPDATA.DAT sets CurrentRecord to 1 and
-    // RecordCount from the file's length; opening ARCIFILE.DAT sets ArciRecord to 1.
+    // Start-up: opens both files by name (creating them empty), refuses one file
+    // under both names, finishes (or undoes) an operation that a stop left in the
+    // journal, and repairs the log (repair()). False when a file error was reported.
+    bool open();
+    // What start-up found and mended that the operator should hear of, in plain
+    // words (a line rebuilt from its record or a placeholder made whole goes
+    // unmentioned); empty when nothing.
+    QStringList repairNotes() const { return m_notes; }
+
+    // Opening QRPDATA.DAT sets CurrentRecord to 1 and RecordCount from the file's
+    // length; opening ARCIFILE.DAT sets ArciRecord to 1. The reopen that follows
+    // a write keeps the file that was opened and takes a new file number.
     bool openQrp();
     bool openArci();
+    void reopenQrp();
+    void reopenArci();
     void closeQrp() { m_qrp.close(); }
     void closeArci() { m_arci.close(); }
 
@@ -32,9 +53,30 @@ public:
 
     // Reads record n into QrpRecord; a record past the end reads as blanks.
     void readRecord(qint64 n);
-    // Writes QrpRecord / ArciLine at n (n from 1); false when refused or failed.
+
+    // ---- operations ------------------------------------------------------------
+    // Between beginOperation() and commitOperation(), writeRecord and
+    // writeArciLine collect the writes; the commit makes them together. A write
+    // outside an operation is an operation of its own. Nothing is read back from
+    // the files until the commit.
+    enum class Outcome {
+        Written,      // every write is on disk
+        FilesChanged, // the names no longer refer to the files opened: nothing written
+        Failed,       // a file error (reported): nothing written
+    };
+    void beginOperation();
+    bool inOperation() const { return m_inOperation; }
+    // Writes QrpRecord / ArciLine at n (n from 1); false when refused (n below 1)
+    // or, outside an operation, when the write did not happen.
     bool writeRecord(qint64 n);
     bool writeArciLine(qint64 n);
+    Outcome commitOperation();
+    void abandonOperation();
+    Outcome lastOutcome() const { return m_lastOutcome; }
+
+    // True while QRPDATA.DAT and ARCIFILE.DAT in the folder are still the two
+    // distinct regular files that were opened.
+    bool filesStillTheLog() const;
 
     // Scans records first..last with one read of the whole range. The callback
     // returns false to stop. QrpRecord ends holding the last record visited.
@@ -49,14 +91,23 @@ public:
     template <typename Visit> void scanRaw(qint32 first, qint32 last, Visit &&visit);
     template <typename Visit> void scanContactsRaw(Visit &&visit) { scanRaw(1, RecordCount - 1, visit); }
 
-    // Start-up repair after a save cut short: a last record that holds a contact
-    // rather than a placeholder gets the placeholder appended (carrying its band),
-    // and its ARCIFILE.DAT line when the cut fell before that too. Returns true
-    // when anything was written; a log that ends in a placeholder is not touched.
+    // Start-up repair, each step an operation of its own, so a repair cut short
+    // is taken up again by the next start-up:
+    //  - bytes past the last whole record are set aside (StrayFileName), unless
+    //    they are the start of the placeholder after a contact, which is written whole;
+    //  - a last record that holds a contact gets its ARCIFILE.DAT line where that is
+    //    missing, then the placeholder after it, carrying its band (a contact cut
+    //    short by a kill in its first bytes becomes the placeholder again);
+    //  - ARCIFILE.DAT lines of contacts that are missing, cut short or zero-filled
+    //    are rebuilt from their records.
+    // Returns true when anything was written.
+    bool repair();
+    // The first two steps alone, as a save cut short needs them.
     bool recoverCutOffSave();
 
     LogFile &qrpFile() { return m_qrp; }
     LogFile &arciFile() { return m_arci; }
+    Journal &journal() { return m_journal; }
     QString directory() const { return m_directory; }
 
     // The window's file state, by the names the rest of the program uses.
@@ -72,10 +123,37 @@ public:
     // would write it (a deleted record reads "DELETED" in the date column).
     static ArciLine lineFor(const QrpRecord &record);
 
-private:
+  private:
+    struct Write {
+        int file;
+        qint64 offset;
+        QByteArray bytes;
+    };
+    LogFile &file(int index) { return index == Journal::Qrp ? m_qrp : m_arci; }
+    // The length a file will have once the collected writes are made.
+    qint64 lengthWithPending(int index);
+    void queue(int index, qint64 offset, const QByteArray &bytes);
+    // Lines missing before line n of ARCIFILE.DAT, rebuilt from their records.
+    void queueMissingLinesBefore(qint64 n);
+    Outcome run(QList<Write> writes, qint64 truncateQrpTo = -1);
+    bool apply(const Journal::Operation &op);
+    bool undo(const Journal::Operation &op);
+    int redo(const Journal::Operation &op);
+    bool finishJournal();
+    bool mendCutOffSave();
+    bool setAsideStray();
+    bool rebuildLines();
+    void reportJournal(int err);
+
     QString m_directory;
+    FileErrorHandler m_onError;
     LogFile m_qrp;
     LogFile m_arci;
+    Journal m_journal;
+    QList<Write> m_pending;
+    bool m_inOperation = false;
+    Outcome m_lastOutcome = Outcome::Written;
+    QStringList m_notes;
 };
 
 template <typename Visit> void LogStore::scanRaw(qint32 first, qint32 last, Visit &&visit)
@@ -103,7 +181,8 @@ template <typename Visit> void LogStore::scanRaw(qint32 first, qint32 last, Visi
         // A record cut short by the end of the file, and any past it, read as blanks where the bytes end.
         for (qint64 i = whole; i < count; ++i) {
             const qint64 at = i * QrpRecLen;
-            QrpRecord_ = QrpRecord::fromBytes(data + qMin<qint64>(at, bytes.size()), qMax<qint64>(0, bytes.size() - at));
+            QrpRecord_ =
+                QrpRecord::fromBytes(data + qMin<qint64>(at, bytes.size()), qMax<qint64>(0, bytes.size() - at));
             if (!visit(static_cast<qint32>(from + i), QrpRecord_.data()))
                 return;
         }

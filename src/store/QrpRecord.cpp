@@ -15,6 +15,15 @@ QByteArray encode(const QString &text)
     return out;
 }
 
+QByteArray encodeField(const QString &text)
+{
+    QByteArray out = encode(text);
+    for (qsizetype i = 0; i < out.size(); ++i)
+        if (!printable(static_cast<unsigned char>(out.at(i))))
+            out[i] = ' ';
+    return out;
+}
+
 QString decode(const char *data, qsizetype size) { return QString::fromLatin1(data, size); }
 } // namespace Latin1
 
@@ -29,7 +38,7 @@ QrpRecord QrpRecord::fromBytes(const char *data, qsizetype available)
 void QrpRecord::set(Field f, const QString &value)
 {
     const Layout l = layout[f];
-    const QByteArray b = Latin1::encode(value.left(l.width));
+    const QByteArray b = Latin1::encodeField(value.left(l.width));
     std::fill_n(m_bytes.data() + l.offset, l.width, ' ');
     std::memcpy(m_bytes.data() + l.offset, b.constData(), b.size());
 }

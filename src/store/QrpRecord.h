@@ -45,5 +45,10 @@ private:
 namespace Latin1 {
 // Latin-1 bytes of a text; characters outside Latin-1 become '?'.
 QByteArray encode(const QString &text);
+// As encode, for a field of the log: control characters (below 0x20, 0x7F and
+// 0x80 to 0x9F) become blanks, so only printable text and blanks are stored.
+QByteArray encodeField(const QString &text);
+// True for a character a field may hold.
+inline bool printable(char16_t c) { return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0); }
 QString decode(const char *data, qsizetype size);
 }

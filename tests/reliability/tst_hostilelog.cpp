@@ -1,7 +1,8 @@
 // Hostile log files: start-up and every scan of the window (band totals, call
 // sign and ARCI typing, search, review, log sheets, export) run on QRPDATA.DAT
 // files of random bytes and odd lengths. No crash, no hang, and nothing written
-// but the repair start-up makes to a last record that holds a contact.
+// but the repairs of start-up: a placeholder after a last record that holds a
+// contact, bytes past the last whole record set aside, missing lines rebuilt.
 //
 // KESTRIX_HOSTILE_SEED and KESTRIX_HOSTILE_CASES repeat or widen a run.
 
@@ -9,6 +10,7 @@
 #include "FakePlatform.h"
 #include "LogExport.h"
 #include "LogSheetPrinting.h"
+#include "LogStore.h"
 #include "ReadOnlyLog.h"
 #include "ReliabilityLog.h"
 #include "SummarySheet.h"
@@ -30,8 +32,7 @@ class HostileLog : public QObject {
     void randomFiles();
     void cleanupTestCase()
     {
-        qInfo("hostile files tried: %d, no crash, no hang, no write but %d start-up repairs of a last record", m_tried,
-              m_repaired);
+        qInfo("hostile files tried: %d, no crash, no hang, no write but %d start-up repairs", m_tried, m_repaired);
     }
 
   private:
@@ -122,11 +123,16 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
         if (!w.Form_Load() || !fileError.isEmpty())
             return QStringLiteral("start-up failed: ") + fileError;
 
-        // Start-up writes only to complete a save cut off: it may set a placeholder
-        // in place of the last record or of bytes cut short, or add one after the
-        // last record, and write the line of that one contact.
+        // Start-up writes only to complete a save cut off (a placeholder in place of
+        // the last record or of bytes cut short, or one after the last record),
+        // to set aside bytes past the last whole record, and to rebuild the lines
+        // of contacts that are missing, cut short or zero-filled.
         qrpNow = readFile(dir, QStringLiteral("QRPDATA.DAT"));
         arciNow = readFile(dir, QStringLiteral("ARCIFILE.DAT"));
+        const qint64 whole = qrp.size() / 48 * 48;
+        const QByteArray stray = readFile(dir, QStringLiteral("QRPDATA.DAT.stray"));
+        if (!stray.isEmpty() && stray != qrp.mid(whole))
+            return QStringLiteral("the bytes set aside are not those past the last record");
         if (qrpNow != qrp) {
             const qint64 kept = qMax<qint64>(0, qrp.size() / 48 - 1) * 48;
             if (qrpNow.size() % 48 != 0 || !qrpNow.startsWith(qrp.left(kept)) || qrpNow.size() > kept + 96)
@@ -137,10 +143,21 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
                     return QStringLiteral("start-up wrote a record that is no placeholder");
             }
         }
-        const qint64 wholeLines = arci.size() / 83 * 83;
-        if (arciNow != arci &&
-            (qrpNow == qrp || !arciNow.startsWith(arci.left(wholeLines)) || arciNow.size() != wholeLines + 83))
-            return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
+        if (!arciNow.startsWith(arci.left(arci.size() / 83 * 83)) && arciNow.size() < arci.size())
+            return QStringLiteral("start-up shortened ARCIFILE.DAT");
+        for (qint64 at = 0; at < qMax(arci.size(), arciNow.size()); at += 83) {
+            const QByteArray was = arci.mid(at, 83), is = arciNow.mid(at, 83);
+            if (was == is)
+                continue;
+            const bool missing = was.size() < 83 || was == QByteArray(83, '\0');
+            const QrpRecord record = QrpRecord::fromBytes(qrpNow.mid(at / 83 * 48, 48));
+            if (!missing || at / 83 + 1 >= LogStore::recordCountFor(qrpNow.size()) ||
+                is != LogStore::lineFor(record).bytes())
+                return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
+        }
+        const QByteArray journal = readFile(dir, QStringLiteral(".kestrix-journal"));
+        if (journal.startsWith("KXJ1"))
+            return QStringLiteral("the journal still holds an operation");
 
         QRandomGenerator random(seed);
         operate(w, random, qrpNow);
@@ -171,10 +188,12 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
         qsoLines += line.startsWith("QSO:") ? 1 : 0;
     if (qsoLines != exportable || exportable > log.contacts().size())
         return QStringLiteral("the Cabrillo file has %1 QSO lines for %2 contacts").arg(qsoLines).arg(exportable);
-    const QStringList left = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList left = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.removeAll(QStringLiteral(".kestrix-journal"));
+    left.removeAll(QStringLiteral("QRPDATA.DAT.stray"));
     if (left != QStringList{QStringLiteral("ARCIFILE.DAT"), QStringLiteral("QRPDATA.DAT")})
         return QStringLiteral("files appeared: ") + left.join(u' ');
-    if (qrpNow != qrp)
+    if (qrpNow != qrp || arciNow != arci)
         ++m_repaired;
     return {};
 }

@@ -283,20 +283,23 @@ private Q_SLOTS:
         QCOMPARE(m_w->txtCall->text(), QStringLiteral("XX9XX"));
     }
 
-    void placeholderCanBeChanged()
+    void placeholderIsRefused()
     {
-        // The placeholder is record RecordCount and exists: a change writes it and
-        // ARCIFILE.DAT takes its line at the same number.
-        showRecord(QStringLiteral("10"));
-        QCOMPARE(m_w->txtBnd->text(), QStringLiteral("40"));
-        m_w->txtBnd->setText(QStringLiteral("20"));
-        QTest::mouseClick(m_w->cmdChangeRecord, Qt::RightButton);
-        QByteArray qrp = m_qrp;
-        qrp.replace(9 * 48 + 27, 3, "20 ");
-        QCOMPARE(qrpNow(), qrp);
-        QCOMPARE(arciNow().size(), 10 * 83);
-        QCOMPARE(arciNow().left(9 * 83), m_arci);
-        QCOMPARE(lineAt(arciNow(), 10), QByteArray(34, ' ') + "20    " + QByteArray(39, ' ') + QByteArray("\x02\x00\r\n", 4));
+        // Record RecordCount is the placeholder that takes the next contact: review
+        // shows it, change and delete leave both files as they are.
+        for (bool change : {true, false}) {
+            showRecord(QStringLiteral("10"));
+            QCOMPARE(m_w->txtBnd->text(), QStringLiteral("40"));
+            m_w->txtBnd->setText(QStringLiteral("20"));
+            m_fakes.beeper.count = 0;
+            QTest::mouseClick(change ? m_w->cmdChangeRecord : m_w->cmdDeleteRecord, Qt::RightButton);
+            QCOMPARE(qrpNow(), m_qrp);
+            QCOMPARE(arciNow(), m_arci);
+            QCOMPARE(m_fakes.beeper.count, 1);
+            QCOMPARE(m_fakes.confirmation.asked, 0);
+            QCOMPARE(m_w->txtSpecs->text(), (change ? QStringLiteral("Nothing changed: ") : QStringLiteral("Nothing deleted: ")) +
+                                                QStringLiteral("record 10 is kept for the next contact."));
+        }
     }
 };
 

@@ -497,7 +497,9 @@ void tst_EntryRules::badInput()
         bytes += char(i);
     bytes = bytes.repeated(3) + QByteArray(17, 'x');
     Window w(bytes);
-    QCOMPARE(w->RecordCount(), 16);
+    // The 17 stray bytes are set aside; the last whole record holds more than a
+    // band, so it is kept as a contact and a placeholder follows it.
+    QCOMPARE(w->RecordCount(), 17);
     // Characters outside Latin-1, blanks and nothing in every box with a rule.
     const QStringList texts{QString::fromUtf8("Д\U0001F600ÿ"), "    ", "", QString(QChar(0xD800)), "\t\x01"};
     for (const QString &t : texts) {

@@ -224,14 +224,19 @@ private Q_SLOTS:
         QVERIFY(!store.recoverCutOffSave());
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 144);
 
-        // An odd length is not taken for a cut-off save, and nothing is written.
+        // A contact followed by stray bytes (an editor's line end, say) keeps the
+        // contact: the bytes are set aside and the placeholder follows the contact.
         QTemporaryDir odd;
-        putFile(odd.path(), LogStore::QrpFileName, first.bytes() + "xyz");
+        putFile(odd.path(), LogStore::QrpFileName, first.bytes() + "\r\n");
         LogStore oddStore(odd.path(), failOnError());
-        QVERIFY(oddStore.openQrp());
-        QVERIFY(oddStore.openArci());
-        QVERIFY(!oddStore.recoverCutOffSave());
-        QCOMPARE(fileBytes(odd.path(), "QRPDATA.DAT").size(), 51);
+        QVERIFY(oddStore.open());
+        QrpRecord band40;
+        band40.set(QrpRecord::Band, QStringLiteral("40"));
+        QCOMPARE(fileBytes(odd.path(), "QRPDATA.DAT"), first.bytes() + band40.bytes());
+        QCOMPARE(fileBytes(odd.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
+        QCOMPARE(fileBytes(odd.path(), LogStore::StrayFileName), QByteArray("\r\n"));
+        QCOMPARE(oddStore.RecordCount, 2);
+        QVERIFY(!oddStore.repairNotes().isEmpty());
     }
 
     void fileErrorsNameTheFile()
