@@ -28,12 +28,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <optional>
 #include <thread>
 
@@ -71,23 +71,9 @@ qint64 countFor(qint64 length)
 // first other character ends it; no digits reads as 0.
 double numberIn(const QString &text)
 {
-    QString t = text;
-    t.remove(u' ').remove(u'\t').remove(u'\n');
-    QString number;
-    qsizetype i = 0;
-    auto digits = [&] {
-        while (i < t.size() && t.at(i) >= u'0' && t.at(i) <= u'9')
-            number += t.at(i++);
-    };
-    if (i < t.size() && (t.at(i) == u'+' || t.at(i) == u'-'))
-        number += t.at(i++);
-    digits();
-    if (i < t.size() && t.at(i) == u'.') {
-        number += t.at(i++);
-        digits();
-    }
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]*(\\.[0-9]*)?"));
     bool ok = false;
-    const double value = number.toDouble(&ok);
+    const double value = number.match(QString(text).remove(u' ').remove(u'\t').remove(u'\n')).captured().toDouble(&ok);
     return ok ? value : 0;
 }
 
@@ -127,10 +113,7 @@ QByteArray lineOfRecord(const QByteArray &record) { return lineOfRow(fieldsOf(re
 
 bool placeholderLike(const QByteArray &record)
 {
-    for (int i = 0; i < RecLen; ++i)
-        if (record.at(i) != ' ' && (i < 27 || i > 29))
-            return false;
-    return true;
+    return record.left(27) == QByteArray(27, ' ') && record.mid(30) == QByteArray(18, ' ');
 }
 
 // Record and line tell the same contact: each column cut to its field's width
@@ -300,44 +283,6 @@ struct Kept {
     std::shared_ptr<QFile> held; // a removed file, still open here
 };
 
-class Driver {
-  public:
-    QProcess process;
-    void start(const QString &dir)
-    {
-        process.start(QStringLiteral(KESTRIX_SESSION_DRIVER), {dir});
-        process.waitForStarted();
-    }
-    // The next whole line; false when the driver ended first or went silent.
-    bool readLine(QByteArray *line)
-    {
-        while (!process.canReadLine()) {
-            if (process.state() == QProcess::NotRunning || !process.waitForReadyRead(30000)) {
-                if (process.canReadLine())
-                    break;
-                return false;
-            }
-        }
-        *line = process.readLine();
-        line->chop(1);
-        return true;
-    }
-    QString ended()
-    {
-        process.waitForFinished(30000);
-        return QStringLiteral("the driver ended (status %1, %2): %3")
-            .arg(process.exitCode())
-            .arg(process.exitStatus() == QProcess::NormalExit ? "normal" : "crashed")
-            .arg(QString::fromLocal8Bit(process.readAllStandardError()));
-    }
-    void kill()
-    {
-        if (process.state() != QProcess::NotRunning)
-            ::kill(pid_t(process.processId()), SIGKILL);
-        process.waitForFinished(30000);
-    }
-};
-
 // The boxes in the order of the record's fields, and what each is typed with:
 // one of the choices, # a number, @ the clock's date or time.
 const QStringList entryBoxes = QStringLiteral("txtCallsign txtArci txtPower txtSpc txtRstSent txtRstRcvd txtBand "
@@ -470,7 +415,7 @@ QString Sessions::startDriver(QStringList *shownAtStart)
 {
     QElapsedTimer took;
     took.start();
-    m_driver->start(m_dir);
+    m_driver->start(QStringLiteral(KESTRIX_SESSION_DRIVER), m_dir);
     QByteArray line;
     while (m_driver->readLine(&line)) {
         if (line.startsWith("R ")) {
@@ -728,6 +673,8 @@ QString Sessions::killRound()
             inFlight = -1;
         }
     }
+    if (endedByExit && m_driver->process.exitCode() != 0)
+        return m_driver->ended();
     if (m_trace)
         qInfo("killed %s",
               inFlight >= 0 ? qPrintable(QStringLiteral("during step %1").arg(first + inFlight)) : "between steps");
@@ -749,10 +696,13 @@ QString Sessions::killRound()
     // Start-up, itself killed now and then, must find the step done or not done.
     QStringList shownAtStart;
     while (m_random.bounded(6) == 0) {
-        m_driver->start(m_dir);
+        m_driver->start(QStringLiteral(KESTRIX_SESSION_DRIVER), m_dir);
         std::this_thread::sleep_for(std::chrono::microseconds(qint64(m_random.generateDouble() * m_startMicros)));
         m_driver->kill();
-        if (!m_driver->process.readAllStandardOutput().startsWith("R ")) {
+        const QByteArray said = m_driver->process.readAllStandardOutput();
+        if (!said.isEmpty() && !said.startsWith("R "))
+            return QStringLiteral("start-up: ") + QString::fromUtf8(said);
+        if (said.isEmpty()) {
             ++m_kills;
             ++m_killsAtStart;
         }

@@ -20,8 +20,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <csignal>
 
 namespace Session {
 
@@ -72,5 +75,44 @@ inline QStringList decodeAll(const QByteArray &line)
             texts.append(decode(w));
     return texts;
 }
+
+// The test's end: the driver as a child process, read line by line.
+class Driver {
+  public:
+    QProcess process;
+    void start(const QString &program, const QString &dir)
+    {
+        process.start(program, {dir});
+        process.waitForStarted();
+    }
+    // The next whole line; false when the driver ended first or went silent.
+    bool readLine(QByteArray *line)
+    {
+        while (!process.canReadLine()) {
+            if (process.state() == QProcess::NotRunning || !process.waitForReadyRead(30000)) {
+                if (process.canReadLine())
+                    break;
+                return false;
+            }
+        }
+        *line = process.readLine();
+        line->chop(1);
+        return true;
+    }
+    QString ended()
+    {
+        process.waitForFinished(30000);
+        return QStringLiteral("the driver ended (status %1, %2, %3): %4")
+            .arg(process.exitCode())
+            .arg(process.exitStatus() == QProcess::NormalExit ? "normal" : "crashed", process.errorString(),
+                 QString::fromLocal8Bit(process.readAllStandardError()));
+    }
+    void kill()
+    {
+        if (process.state() != QProcess::NotRunning)
+            ::kill(pid_t(process.processId()), SIGKILL);
+        process.waitForFinished(30000);
+    }
+};
 
 } // namespace Session
