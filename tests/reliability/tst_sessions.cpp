@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <thread>
 
@@ -311,7 +312,7 @@ class Sessions : public QObject {
     QString runStep(const Step &step, QStringList *before, QStringList *after);
     QString killRound();
     void renameLog(bool whileOpen);
-    QString check(bool *reopened = nullptr);
+    QString check(bool mustReopen = false, bool *reopened = nullptr);
     void followReview(const Step &step, const QStringList &before, const QStringList &after);
     QString differences(const Files &disk, const Files &model);
     QString lockHeld();
@@ -334,7 +335,7 @@ class Sessions : public QObject {
     int m_session = 0, m_step = 0;
     double m_stepMicros = 2000, m_writeMicros = 2000, m_startMicros = 300000; // running averages, for the kill moments
     int m_kills = 0, m_killsIn[6] = {}, m_killsAtStart = 0, m_killsBetween = 0, m_foundDone = 0, m_foundUndone = 0;
-    int m_renames = 0, m_renamesOpen = 0, m_removed = 0, m_lost = 0, m_disagreements = 0;
+    int m_renames = 0, m_renamesOpen = 0, m_removed = 0, m_replaced = 0, m_lost = 0, m_disagreements = 0;
 };
 
 QString Sessions::pick(const QString &choices)
@@ -433,7 +434,7 @@ QString Sessions::startDriver(QStringList *shownAtStart)
 QString Sessions::runStep(const Step &step, QStringList *before, QStringList *after)
 {
     if (m_trace)
-        qInfo("%d.%d %s", m_session, m_step, qPrintable(step.describe()));
+        std::fprintf(stderr, "%d.%d %s\n", m_session, m_step, qPrintable(step.describe()));
     QElapsedTimer took;
     took.start();
     m_driver->process.write(step.command(m_step));
@@ -480,7 +481,7 @@ void Sessions::followReview(const Step &step, const QStringList &before, const Q
 // Both files against the model, the kept files against their bytes, and the
 // rules that hold whatever the model says: printable fields, whole lines, and
 // record and line agreeing unless Exit wrote the record alone.
-QString Sessions::check(bool *reopened)
+QString Sessions::check(bool mustReopen, bool *reopened)
 {
     const Files disk = readFolder(m_dir);
     auto printable = [](const QByteArray &b) {
@@ -513,7 +514,7 @@ QString Sessions::check(bool *reopened)
                 .arg(now.size())
                 .arg(k.bytes.size());
     }
-    if (m_reopened && disk == m_reopened->files && !(disk == m_log.files)) {
+    if (m_reopened && disk == m_reopened->files && (mustReopen || !(disk == m_log.files))) {
         m_reopened->showsPlaceholder = m_log.showsPlaceholder; // the window goes on
         m_log = *m_reopened;
         m_reopened.reset();
@@ -570,12 +571,14 @@ QString Sessions::lockHeld()
     return other.acquire() ? QStringLiteral("a second program got the lock on the open log") : QString();
 }
 
-// Renames or removes one or both files: new names in the folder, or removed
-// while this test keeps them open to see that nobody writes them again.
+// Renames or removes one or both files (this test keeps a removed one open to
+// see that nobody writes it again), or replaces them with copies, as an editor
+// saving ARCIFILE.DAT or a backup put back would.
 void Sessions::renameLog(bool whileOpen)
 {
     const int which = m_random.bounded(5); // 0-2 both, 3 QRPDATA.DAT alone, 4 ARCIFILE.DAT alone
-    const bool remove = m_random.bounded(3) == 0;
+    const int how = m_random.bounded(4);   // 0 removed, 1 replaced, 2-3 renamed
+    const bool remove = how == 0;
     m_staleCount = m_log.count();
     for (auto [name, file] :
          {std::pair{"QRPDATA.DAT", &m_log.files.qrp}, std::pair{"ARCIFILE.DAT", &m_log.files.arci}}) {
@@ -592,21 +595,29 @@ void Sessions::renameLog(bool whileOpen)
         } else {
             k.path = QDir(m_dir).filePath(QStringLiteral("old%1-%2").arg(m_renames).arg(QLatin1String(name)));
             QFile::rename(path, k.path);
+            QFile copy(path);
+            if (how == 1 && (!copy.open(QIODevice::WriteOnly) || copy.write(k.bytes) != k.bytes.size()))
+                qFatal("cannot write %s", qPrintable(path));
         }
         m_kept.append(k);
-        file->reset();
+        if (how != 1)
+            file->reset();
     }
     if (m_trace)
-        qInfo("%d.%d %s %s%s", m_session, m_step, remove ? "removed" : "renamed",
-              which < 3    ? "both files"
-              : which == 3 ? "QRPDATA.DAT"
-                           : "ARCIFILE.DAT",
-              whileOpen ? " while the window is open" : "");
+        std::fprintf(stderr, "%d.%d %s %s%s\n", m_session, m_step,
+                     how == 0   ? "removed"
+                     : how == 1 ? "replaced by a copy"
+                                : "renamed",
+                     which < 3    ? "both files"
+                     : which == 3 ? "QRPDATA.DAT"
+                                  : "ARCIFILE.DAT",
+                     whileOpen ? " while the window is open" : "");
     if (!m_log.files.qrp)
         m_log.exitOnly.clear();
     ++m_renames;
     m_renamesOpen += whileOpen ? 1 : 0;
     m_removed += remove ? 1 : 0;
+    m_replaced += how == 1 ? 1 : 0;
     if (whileOpen)
         m_reopened = m_log.startedUp();
 }
@@ -632,7 +643,7 @@ QString Sessions::killRound()
     for (const Step &s : batch) {
         m_driver->process.write(s.command(++m_step));
         if (m_trace)
-            qInfo("%d.%d %s (sent before the kill)", m_session, m_step, qPrintable(s.describe()));
+            std::fprintf(stderr, "%d.%d %s (sent before the kill)\n", m_session, m_step, qPrintable(s.describe()));
     }
     m_driver->process.waitForBytesWritten(30000);
     // At a random moment of the batch, or, one time in two, early in one of its
@@ -676,8 +687,9 @@ QString Sessions::killRound()
     if (endedByExit && m_driver->process.exitCode() != 0)
         return m_driver->ended();
     if (m_trace)
-        qInfo("killed %s",
-              inFlight >= 0 ? qPrintable(QStringLiteral("during step %1").arg(first + inFlight)) : "between steps");
+        std::fprintf(stderr, "killed %s\n",
+                     inFlight >= 0 ? qPrintable(QStringLiteral("during step %1").arg(first + inFlight))
+                                   : "between steps");
     LogState done = m_log;
     if (endedByExit) {
         if (inFlight >= 0)
@@ -784,10 +796,10 @@ void Sessions::randomSessions()
             const bool mustReopen =
                 apply(m_log, step, before, renamed ? std::optional<qint64>(m_staleCount) : std::nullopt);
             if (m_trace)
-                qInfo("    panel: %s", qPrintable(after[Panel].section(u'\n', 0, 0)));
+                std::fprintf(stderr, "    panel: %s\n", qPrintable(after[Panel].section(u'\n', 0, 0)));
             followReview(step, before, after);
             bool reopened = false;
-            problem = check(&reopened);
+            problem = check(mustReopen, &reopened);
             QVERIFY2(problem.isEmpty(), qPrintable(where() + step.describe() + ": " + problem));
             if (step.ends())
                 break;
@@ -816,11 +828,12 @@ void Sessions::randomSessions()
     const qint64 contacts = m_log.count() - 1;
     qInfo("sessions: %d, steps: %d (seed %u); kills: %d (during save %d, change %d, delete %d, exit %d, elsewhere "
           "%d, between steps %d, start-up %d), the step under way found done %d times and not done %d times; renames "
-          "survived: %d (%d while the window was open, %d removals); contacts in the last log: %lld; contacts lost: "
+          "survived: %d (%d while the window was open, %d removals, %d replaced by copies); contacts in the last log: "
+          "%lld; contacts lost: "
           "%d; disagreements: %d",
           sessions, stepsRun, m_seed, m_kills, m_killsIn[int(Op::Save)], m_killsIn[int(Op::Change)],
           m_killsIn[int(Op::Delete)], m_killsIn[int(Op::Exit)], m_killsIn[int(Op::Other)], m_killsBetween,
-          m_killsAtStart, m_foundDone, m_foundUndone, m_renames, m_renamesOpen, m_removed, contacts, m_lost,
+          m_killsAtStart, m_foundDone, m_foundUndone, m_renames, m_renamesOpen, m_removed, m_replaced, contacts, m_lost,
           m_disagreements);
 }
 
