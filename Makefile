@@ -48,7 +48,7 @@ test-asan: deps
 # New inputs land in $(FUZZ_BUILD)/corpus, findings in $(FUZZ_BUILD)/found.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS  = qrprecords arcilines numericvalue clocktext
+FUZZ_TARGETS  = qrprecords arcilines numericvalue clocktext journal
 
 fuzz: deps
 	@command -v clang++ >/dev/null 2>&1 && ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || \

@@ -6,6 +6,7 @@
 
 #include "ArciLine.h"
 #include "ClockText.h"
+#include "Journal.h"
 #include "LogStore.h"
 #include "QrpRecord.h"
 #include "Text.h"
@@ -178,6 +179,23 @@ inline QString clockText(const std::uint8_t *data, std::size_t size)
     } else if (problem.isEmpty()) {
         return QStringLiteral("%1 refused as a time without a reason").arg(quoted(text));
     }
+    return {};
+}
+
+// The journal as start-up reads it back: anything but a whole, checksummed
+// operation is refused, and what is taken is exactly what was written.
+inline QString journal(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const std::optional<Journal::Operation> op = Journal::decode(bytes);
+    if (!op)
+        return {};
+    const QByteArray again = Journal::encode(*op);
+    if (!bytes.startsWith(again))
+        return QStringLiteral("a journal read back does not write the same bytes");
+    for (const Journal::Change &c : op->changes)
+        if (c.offset < 0 || (c.file != Journal::Qrp && c.file != Journal::Arci))
+            return QStringLiteral("a change outside the two log files was taken");
     return {};
 }
 

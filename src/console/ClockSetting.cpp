@@ -1,5 +1,6 @@
 #include "ClockSetting.h"
 
+#include "DisplayPanel.h"
 #include "frmKestrix.h"
 #include "frmSetDate.h"
 #include "frmSetTime.h"
@@ -58,6 +59,8 @@ void ClockSetting::showSetDate()
         m_setDate = new frmSetDate(m_window.platform().clock, &m_window);
         QObject::connect(m_setDate, &frmSetDate::refused, &m_window,
                          [this](const QStringList &lines) { reportRefusal(lines); });
+        // Connected after the dialog's own handler: a hidden dialog has set the clock.
+        QObject::connect(m_setDate->cmdOK, &QPushButton::clicked, &m_window, [this] { afterOK(m_setDate); });
     }
     bringUp(m_setDate);
 }
@@ -68,14 +71,36 @@ void ClockSetting::showSetTime()
         m_setTime = new frmSetTime(m_window.platform().clock, &m_window);
         QObject::connect(m_setTime, &frmSetTime::refused, &m_window,
                          [this](const QStringList &lines) { reportRefusal(lines); });
+        QObject::connect(m_setTime->cmdOK, &QPushButton::clicked, &m_window, [this] { afterOK(m_setTime); });
     }
     bringUp(m_setTime);
 }
 
-// The clock stays as it was; the dialog stays open for another try.
+// The clock stays as it was; the dialog stays open for another try. The panel's
+// text before the first of a run of refusals is kept to be put back.
 void ClockSetting::reportRefusal(const QStringList &lines)
 {
+    if (!showsRefusal()) {
+        m_before = m_window.txtSpecs->text();
+        m_beforeSize = m_window.txtSpecs->fontSize();
+    }
     m_window.setNewLine();
     m_window.writePanel(8, lines);
+    m_refusal = m_window.txtSpecs->text();
     m_window.beep();
+}
+
+bool ClockSetting::showsRefusal() const { return !m_refusal.isNull() && m_window.txtSpecs->text() == m_refusal; }
+
+// Once the clock is set the refusal no longer holds: the panel shows again what
+// it showed before it, unless something else has replaced it meanwhile.
+void ClockSetting::afterOK(const QWidget *dialog)
+{
+    if (!dialog->isHidden())
+        return;
+    if (showsRefusal()) {
+        m_window.txtSpecs->setFontSize(m_beforeSize);
+        m_window.txtSpecs->setText(m_before);
+    }
+    m_refusal = QString();
 }

@@ -3,12 +3,14 @@
 
 #include <QStringList>
 
+class QWidget;
+
 class frmKestrix;
 class frmSetDate;
 class frmSetTime;
 
 class ClockSetting {
-public:
+  public:
     explicit ClockSetting(frmKestrix &window);
     ~ClockSetting();
 
@@ -23,13 +25,18 @@ public:
     frmSetDate *setDateDialog() const { return m_setDate; }
     frmSetTime *setTimeDialog() const { return m_setTime; }
 
-private:
+  private:
     void showSetDate();
     void showSetTime();
     void reportRefusal(const QStringList &lines);
+    bool showsRefusal() const;
+    void afterOK(const QWidget *dialog);
 
     frmKestrix &m_window;
     // Children of the main window: created on first opening, kept for the run.
     frmSetDate *m_setDate = nullptr;
     frmSetTime *m_setTime = nullptr;
+    // The refusal the panel was given last, and what the panel held before it.
+    QString m_refusal, m_before;
+    qreal m_beforeSize = 0;
 };

@@ -1,11 +1,35 @@
 #include "ConsoleLayout.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+
 namespace ConsoleLayout {
 
-// The light-yellow headings stand over the columns of the rows below; the band
-// chart's score cells have no "Symbol" face on Linux and use the serif in its place.
+namespace {
+
+// The band chart's score cells are set in "Symbol". Where the system has such a
+// face (a symbol face that also has the digits, as Standard Symbols PS stands in
+// for it) the cells use it; elsewhere "Symbol" would fall to the desktop's sans,
+// and the serif takes its place.
+QString scoreFace()
+{
+    const QFont symbol(QStringLiteral("Symbol"));
+    const QString face = QFontInfo(symbol).family();
+    bool digits = true;
+    const QFontMetrics metrics(symbol);
+    for (char32_t c = U'0'; c <= U'9'; ++c)
+        digits = digits && metrics.inFontUcs4(c);
+    return digits && QFontDatabase::writingSystems(face).contains(QFontDatabase::Symbol) ? symbol.family()
+                                                                                          : serif();
+}
+
+} // namespace
+
+// The light-yellow headings stand over the columns of the rows below.
 const QList<ControlSpec> &controls()
 {
+    static const QString score = scoreFace();
     static const QList<ControlSpec> table{
         // entry row
         {QStringLiteral("txtCallsign"), ControlSpec::TextBox, 720, 5520, 1335, 570, QColor(0xFF, 0x00, 0x00), QColor(0, 0, 0), serif(), 12, true, 8, {}, Qt::AlignCenter},
@@ -47,13 +71,13 @@ const QList<ControlSpec> &controls()
         // band chart
         {QStringLiteral("lblChartHeader"), ControlSpec::Label, 3600, 7170, 1095, 735, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), system(), 9.75, true, 0, {}, Qt::AlignLeft | Qt::AlignTop, false},
         {QStringLiteral("lblBands"), ControlSpec::Label, 4680, 7170, 5055, 270, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), system(), 9.75, true, 0, QStringLiteral("   160       80        40        20        15        10         6"), Qt::AlignLeft | Qt::AlignVCenter, false},
-        {QStringLiteral("lblS16"), ControlSpec::Label, 4680, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS80"), ControlSpec::Label, 5400, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS40"), ControlSpec::Label, 6120, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS20"), ControlSpec::Label, 6840, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS15"), ControlSpec::Label, 7560, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS10"), ControlSpec::Label, 8280, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
-        {QStringLiteral("lblS6"), ControlSpec::Label, 9000, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS16"), ControlSpec::Label, 4680, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS80"), ControlSpec::Label, 5400, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS40"), ControlSpec::Label, 6120, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS20"), ControlSpec::Label, 6840, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS15"), ControlSpec::Label, 7560, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS10"), ControlSpec::Label, 8280, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
+        {QStringLiteral("lblS6"), ControlSpec::Label, 9000, 7440, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), score, 9.75, true, 0, {}, Qt::AlignCenter, true},
         {QStringLiteral("lblM16"), ControlSpec::Label, 4680, 7680, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), system(), 9.75, true, 0, {}, Qt::AlignCenter, true},
         {QStringLiteral("lblM80"), ControlSpec::Label, 5400, 7680, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), system(), 9.75, true, 0, {}, Qt::AlignCenter, true},
         {QStringLiteral("lblM40"), ControlSpec::Label, 6120, 7680, 735, 255, QColor(0xFF, 0xFF, 0x00), QColor(0, 0, 0), system(), 9.75, true, 0, {}, Qt::AlignCenter, true},
@@ -64,10 +88,10 @@ const QList<ControlSpec> &controls()
         // buttons
         {QStringLiteral("cmdReview"), ControlSpec::Button, 440, 450, 760, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Review"), Qt::AlignCenter},
         {QStringLiteral("cmdSearch"), ControlSpec::Button, 1440, 450, 840, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Search"), Qt::AlignCenter},
-        {QStringLiteral("cmdDeleteRecord"), ControlSpec::Button, 440, 1470, 840, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Delete"), Qt::AlignCenter},
+        {QStringLiteral("cmdDeleteRecord"), ControlSpec::Button, 440, 1470, 840, 330, QColor(0xFF, 0x00, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Delete"), Qt::AlignCenter},
         {QStringLiteral("cmdUpdate"), ControlSpec::Button, 1440, 1470, 760, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Update"), Qt::AlignCenter},
-        {QStringLiteral("cmdChangeRecord"), ControlSpec::Button, 440, 2420, 840, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Change"), Qt::AlignCenter},
-        {QStringLiteral("cmdAddRecord"), ControlSpec::Button, 1440, 2420, 840, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Add"), Qt::AlignCenter},
+        {QStringLiteral("cmdChangeRecord"), ControlSpec::Button, 440, 2420, 840, 330, QColor(0xFF, 0x00, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Change"), Qt::AlignCenter},
+        {QStringLiteral("cmdAddRecord"), ControlSpec::Button, 1440, 2420, 840, 330, QColor(0xFF, 0x00, 0x00), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Add"), Qt::AlignCenter},
         {QStringLiteral("cmdCalendar"), ControlSpec::Button, 8890, 470, 760, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Date"), Qt::AlignCenter},
         {QStringLiteral("cmdClear"), ControlSpec::Button, 9820, 470, 760, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Clear"), Qt::AlignCenter},
         {QStringLiteral("cmdCanada"), ControlSpec::Button, 10750, 470, 760, 330, QColor(), QColor(0, 0, 0), serif(), 9.75, true, 0, QStringLiteral("Canada"), Qt::AlignCenter},

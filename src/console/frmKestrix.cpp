@@ -373,13 +373,12 @@ void frmKestrix::logFilesChanged()
                    Text::numberText(RecordCount()));
     UpdateTotals();
     setNewLine();
-    writePanel(8, {QStringLiteral("NOTHING WRITTEN: the log files were"),
-                   QStringLiteral("renamed, removed or replaced."),
-                   QStringLiteral("Now logging to QRPDATA.DAT and ARCIFILE.DAT"),
-                   QStringLiteral("in this folder:") + Text::numberText(RecordCount() - 1) +
-                       QStringLiteral(" contact(s), next record") + Text::numberText(RecordCount()) +
-                       QStringLiteral("."),
-                   QStringLiteral("Click [SAVE RECORD] again to save the contact.")});
+    writePanel(8, QStringList{QStringLiteral("Log files renamed or removed: NOTHING WRITTEN."),
+                              QStringLiteral("Now logging to the files in this folder,"),
+                              QStringLiteral("next record") + Text::numberText(RecordCount()) + QStringLiteral(" (") +
+                                  QString::number(RecordCount() - 1) + QStringLiteral(" contacts before it)."),
+                              QStringLiteral("Click [SAVE RECORD] again to save.")} +
+                      m_log->repairNotes());
     writeMode(QStringLiteral("Log reopened"));
 }
 

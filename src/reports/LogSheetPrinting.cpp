@@ -2,6 +2,7 @@
 
 #include "LogSheetRenderer.h"
 #include "PrintMessages.h"
+#include "RememberedDetails.h"
 #include "frmKestrix.h"
 #include "frmPrinter.h"
 
@@ -26,6 +27,13 @@ frmPrinter &LogSheetPrinting::form()
         m_form = new frmPrinter(&m_window);
         connect(m_form->cmdOK, &QPushButton::clicked, this, &LogSheetPrinting::cmdOK_Click);
         connect(m_form->cmdCancel, &QPushButton::clicked, this, &LogSheetPrinting::cmdCancel_Click);
+        m_details = new RememberedDetails(this);
+        m_details->bind(m_form->txtContestName, &StationDetails::contest);
+        m_details->bind(m_form->txtCall, &StationDetails::call);
+        m_details->bind(m_form->txtSPC, &StationDetails::spc);
+        m_details->bind(m_form->txtNumber, &StationDetails::number);
+        m_details->bind(m_form->txtMode, &StationDetails::mode);
+        m_details->fill();
     }
     return *m_form;
 }
@@ -33,6 +41,7 @@ frmPrinter &LogSheetPrinting::form()
 void LogSheetPrinting::cmdPrinter_Click()
 {
     frmPrinter &dialog = form();
+    m_details->fill();
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
@@ -59,6 +68,7 @@ void LogSheetPrinting::cmdPrinter_MouseDown(Qt::MouseButton button)
 void LogSheetPrinting::cmdOK_Click()
 {
     form().hide();
+    m_details->remember();
     m_window.setNewLine();
     m_window.writePanel(12, {QStringLiteral("Turn printer online, check paper supply"),
                              QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
@@ -99,6 +109,7 @@ void LogSheetPrinting::PrintSheet()
 {
     m_window.setNewLine();
     const LogSheetLayout::Header h = header();
+    m_details->remember();
     if (h.band.isEmpty()) {
         // An empty band box would select only the deleted records: print nothing.
         m_window.writePanel(12, {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),

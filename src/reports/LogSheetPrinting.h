@@ -7,16 +7,18 @@
 
 #include <QObject>
 
+class RememberedDetails;
 class frmKestrix;
 class frmPrinter;
 
 class LogSheetPrinting : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit LogSheetPrinting(frmKestrix &window);
     ~LogSheetPrinting() override;
 
-    // The print-options dialog, created hidden on first use.
+    // The print-options dialog, created hidden on first use and filled with the
+    // remembered station details; OK and printing remember what was typed.
     frmPrinter &form();
 
     void cmdPrinter_Click();
@@ -28,10 +30,10 @@ public:
     // The sheet of the last print run, page by page, as it was drawn.
     const QList<QList<LogSheetLine>> &lastSheet() const { return m_lastSheet; }
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void PrintSheet();
     // The contacts the sheet of `band` prints, in record order.
     QList<LogSheetLayout::Contact> contactsOf(const QString &band);
@@ -39,5 +41,6 @@ private:
 
     frmKestrix &m_window;
     frmPrinter *m_form = nullptr;
+    RememberedDetails *m_details = nullptr;
     QList<QList<LogSheetLine>> m_lastSheet;
 };

@@ -1,11 +1,13 @@
 #include "SummarySheet.h"
 
 #include "PrintMessages.h"
+#include "RememberedDetails.h"
 #include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
@@ -20,7 +22,12 @@ SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
     m_window.mnuSummary->setEnabled(true);
 }
 
-SummarySheet::~SummarySheet() = default;
+SummarySheet::~SummarySheet()
+{
+    // The program ends with the sheet still open: what was typed is kept.
+    if (m_details)
+        m_details->remember();
+}
 
 frmSummary &SummarySheet::form()
 {
@@ -30,13 +37,40 @@ frmSummary &SummarySheet::form()
         connect(m_form->cmdClear, &QPushButton::clicked, this, &SummarySheet::cmdClear_Click);
         connect(m_form->cmdCancel, &QPushButton::clicked, this, &SummarySheet::cmdCancel_Click);
         connect(m_form->cmcPrint, &QPushButton::clicked, this, &SummarySheet::cmcPrint_Click);
+        m_form->installEventFilter(this);
+
+        frmSummary &f = *m_form;
+        m_details = new RememberedDetails(this);
+        const std::pair<QLineEdit *, RememberedDetails::Detail> boxes[] = {
+            {f.txt1A, &StationDetails::contest},   {f.txt2A, &StationDetails::mode},
+            {f.txt3A, &StationDetails::call},      {f.txt4A, &StationDetails::spc},
+            {f.txt5A, &StationDetails::number},    {f.txt30A, &StationDetails::transmitter},
+            {f.Text1, &StationDetails::output},    {f.txt33A, &StationDetails::powerSource},
+            {f.txt34A, &StationDetails::antennas}, {f.txt32A, &StationDetails::receiver},
+            {f.txt36A, &StationDetails::name},     {f.txt37A, &StationDetails::call},
+            {f.txt38A, &StationDetails::address},  {f.Text3, &StationDetails::city},
+            {f.txt40A, &StationDetails::state},    {f.Text4, &StationDetails::zip},
+        };
+        for (const auto &[box, detail] : boxes)
+            m_details->bind(box, detail);
+        m_details->bind(f.txtSendEntriesTo, &StationDetails::sendEntriesTo);
+        m_details->fill();
     }
     return *m_form;
+}
+
+bool SummarySheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_form && event->type() == QEvent::Hide)
+        m_details->remember();
+    return false;
 }
 
 void SummarySheet::mnuSummary_Click()
 {
     frmSummary &sheet = form();
+    // Details remembered from the print options since the sheet was filled show here too.
+    m_details->fill();
     sheet.show();
     sheet.raise();
     sheet.activateWindow();
@@ -68,6 +102,7 @@ QString SummarySheet::scoreText(double score)
 void SummarySheet::cmdCalculate_Click()
 {
     frmSummary &f = form();
+    m_details->remember();
     const std::optional<double> score =
         finalScore(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
     if (!score) {
@@ -94,6 +129,7 @@ void SummarySheet::cmdCancel_Click() { form().hide(); }
 void SummarySheet::cmcPrint_Click()
 {
     frmSummary &f = form();
+    m_details->remember();
     // The client area as it stands, drawn at three times the screen's density so the
     // page's text stays sharp.
     constexpr qreal density = 3;

@@ -6,16 +6,19 @@
 #include <QString>
 #include <optional>
 
+class QEvent;
+class RememberedDetails;
 class frmKestrix;
 class frmSummary;
 
 class SummarySheet : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SummarySheet(frmKestrix &window);
     ~SummarySheet() override;
 
-    // The summary window, created hidden on first use.
+    // The summary window, created hidden on first use and filled with the
+    // remembered station details.
     frmSummary &form();
 
     void mnuSummary_Click();
@@ -33,7 +36,12 @@ public:
     // separator and no separator at all for a whole number.
     static QString scoreText(double score);
 
-private:
+  protected:
+    // Putting the sheet away (Cancel, its close box) remembers the details typed.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
     frmKestrix &m_window;
     frmSummary *m_form = nullptr;
+    RememberedDetails *m_details = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "frmSummary.h"
 
 #include "ReportWidgets.h"
+#include "Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -64,7 +66,6 @@ struct Builder {
 
 QString frmSummary::instructions()
 {
-    const QString indent(33, u' ');
     const QStringList lines{
         QStringLiteral("1. Enter all data above and indicate entry"),
         QStringLiteral("class and band."),
@@ -77,10 +78,7 @@ QString frmSummary::instructions()
         QStringLiteral("bonus multiplier (power source) and"),
         QStringLiteral("add bonus points for final score."),
         QString(),
-        QStringLiteral("5. Send entries to:   ") + QLatin1String(ManagerName) + QStringLiteral(", ") +
-            QLatin1String(ManagerCall),
-        indent + QLatin1String(ManagerStreet),
-        indent + QLatin1String(ManagerTown),
+        QStringLiteral("5. Send entries to:"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -147,6 +145,20 @@ frmSummary::frmSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     // Instructions, buttons and note.
     lbl19 = b.label("lbl19", twips(3120, 1800, 5415, 3375), "");
     lbl19->setText(instructions());
+    // The address box starts where the last line's words end, three lines high, as
+    // an address stood on the paper form; it prints with the sheet.
+    const QFontMetrics lines(systemBold());
+    const int sendTop = lbl19->y() + 11 * lines.lineSpacing() - 8;
+    const int sendLeft = lbl19->x() + lines.horizontalAdvance(QStringLiteral("5. Send entries to: "));
+    txtSendEntriesTo = new QPlainTextEdit(this);
+    txtSendEntriesTo->setObjectName(QStringLiteral("txtSendEntriesTo"));
+    txtSendEntriesTo->setFont(systemBold());
+    txtSendEntriesTo->setGeometry(sendLeft, sendTop, lbl19->geometry().right() - sendLeft,
+                                  3 * lines.lineSpacing() + 12);
+    txtSendEntriesTo->setTabChangesFocus(true);
+    txtSendEntriesTo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtSendEntriesTo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtSendEntriesTo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cmcPrint = b.button("cmcPrint", twips(9240, 2520, 2175, 495), "Print Summary");
     cmdCancel = b.button("cmdCancel", twips(9240, 3120, 2175, 495), "&Cancel");
     cmdClear = b.button("cmdClear", twips(9240, 3720, 2175, 495), "Clear Form");
@@ -216,10 +228,18 @@ frmSummary::frmSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     std::stable_sort(m_boxes.begin(), m_boxes.end(),
                      [](QLineEdit *a, QLineEdit *c) { return a->y() != c->y() ? a->y() < c->y() : a->x() < c->x(); });
     QList<QWidget *> order(m_boxes.begin(), m_boxes.end());
-    order << cmcPrint << cmdCancel << cmdCalculate << cmdClear;
+    order << txtSendEntriesTo << cmcPrint << cmdCancel << cmdCalculate << cmdClear;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (QLabel *l : labels)
         l->setFocusPolicy(Qt::NoFocus);
 }
+
+double frmSummary::powerMultiplier() const { return Text::numericValue(txt24A->text()); }
+
+double frmSummary::bonusMultiplier() const { return Text::numericValue(txt25A->text()); }
+
+double frmSummary::bonusPoints() const { return Text::numericValue(txt26A->text()); }
+
+QString frmSummary::comments() const { return Text2->text(); }

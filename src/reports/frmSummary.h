@@ -7,24 +7,28 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 class frmSummary : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSummary(QWidget *parent = nullptr);
 
-    // Where entries are sent, shown in the instructions. A made-up manager and
-    // address: the sponsor's own go here.
-    static constexpr const char *ManagerName = "Pat Example";
-    static constexpr const char *ManagerCall = "Q0XMP";
-    static constexpr const char *ManagerStreet = "123 Sample Road";
-    static constexpr const char *ManagerTown = "Anytown, XX 00000";
     // The caption of the instructions, lines joined by carriage return + line feed.
+    // The last line is "5. Send entries to:"; the address stands in its own box.
     static QString instructions();
 
-    // Every text box, in tab order.
+    // Every one-line text box, in tab order (the address box is not one of them).
     QList<QLineEdit *> boxes() const { return m_boxes; }
+
+    // The scoring boxes as Calculate Final Score reads them: the number at the
+    // start of the text, 0 when it does not begin with one.
+    double powerMultiplier() const; // txt24A
+    double bonusMultiplier() const; // txt25A
+    double bonusPoints() const;     // txt26A
+    // The Comments box as typed.
+    QString comments() const; // Text2
 
     // heading and entrant line
     QLabel *lblTitle, *LBL1, *lbl2, *lbl3, *lbl4, *lbl5, *lbl6, *lbl7;
@@ -33,8 +37,10 @@ public:
     QLabel *lbl8, *lbl17, *lbl18, *lbl9, *lbl10, *lbl11, *lbl12, *lbl13, *lbl14, *lbl15, *lbl16;
     QLineEdit *txt9A, *txt9B, *txt10A, *txt10B, *txt11A, *txt11B, *txt12A, *txt12B, *txt13A, *txt13B, *txt14A, *txt14B,
         *txt15A, *txt15B, *txt16A, *txt16B;
-    // instructions, buttons and note
+    // instructions, buttons and note; where entries are sent, as the operator typed
+    // it beside the instructions' last line (empty until then)
     QLabel *lbl19, *lblUpdate;
+    QPlainTextEdit *txtSendEntriesTo;
     QPushButton *cmcPrint, *cmdCancel, *cmdClear;
     // scoring
     QLabel *lbl20, *lbl21, *lbl22, *lbl23, *Label1, *lbl25, *lbl26, *lbl27;
@@ -46,6 +52,6 @@ public:
     QLineEdit *txt28A, *txt29A, *txt30A, *Text1, *txt33A, *txt34A, *txt32A, *Text2, *txt36A, *txt37A, *txt38A, *Text3,
         *txt40A, *Text4;
 
-private:
+  private:
     QList<QLineEdit *> m_boxes;
 };

@@ -1,6 +1,7 @@
 #include "RecordSearch.h"
 
 #include "DisplayPanel.h"
+#include "EntryRules.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -19,8 +20,10 @@ bool trimmedEquals(const char *field, int width, const QByteArray &key)
 {
     const char *first = field;
     const char *last = field + width;
-    while (first < last && *first == ' ') ++first;
-    while (last > first && last[-1] == ' ') --last;
+    while (first < last && *first == ' ')
+        ++first;
+    while (last > first && last[-1] == ' ')
+        --last;
     return last - first == key.size() && std::memcmp(first, key.constData(), key.size()) == 0;
 }
 
@@ -31,10 +34,7 @@ struct FieldMatcher {
     QByteArray key;
     bool plain; // not empty, no blank at either end
 
-    explicit FieldMatcher(const QByteArray &k)
-        : key(k), plain(!k.isEmpty() && k.front() != ' ' && k.back() != ' ')
-    {
-    }
+    explicit FieldMatcher(const QByteArray &k) : key(k), plain(!k.isEmpty() && k.front() != ' ' && k.back() != ' ') {}
 
     bool operator()(const char *record, QrpRecord::Field f) const
     {
@@ -67,8 +67,8 @@ struct FieldMatcher {
             if (!couldStart(QrpRecord::Callsign) && !couldStart(QrpRecord::Arci) && !couldStart(QrpRecord::SPC))
                 return false;
         }
-        return (*this)(record, QrpRecord::Callsign) || (*this)(record, QrpRecord::Arci)
-               || (*this)(record, QrpRecord::SPC);
+        return (*this)(record, QrpRecord::Callsign) || (*this)(record, QrpRecord::Arci) ||
+               (*this)(record, QrpRecord::SPC);
     }
 };
 
@@ -100,11 +100,10 @@ void RecordSearch::cmdSearch_Click()
     m_window.txtSearchInfo->setText(QString());
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Searching Records"));
-    m_window.writePanel(8, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"),
-                            QStringLiteral("in the Zell   ON/OFF  button."),
-                            QStringLiteral("Press the SEARCH button again to"),
-                            QStringLiteral("Clear screen or search again."),
-                            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
+    m_window.writePanel(
+        8, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"), QStringLiteral("in the Zell   ON/OFF  button."),
+            QStringLiteral("Press the SEARCH button again to"), QStringLiteral("Clear screen or search again."),
+            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
     m_window.txtSearchInfo->setFocus();
 }
 
@@ -156,8 +155,8 @@ void RecordSearch::txtSearchInfo_Change()
     // The panel keeps the size in force (the Search button left it at 8 points).
     const int size = static_cast<int>(std::lround(m_window.txtSpecs->fontSize()));
     if (last == 0) {
-        m_window.writePanel(size, {QString(), QStringLiteral("Sorry, no records match"),
-                                   QStringLiteral("your search criteria.")});
+        m_window.writePanel(
+            size, {QString(), QStringLiteral("Sorry, no records match"), QStringLiteral("your search criteria.")});
         return;
     }
     // The caption names the last match, in the form the record position uses.
@@ -172,13 +171,12 @@ bool RecordSearch::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const QString typed = key->text();
-    if (typed.isEmpty() || !typed.at(0).isPrint()
-        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (typed.isEmpty() || !typed.at(0).isPrint() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
-    // Each character is replaced by its own upper-case form, one for one.
-    QString upper = typed;
-    for (QChar &c : upper)
-        c = c.toUpper();
+    // The entry boxes' rule, so that what they stored can be found: one for one, and
+    // a letter whose capital the log cannot hold (y diaeresis, micro sign) as typed.
+    const QString upper = EntryRules::upperCase(typed);
     if (upper == typed)
         return false;
     QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),

@@ -176,9 +176,9 @@ bool LogStore::filesStillTheLog() const
     return m_qrp.nameStillRefersToIt() && m_arci.nameStillRefersToIt() && !(m_qrp.id() == m_arci.id());
 }
 
-LogStore::Outcome LogStore::run(QList<Write> writes, qint64 truncateQrpTo)
+LogStore::Outcome LogStore::run(QList<Write> writes, int truncateFile, qint64 truncateTo)
 {
-    if (writes.isEmpty() && truncateQrpTo < 0)
+    if (writes.isEmpty() && truncateTo < 0)
         return m_lastOutcome = Outcome::Written;
     if (!filesStillTheLog())
         return m_lastOutcome = Outcome::FilesChanged;
@@ -195,12 +195,9 @@ LogStore::Outcome LogStore::run(QList<Write> writes, qint64 truncateQrpTo)
         op.files[f] = file(f).id();
         op.lengthBefore[f] = op.lengthAfter[f] = file(f).length();
     }
-    if (truncateQrpTo >= 0) {
-        const qint64 length = op.lengthBefore[Journal::Qrp];
-        op.changes.append(
-            {Journal::Qrp, truncateQrpTo, QByteArray(), m_qrp.readBytes(truncateQrpTo, length - truncateQrpTo)});
-        op.lengthAfter[Journal::Qrp] = truncateQrpTo;
-    }
+    // What a truncation cuts off has been set aside in a file of its own first.
+    if (truncateTo >= 0 && truncateTo < op.lengthBefore[truncateFile])
+        op.lengthAfter[truncateFile] = truncateTo;
     for (const Write &w : writes) {
         const qint64 before = op.lengthBefore[w.file];
         const QByteArray old = w.offset < before
@@ -270,7 +267,7 @@ bool LogStore::undo(const Journal::Operation &op)
 {
     bool whole = true;
     for (int f = 0; f < 2; ++f)
-        if (file(f).length() != op.lengthBefore[f])
+        if (file(f).length() != op.lengthBefore[f] && op.lengthAfter[f] >= op.lengthBefore[f])
             whole = Posix::truncate(file(f).fd(), op.lengthBefore[f]) == 0 && whole;
     for (qsizetype i = op.changes.size() - 1; i >= 0; --i) {
         const Journal::Change &c = op.changes.at(i);
@@ -398,35 +395,36 @@ QrpRecord placeholderFor(const QrpRecord &contact)
 
 } // namespace
 
-bool LogStore::setAsideStray()
+bool LogStore::setAside(int index, qint64 from, const char *strayName)
 {
-    // Bytes past the last whole record are no record: kept in a file of their
-    // own, then cut off, so no contact is counted short or saved over.
-    const qint64 length = m_qrp.length();
-    const qint64 whole = length / QrpRecLen * QrpRecLen;
-    const QByteArray stray = m_qrp.readBytes(whole, length - whole);
-    const QString path = QDir(m_directory).filePath(QLatin1String(StrayFileName));
+    // Bytes that belong to no record or line of the log: kept in a file of their
+    // own, synced, then cut off, so no contact is counted short or saved over.
+    LogFile &source = file(index);
+    const qint64 length = source.length();
+    const QString path = QDir(m_directory).filePath(QLatin1String(strayName));
     const bool existed = Posix::idOfPath(path).exists;
-    const int fd = Posix::open(path, O_WRONLY | O_CREAT | O_APPEND);
+    int fd = Posix::open(path, O_WRONLY | O_CREAT | O_APPEND);
     int err = fd < 0 ? errno : 0;
-    if (!err)
-        err = Posix::writeAt(fd, stray.constData(), stray.size(), Posix::length(fd));
+    constexpr qint64 Chunk = 1 << 20;
+    for (qint64 at = from; !err && at < length; at += Chunk) {
+        const QByteArray bytes = source.readBytes(at, qMin(Chunk, length - at));
+        err = bytes.isEmpty() ? EIO : Posix::writeAt(fd, bytes.constData(), bytes.size(), Posix::length(fd));
+    }
     if (!err)
         err = Posix::sync(fd);
-    int done = fd;
-    Posix::close(done);
+    Posix::close(fd);
     if (!err && !existed)
         err = Posix::syncDirectory(m_directory);
     if (err) {
         if (m_onError)
-            m_onError(QLatin1String(StrayFileName), Posix::reason(err));
+            m_onError(QLatin1String(strayName), Posix::reason(err));
         return false;
     }
-    if (run({}, whole) != Outcome::Written)
+    if (run({}, index, from) != Outcome::Written)
         return false;
-    m_notes << QStringLiteral("%1 byte(s) past the last whole record were moved to %2.")
-                   .arg(stray.size())
-                   .arg(QLatin1String(StrayFileName));
+    m_notes << QStringLiteral("%1 byte(s) past the end of %2 were moved to %3.")
+                   .arg(length - from)
+                   .arg(source.name(), QLatin1String(strayName));
     return true;
 }
 
@@ -454,7 +452,7 @@ bool LogStore::mendCutOffSave()
                 whole == 0 ? placeholderFor(QrpRecord::fromBytes(tail)) : placeholderFor(last);
             if (run({{Journal::Qrp, whole * QrpRecLen, placeholder.bytes()}}) != Outcome::Written)
                 return wrote;
-        } else if (!setAsideStray()) {
+        } else if (!setAside(Journal::Qrp, whole * QrpRecLen, StrayFileName)) {
             return wrote;
         }
         wrote = true;
@@ -531,8 +529,14 @@ bool LogStore::rebuildLines()
 bool LogStore::repair()
 {
     const bool cutOff = mendCutOffSave();
+    // ARCIFILE.DAT holds one line per contact and no more: lines past the last
+    // contact belong to no record here (QRPDATA.DAT replaced, say) and are set
+    // aside rather than saved over.
+    const qint64 contactBytes = qint64(recordCountFor(m_qrp.length()) - 1) * ArciRecLen;
+    const bool pastLog = m_lastOutcome == Outcome::Written && m_arci.length() > contactBytes &&
+                         setAside(Journal::Arci, contactBytes, ArciStrayFileName);
     const bool lines = m_lastOutcome == Outcome::Written && rebuildLines();
     reopenQrp();
     reopenArci();
-    return cutOff || lines;
+    return cutOff || pastLog || lines;
 }

@@ -23,6 +23,8 @@ class LogStore {
     static constexpr const char *ArciFileName = "ARCIFILE.DAT";
     // Where start-up puts bytes past the last whole record of QRPDATA.DAT.
     static constexpr const char *StrayFileName = "QRPDATA.DAT.stray";
+    // Where start-up puts lines of ARCIFILE.DAT past the last contact.
+    static constexpr const char *ArciStrayFileName = "ARCIFILE.DAT.stray";
     static constexpr int QrpRecLen = QrpRecord::Size;
     static constexpr int ArciRecLen = ArciLine::Size;
 
@@ -98,6 +100,7 @@ class LogStore {
     //  - a last record that holds a contact gets its ARCIFILE.DAT line where that is
     //    missing, then the placeholder after it, carrying its band (a contact cut
     //    short by a kill in its first bytes becomes the placeholder again);
+    //  - lines of ARCIFILE.DAT past the last contact are set aside (ArciStrayFileName);
     //  - ARCIFILE.DAT lines of contacts that are missing, cut short or zero-filled
     //    are rebuilt from their records.
     // Returns true when anything was written.
@@ -135,13 +138,13 @@ class LogStore {
     void queue(int index, qint64 offset, const QByteArray &bytes);
     // Lines missing before line n of ARCIFILE.DAT, rebuilt from their records.
     void queueMissingLinesBefore(qint64 n);
-    Outcome run(QList<Write> writes, qint64 truncateQrpTo = -1);
+    Outcome run(QList<Write> writes, int truncateFile = Journal::Qrp, qint64 truncateTo = -1);
     bool apply(const Journal::Operation &op);
     bool undo(const Journal::Operation &op);
     int redo(const Journal::Operation &op);
     bool finishJournal();
     bool mendCutOffSave();
-    bool setAsideStray();
+    bool setAside(int index, qint64 from, const char *strayName);
     bool rebuildLines();
     void reportJournal(int err);
 

@@ -11,50 +11,31 @@ bool skippable(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
 // Characters of the text with the skippable ones removed, read lazily.
 class Reader {
-public:
+  public:
     explicit Reader(const QString &t) : m_text(t) { skip(); }
     bool atEnd() const { return m_pos >= m_text.size(); }
     QChar peek() const { return atEnd() ? QChar() : m_text.at(m_pos); }
-    void next() { ++m_pos; skip(); }
+    void next()
+    {
+        ++m_pos;
+        skip();
+    }
 
-private:
-    void skip() { while (m_pos < m_text.size() && skippable(m_text.at(m_pos))) ++m_pos; }
+  private:
+    void skip()
+    {
+        while (m_pos < m_text.size() && skippable(m_text.at(m_pos)))
+            ++m_pos;
+    }
     const QString &m_text;
     qsizetype m_pos = 0;
 };
-
-double radixValue(Reader &r, int radix)
-{
-    // &H and &O numbers are 16- or 32-bit two's complement, as the old BASICs read them.
-    quint64 value = 0;
-    int digits = 0;
-    for (; !r.atEnd(); r.next()) {
-        const int d = QString(r.peek()).toInt(nullptr, radix);
-        const bool isDigit = r.peek().isDigit() || (radix == 16 && QString("abcdefABCDEF").contains(r.peek()));
-        if (!isDigit || (radix == 8 && (r.peek() == u'8' || r.peek() == u'9')))
-            break;
-        value = (value * radix + d) & 0xFFFFFFFFull;
-        ++digits;
-    }
-    if (digits == 0)
-        return 0;
-    if (value <= 0xFFFF)
-        return value >= 0x8000 ? double(qint64(value) - 0x10000) : double(value);
-    return double(qint32(quint32(value)));
-}
 
 } // namespace
 
 double numericValue(const QString &text)
 {
     Reader r(text);
-    if (r.peek() == u'&') {
-        r.next();
-        const QChar c = r.peek().toUpper();
-        if (c == u'H') { r.next(); return radixValue(r, 16); }
-        if (c == u'O') { r.next(); return radixValue(r, 8); }
-        return radixValue(r, 8);
-    }
     QString digits;
     if (r.peek() == u'-' || r.peek() == u'+') {
         digits += r.peek();
@@ -111,16 +92,15 @@ std::optional<std::int32_t> roundHalfEven(double value)
 
 std::optional<std::int32_t> wholeValue(const QString &text) { return roundHalfEven(numericValue(text)); }
 
-QString numberText(qint64 value)
-{
-    return value < 0 ? QString::number(value) : u' ' + QString::number(value);
-}
+QString numberText(qint64 value) { return value < 0 ? QString::number(value) : u' ' + QString::number(value); }
 
 QString trimBlanks(const QString &text)
 {
     qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == u' ') ++first;
-    while (last > first && text.at(last - 1) == u' ') --last;
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
     return text.mid(first, last - first);
 }
 

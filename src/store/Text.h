@@ -11,8 +11,9 @@ namespace Text {
 
 // The number at the start of a text: blanks, tabs and line feeds are skipped
 // wherever they stand, reading stops at the first character that cannot continue
-// the number, and a text without a number gives 0. Understands a sign, a decimal
-// point, an exponent (E or D) and the &H / &O prefixes.
+// the number, and a text without a number gives 0. A number is an optional sign,
+// digits with an optional decimal point and fraction, and an optional exponent
+// (E or D); "&10" or "x5" do not start with one and read as 0.
 double numericValue(const QString &text);
 
 // numericValue rounded to the nearest whole number, an exact half to the even

@@ -37,7 +37,7 @@ void retype(QLineEdit *box, const QString &text)
 class tst_ClockSetting : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
     std::unique_ptr<FakePlatform> m_fakes;
     std::unique_ptr<frmKestrix> m_window;
@@ -54,7 +54,7 @@ private:
         return clock().setTimeDialog();
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -344,20 +344,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("isDate");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("date 13/45/98")
-            << true << "13/45/98"
-            << "The date was not changed.\r\n\"13/45/98\" is not a date.\r\n"
-               "Type it as month/day/year, for example 6/10/98.";
+        QTest::newRow("date 13/45/98") << true << "13/45/98"
+                                       << "The date was not changed.\r\n\"13/45/98\" is not a date.\r\n"
+                                          "Type it as month/day/year, for example 6/10/98.";
         QTest::newRow("empty date") << true << ""
                                     << "The date was not changed.\r\nNo date was typed.\r\n"
                                        "Type it as month/day/year, for example 6/10/98.";
         QTest::newRow("date before 1970") << true << "1/1/1900"
                                           << "The date was not changed.\r\nThe clock cannot be set before 1970.\r\n"
                                              "Type it as month/day/year, for example 6/10/98.";
-        QTest::newRow("time 25:00:00")
-            << false << "25:00:00"
-            << "The time was not changed.\r\n\"25:00:00\" is not a time.\r\n"
-               "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
+        QTest::newRow("time 25:00:00") << false << "25:00:00"
+                                       << "The time was not changed.\r\n\"25:00:00\" is not a time.\r\n"
+                                          "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
         QTest::newRow("empty time") << false << ""
                                     << "The time was not changed.\r\nNo time was typed.\r\n"
                                        "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
@@ -428,6 +426,46 @@ private Q_SLOTS:
         QVERIFY(!time->isVisible());
     }
 
+    void goodSetClearsRefusal_data()
+    {
+        QTest::addColumn<bool>("isDate");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("date by button") << true << false;
+        QTest::newRow("time by button") << false << false;
+        QTest::newRow("date by menu") << true << true;
+        QTest::newRow("time by menu") << false << true;
+    }
+    // Two refusals, then a good entry: the panel shows again what it showed before
+    // the first refusal, at its size.
+    void goodSetClearsRefusal()
+    {
+        QFETCH(bool, isDate);
+        QFETCH(bool, byMenu);
+        m_window->setNewLine();
+        m_window->writePanel(18, {QStringLiteral("before")});
+        if (byMenu)
+            (isDate ? m_window->mnuDate : m_window->mnuClock)->trigger();
+        QWidget *dialog = isDate ? static_cast<QWidget *>(byMenu ? clock().setDateDialog() : openDateByButton())
+                                 : (byMenu ? clock().setTimeDialog() : openTimeByButton());
+        const QString shown = m_window->txtSpecs->text();
+        const qreal size = m_window->txtSpecs->fontSize();
+        QCOMPARE(shown == QStringLiteral("before"), byMenu);
+        auto *box =
+            dialog->findChild<QLineEdit *>(isDate ? QStringLiteral("txtSetDate") : QStringLiteral("txtSetTime"));
+        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        for (const char *bad : {"99", "x"}) {
+            retype(box, QLatin1String(bad));
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QVERIFY(m_window->txtSpecs->text().contains(QStringLiteral("was not changed")));
+        }
+        retype(box, isDate ? QStringLiteral("6/10/98") : QStringLiteral("23:30:15"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(m_fakes->clock.setCalls.size(), 1);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_window->txtSpecs->text(), shown);
+        QCOMPARE(m_window->txtSpecs->fontSize(), size);
+    }
+
     // Cancel and a click on the label hide the dialog and set nothing; a right
     // click on the label is no click.
     void cancelAndLabel()
@@ -469,7 +507,8 @@ private Q_SLOTS:
         QFETCH(bool, isDate);
         QFETCH(QString, cancelName);
         QWidget *dialog = isDate ? static_cast<QWidget *>(openDateByButton()) : openTimeByButton();
-        auto *box = dialog->findChild<QLineEdit *>(isDate ? QStringLiteral("txtSetDate") : QStringLiteral("txtSetTime"));
+        auto *box =
+            dialog->findChild<QLineEdit *>(isDate ? QStringLiteral("txtSetDate") : QStringLiteral("txtSetTime"));
         auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
         auto *cancel = dialog->findChild<QPushButton *>(cancelName);
         QVERIFY(box && ok && cancel);

@@ -29,6 +29,7 @@ void CorpusReplay::replay_data()
     QTest::newRow("arcilines") << "arcilines" << Target(&FuzzTargets::arciLines);
     QTest::newRow("numericvalue") << "numericvalue" << Target(&FuzzTargets::numericValue);
     QTest::newRow("clocktext") << "clocktext" << Target(&FuzzTargets::clockText);
+    QTest::newRow("journal") << "journal" << Target(&FuzzTargets::journal);
 }
 
 void CorpusReplay::replay()

@@ -2,7 +2,8 @@
 // sign and ARCI typing, search, review, log sheets, export) run on QRPDATA.DAT
 // files of random bytes and odd lengths. No crash, no hang, and nothing written
 // but the repairs of start-up: a placeholder after a last record that holds a
-// contact, bytes past the last whole record set aside, missing lines rebuilt.
+// contact, bytes past the last whole record and lines past the last contact set
+// aside, missing lines rebuilt.
 //
 // KESTRIX_HOSTILE_SEED and KESTRIX_HOSTILE_CASES repeat or widen a run.
 
@@ -143,16 +144,18 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
                     return QStringLiteral("start-up wrote a record that is no placeholder");
             }
         }
-        if (!arciNow.startsWith(arci.left(arci.size() / 83 * 83)) && arciNow.size() < arci.size())
-            return QStringLiteral("start-up shortened ARCIFILE.DAT");
-        for (qint64 at = 0; at < qMax(arci.size(), arciNow.size()); at += 83) {
+        // ARCIFILE.DAT ends with one line per contact: lines past them set aside,
+        // whole lines kept, the missing, short or zero-filled rebuilt.
+        const qint64 lineBytes = qint64(LogStore::recordCountFor(qrpNow.size()) - 1) * 83;
+        if (arciNow.size() != lineBytes)
+            return QStringLiteral("ARCIFILE.DAT does not hold one line per contact");
+        if (readFile(dir, QStringLiteral("ARCIFILE.DAT.stray")) != arci.mid(lineBytes))
+            return QStringLiteral("the lines set aside are not those past the last contact");
+        for (qint64 at = 0; at < lineBytes; at += 83) {
             const QByteArray was = arci.mid(at, 83), is = arciNow.mid(at, 83);
-            if (was == is)
-                continue;
             const bool missing = was.size() < 83 || was == QByteArray(83, '\0');
             const QrpRecord record = QrpRecord::fromBytes(qrpNow.mid(at / 83 * 48, 48));
-            if (!missing || at / 83 + 1 >= LogStore::recordCountFor(qrpNow.size()) ||
-                is != LogStore::lineFor(record).bytes())
+            if (is != (missing ? LogStore::lineFor(record).bytes() : was))
                 return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
         }
         const QByteArray journal = readFile(dir, QStringLiteral(".kestrix-journal"));
@@ -191,6 +194,7 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
     QStringList left = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
     left.removeAll(QStringLiteral(".kestrix-journal"));
     left.removeAll(QStringLiteral("QRPDATA.DAT.stray"));
+    left.removeAll(QStringLiteral("ARCIFILE.DAT.stray"));
     if (left != QStringList{QStringLiteral("ARCIFILE.DAT"), QStringLiteral("QRPDATA.DAT")})
         return QStringLiteral("files appeared: ") + left.join(u' ');
     if (qrpNow != qrp || arciNow != arci)

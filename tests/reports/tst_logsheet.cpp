@@ -6,6 +6,7 @@
 #include "LogSheetLayout.h"
 #include "LogSheetPrinting.h"
 #include "LogSheetRenderer.h"
+#include "OwnSettings.h"
 #include "TestLog.h"
 #include "frmKestrix.h"
 #include "frmPrinter.h"
@@ -102,7 +103,11 @@ class tst_LogSheet : public QObject {
         QString panel() const { return window->txtSpecs->text(); }
     };
 
-private Q_SLOTS:
+    OwnSettings m_settings;
+
+  private Q_SLOTS:
+
+    void init() { m_settings.renew(); }
     void dialogOpensAndOkTellsToRightClick();
     void memberContactLine();
     void selection_data();

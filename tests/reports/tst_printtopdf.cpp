@@ -6,6 +6,7 @@
 #include "DisplayPanel.h"
 #include "FakePlatform.h"
 #include "LogSheetPrinting.h"
+#include "OwnSettings.h"
 #include "SystemPrintTarget.h"
 #include "TestLog.h"
 #include "frmKestrix.h"
@@ -65,7 +66,10 @@ QList<QrpRecord> sixtyContacts()
 
 class tst_PrintToPdf : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+    OwnSettings m_settings;
+
+  private Q_SLOTS:
+    void init() { m_settings.renew(); }
     void pdfNamesNeverOverwrite();
     void unwritableFolderIsReported();
     void logSheetAndSummaryAsPdf();

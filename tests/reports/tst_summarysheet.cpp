@@ -3,8 +3,10 @@
 
 #include "DisplayPanel.h"
 #include "FakePlatform.h"
+#include "OwnSettings.h"
 #include "SummarySheet.h"
 #include "TestLog.h"
+#include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,7 +70,11 @@ class tst_SummarySheet : public QObject {
         void calculate() { QTest::mouseClick(sheet->cmdCalculate, Qt::LeftButton); }
     };
 
-private Q_SLOTS:
+    OwnSettings m_settings;
+
+  private Q_SLOTS:
+
+    void init() { m_settings.renew(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void finalScore_data();
     void finalScore();
@@ -154,6 +161,11 @@ void tst_SummarySheet::finalScore()
     s.type(s.sheet->txt27A, QStringLiteral("old"));
     s.calculate();
     QCOMPARE(s.sheet->txt27A->text(), score);
+    // The export reads the multipliers and bonus the way Calculate does.
+    const double fromAccessors =
+        Text::numericValue(points) * Text::numericValue(spc) * s.sheet->powerMultiplier() * s.sheet->bonusMultiplier() +
+        s.sheet->bonusPoints();
+    QCOMPARE(SummarySheet::scoreText(fromAccessors), score);
     // Nothing else changes.
     QCOMPARE(s.sheet->txt22A->text(), points);
     QCOMPARE(s.sheet->txt24A->text(), power);
@@ -248,19 +260,18 @@ void tst_SummarySheet::instructionsAndTabOrder()
 {
     Setup s;
     const QStringList lines = s.sheet->lbl19->text().split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines.size(), 12);
     QCOMPARE(lines[0], QStringLiteral("1. Enter all data above and indicate entry"));
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[9], QStringLiteral("add bonus points for final score."));
-    QCOMPARE(lines[11],
-             QStringLiteral("5. Send entries to:   %1, %2").arg(frmSummary::ManagerName, frmSummary::ManagerCall));
-    QCOMPARE(lines[12], QString(33, u' ') + QLatin1String(frmSummary::ManagerStreet));
-    QCOMPARE(lines[13], QString(33, u' ') + QLatin1String(frmSummary::ManagerTown));
+    // No address until the operator types one beside the last line.
+    QCOMPARE(lines[11], QStringLiteral("5. Send entries to:"));
+    QCOMPARE(s.sheet->txtSendEntriesTo->toPlainText(), QString());
 
-    // Tab walks the boxes row by row, then the four buttons.
+    // Tab walks the boxes row by row, the address, then the four buttons.
     QStringList order;
     QWidget *w = s.sheet->txt1A;
-    for (int i = 0; i < 47; ++i) {
+    for (int i = 0; i < 48; ++i) {
         order << w->objectName();
         do
             w = w->nextInFocusChain();
@@ -269,8 +280,8 @@ void tst_SummarySheet::instructionsAndTabOrder()
     QCOMPARE(order.mid(0, 10),
              (QStringList{"txt1A", "txt2A", "txt3A", "txt4A", "txt5A", "txt6A", "txt7A", "txt9A", "txt9B", "txt10A"}));
     QCOMPARE(order.mid(22, 7), (QStringList{"txt16B", "txt22A", "txt23A", "txt24A", "txt25A", "txt26A", "txt27A"}));
-    QCOMPARE(order.mid(39, 8),
-             (QStringList{"txt38A", "Text3", "txt40A", "Text4", "cmcPrint", "cmdCancel", "cmdCalculate", "cmdClear"}));
+    QCOMPARE(order.mid(39, 9), (QStringList{"txt38A", "Text3", "txt40A", "Text4", "txtSendEntriesTo", "cmcPrint",
+                                            "cmdCancel", "cmdCalculate", "cmdClear"}));
 }
 
 void tst_SummarySheet::printSummaryIsOnePage()

@@ -23,8 +23,8 @@ const QString Instructions = QStringLiteral("Enter a CALLSIGN, ARCI # or SPC\r\n
                                             "Make note of the RECORD NUMBER if DELETING records.");
 const QString NoMatch = QStringLiteral("\r\nSorry, no records match\r\nyour search criteria.");
 
-QrpRecord rec(const QString &call, const QString &arci, const QString &power, const QString &spc,
-              const QString &band, int points)
+QrpRecord rec(const QString &call, const QString &arci, const QString &power, const QString &spc, const QString &band,
+              int points)
 {
     return TestLog::record({call, arci, power, spc, QStringLiteral("579"), QStringLiteral("599"), band,
                             QStringLiteral("12/07/98"), QStringLiteral("14:03:27"), QString::number(points),
@@ -38,16 +38,16 @@ QList<QrpRecord> theLog()
     QrpRecord deleted;
     deleted.set(QrpRecord::Callsign, QStringLiteral("DELETED"));
     return {
-        rec("K1ABC", "1234", "", "MA", "40", 5),   // 1
-        rec("W2XY", "", "5", "NY", "40", 2),       // 2
-        rec("N2QRP", "567", "", "NY", "20", 5),    // 3
-        rec("K1ABC", "1234", "", "MA", "20", 5),   // 4
-        rec("ON", "", "5", "ONT", "15", 2),        // 5: the call sign ON
-        rec("VE3QQ", "", "5", "ON", "15", 4),      // 6: the S-P-C ON
-        rec("K1ABC", "1234", "", "MA", "15", 5),   // 7
-        deleted,                                   // 8
-        rec("k9low", "88", "", "IL", "40", 5),     // 9
-        rec("ON", "", "5", "ON", "10", 2),         // 10: ON twice in one record
+        rec("K1ABC", "1234", "", "MA", "40", 5), // 1
+        rec("W2XY", "", "5", "NY", "40", 2),     // 2
+        rec("N2QRP", "567", "", "NY", "20", 5),  // 3
+        rec("K1ABC", "1234", "", "MA", "20", 5), // 4
+        rec("ON", "", "5", "ONT", "15", 2),      // 5: the call sign ON
+        rec("VE3QQ", "", "5", "ON", "15", 4),    // 6: the S-P-C ON
+        rec("K1ABC", "1234", "", "MA", "15", 5), // 7
+        deleted,                                 // 8
+        rec("k9low", "88", "", "IL", "40", 5),   // 9
+        rec("ON", "", "5", "ON", "10", 2),       // 10: ON twice in one record
     };
 }
 
@@ -66,12 +66,12 @@ QList<int> listedRecords(const QString &panel)
 class tst_RecordSearch : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
     FakePlatform m_fakes;
     std::unique_ptr<frmKestrix> m_w;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -113,16 +113,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QList<int>>("records");
-        QTest::newRow("call on three bands") << "k1abc" << "K1ABC" << QList<int>{1, 4, 7};
-        QTest::newRow("S-P-C") << "NY" << "NY" << QList<int>{2, 3};
-        QTest::newRow("ARCI number") << "1234" << "1234" << QList<int>{1, 4, 7};
-        QTest::newRow("call and S-P-C, each once") << "on" << "ON" << QList<int>{5, 6, 10};
-        QTest::newRow("deleted records") << "deleted" << "DELETED" << QList<int>{8};
-        QTest::newRow("first letters only") << "k1ab" << "K1AB" << QList<int>{};
-        QTest::newRow("stored in lower case") << "k9low" << "K9LOW" << QList<int>{};
-        QTest::newRow("S-P-C is not a prefix") << "o" << "O" << QList<int>{};
-        QTest::newRow("eight characters at most") << "abcdefghij" << "ABCDEFGH" << QList<int>{};
-        QTest::newRow("digits and signs stay") << "5-/" << "5-/" << QList<int>{};
+        QTest::newRow("call on three bands") << "k1abc"
+                                             << "K1ABC" << QList<int>{1, 4, 7};
+        QTest::newRow("S-P-C") << "NY"
+                               << "NY" << QList<int>{2, 3};
+        QTest::newRow("ARCI number") << "1234"
+                                     << "1234" << QList<int>{1, 4, 7};
+        QTest::newRow("call and S-P-C, each once") << "on"
+                                                   << "ON" << QList<int>{5, 6, 10};
+        QTest::newRow("deleted records") << "deleted"
+                                         << "DELETED" << QList<int>{8};
+        QTest::newRow("first letters only") << "k1ab"
+                                            << "K1AB" << QList<int>{};
+        QTest::newRow("stored in lower case") << "k9low"
+                                              << "K9LOW" << QList<int>{};
+        QTest::newRow("S-P-C is not a prefix") << "o"
+                                               << "O" << QList<int>{};
+        QTest::newRow("eight characters at most") << "abcdefghij"
+                                                  << "ABCDEFGH" << QList<int>{};
+        QTest::newRow("digits and signs stay") << "5-/"
+                                               << "5-/" << QList<int>{};
     }
     void typing()
     {
@@ -248,14 +258,50 @@ private Q_SLOTS:
             QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
     }
 
+    void latin1Letters_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QList<int>>("records");
+        QTest::newRow("y diaeresis stays")
+            << QStringLiteral("\u00ff1abc") << QStringLiteral("\u00ff1ABC") << QList<int>{1};
+        QTest::newRow("micro sign stays") << QStringLiteral("dl\u00b5") << QStringLiteral("DL\u00b5") << QList<int>{2};
+        QTest::newRow("e acute capitalised")
+            << QStringLiteral("\u00e99x") << QStringLiteral("\u00c99X") << QList<int>{3};
+    }
+    // The search box capitalises as the entry boxes do, so calls stored from them are found.
+    void latin1Letters()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, box);
+        QFETCH(QList<int>, records);
+        cleanup();
+        TestLog::writeLog(m_dir.path(),
+                          {rec("\u00ff1ABC", "", "5", "NY", "40", 2), rec("DL\u00b5", "", "5", "DX", "40", 2),
+                           rec("\u00c99X", "", "5", "DX", "40", 2)},
+                          QStringLiteral("40"));
+        m_w = TestLog::openWindow(m_dir.path(), m_fakes);
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+        // Letters outside ASCII come as a keyboard layout sends them: a key carrying the text.
+        for (QChar c : keys) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(m_w->txtSearchInfo, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, m_w->txtSearchInfo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QCOMPARE(m_w->txtSearchInfo->text(), box);
+        QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
+    }
+
     void longListStaysResponsive()
     {
         // 1 000 matches among 5 000 contacts: the list is complete and set at once.
         cleanup();
         QList<QrpRecord> records;
         for (int i = 1; i <= 5000; ++i)
-            records.append(rec(i % 5 == 0 ? QStringLiteral("K1ABC") : QStringLiteral("W%1").arg(i), "", "5", "TX",
-                               "40", 2));
+            records.append(
+                rec(i % 5 == 0 ? QStringLiteral("K1ABC") : QStringLiteral("W%1").arg(i), "", "5", "TX", "40", 2));
         TestLog::writeLog(m_dir.path(), records, QStringLiteral("40"));
         m_w = TestLog::openWindow(m_dir.path(), m_fakes);
         m_w->show();

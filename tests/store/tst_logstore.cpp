@@ -120,9 +120,13 @@ private Q_SLOTS:
         QTest::newRow("negative") << "-3" << -3.0;
         QTest::newRow("exponent") << "1e2" << 100.0;
         QTest::newRow("exponent without digits") << "7e" << 7.0;
-        QTest::newRow("hex") << "&H10" << 16.0;
-        QTest::newRow("hex negative 16-bit") << "&HFFFF" << -1.0;
-        QTest::newRow("octal") << "&O17" << 15.0;
+        QTest::newRow("D exponent") << "1D3" << 1000.0;
+        QTest::newRow("point first") << "-.5" << -0.5;
+        QTest::newRow("ampersand is no number") << "&10" << 0.0;
+        QTest::newRow("no hex prefix") << "&H10" << 0.0;
+        QTest::newRow("no octal prefix") << " &O17" << 0.0;
+        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("letter before digits") << "x5" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("letters") << "abc" << 0.0;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;

@@ -1,0 +1,30 @@
+#pragma once
+// The operator's own station and entry, kept between runs in the desktop's usual
+// place (~/.config/Kestrix/Kestrix.conf). A missing or unreadable file is a first run.
+#include <QString>
+class QSettings;
+struct StationDetails {
+    QString call;    // own call sign
+    QString spc;     // own state, province or country
+    QString number;  // own ARCI number, or power for a non-member, as typed
+    QString name;    // operator's name
+    QString address; // street address
+    QString city;
+    QString state;
+    QString zip;
+    QString contest;              // contest name as printed on the sheets (blanks allowed)
+    QString mode;                 // "CW" or "SSB", as typed
+    QString categoryStation;      // Cabrillo CATEGORY-STATION, e.g. FIXED, PORTABLE
+    QString categoryTransmitter;  // Cabrillo CATEGORY-TRANSMITTER, e.g. ONE
+    QString transmitter;          // summary sheet: transmitter/transceiver
+    QString output;               // summary sheet: output power
+    QString powerSource;          // summary sheet
+    QString antennas;             // summary sheet
+    QString receiver;             // summary sheet
+    QString sendEntriesTo;        // where entries are sent (empty until the operator sets one)
+    static StationDetails load(); // from QSettings("Kestrix", "Kestrix")
+    static StationDetails load(QSettings &settings);
+    void save() const;
+    void save(QSettings &settings) const;
+    bool operator==(const StationDetails &) const = default;
+};
