@@ -21,6 +21,7 @@
 // every step.
 
 #include "LogLock.h"
+#include "LogStore.h"
 #include "ReliabilityLog.h"
 #include "SessionProtocol.h"
 
@@ -146,11 +147,14 @@ Files readFolder(const QString &dir)
 }
 
 // What the two files must hold, the records whose line only Exit left behind,
-// and whether the review row was last read from the placeholder.
+// whether the review row was last read from the placeholder, and the lines
+// start-up set aside because they were past the last contact.
 struct LogState {
     Files files;
     QSet<qint64> exitOnly;
     bool showsPlaceholder = false;
+    qint64 strayed = 0;
+    QByteArray lastStrayed;
 
     // Every text txtRecNum takes shows the record it names, 1 to the count.
     void review(const QString &text, qint64 count)
@@ -176,8 +180,8 @@ struct LogState {
     }
 
     // What start-up makes of the folder: missing files created empty, a last
-    // record that is a contact given its placeholder, missing or zeroed lines of
-    // contacts rebuilt from their records.
+    // record that is a contact given its placeholder, lines past the last contact
+    // set aside, missing or zeroed lines of contacts rebuilt from their records.
     LogState startedUp() const
     {
         LogState s = *this;
@@ -186,6 +190,11 @@ struct LogState {
         s.files.arci = files.arci.value_or(QByteArray());
         if (s.files.qrp->size() >= RecLen && !placeholderLike(s.files.qrp->right(RecLen)))
             *s.files.qrp += placeholder(QString::fromLatin1(s.files.qrp->mid(s.files.qrp->size() - 21, 3)));
+        if (const qint64 lines = (s.count() - 1) * LineLen; s.files.arci->size() > lines) {
+            s.lastStrayed = s.files.arci->mid(lines);
+            s.strayed += s.lastStrayed.size();
+            s.files.arci->truncate(lines);
+        }
         for (qint64 n = 1; n < s.count(); ++n) {
             const QByteArray line = s.files.arci->mid((n - 1) * LineLen, LineLen);
             if (line.size() == LineLen && line != QByteArray(LineLen, '\0'))
@@ -521,6 +530,14 @@ QString Sessions::check(bool mustReopen, bool *reopened)
         if (reopened)
             *reopened = true;
     }
+    // Lines set aside are kept (a start-up killed after keeping them keeps them twice).
+    QFile stray(QDir(m_dir).filePath(QLatin1String(LogStore::ArciStrayFileName)));
+    const QByteArray strayed = stray.open(QIODevice::ReadOnly) ? stray.readAll() : QByteArray();
+    if (strayed.size() < m_log.strayed || !strayed.endsWith(m_log.lastStrayed))
+        return QStringLiteral("%1 holds %2 bytes, not the %3 set aside")
+            .arg(stray.fileName())
+            .arg(strayed.size())
+            .arg(m_log.strayed);
     if (!(disk == m_log.files)) {
         const QString why = differences(disk, m_log.files);
         return m_reopened ? why + QStringLiteral("(The log was renamed; the window has not noticed yet.)") : why;
@@ -742,9 +759,8 @@ QString Sessions::killRound()
 
 void Sessions::randomSessions()
 {
-    m_seed = qEnvironmentVariableIsSet("KESTRIX_SESSION_SEED")
-                 ? quint32(qEnvironmentVariableIntValue("KESTRIX_SESSION_SEED"))
-                 : QRandomGenerator::system()->generate();
+    m_seed = qEnvironmentVariableIsSet("KESTRIX_SESSION_SEED") ? qgetenv("KESTRIX_SESSION_SEED").toUInt()
+                                                               : QRandomGenerator::system()->generate();
     const int sessions =
         qEnvironmentVariableIsSet("KESTRIX_SESSIONS") ? qEnvironmentVariableIntValue("KESTRIX_SESSIONS") : 80;
     const int steps =
