@@ -1,24 +1,17 @@
-// Whole sessions against a model: the session driver runs the real window and
-// the test sends it random steps (typing, pasting and setting every box, control
-// characters included; any text in both record-number boxes; Save Record, Clear,
-// [+], [-], Update, Change and Delete with the right mouse button and both
-// answers, the band menu, Exit and the close box), renames or removes the log
-// files between runs and while the window is open, and kills the driver with
-// SIGKILL at random moments. After every step both files must hold exactly what
-// the model below says; after every kill the next start-up must find the step
-// that was running either done or not done, and everything before it done.
+// Whole sessions against a model. The session driver runs the real window; the
+// test sends it random steps (every box typed, pasted and set, control
+// characters included; any text in both record-number boxes; Save Record,
+// Clear, [+], [-], Update, Change and Delete with both answers, the band menu,
+// Exit, the close box), renames, removes or replaces the log files between runs
+// and while the window is open, and kills the driver at random moments. After
+// every step both files must hold what the model says: Save Record writes the
+// entry row at the placeholder, its line and the next placeholder; Change and
+// Delete write record and line of a stored contact; Exit writes the review row
+// to QRPDATA.DAT only; a renamed log is never written again; after a kill the
+// step under way is found done or not done, never in part.
 //
-// The model knows the rules as the operator reads them: Save Record writes the
-// entry row at the placeholder's number, its line, and the next placeholder;
-// Change and Delete write record and line of a stored contact (1 to the count
-// less one); Exit writes the review row to QRPDATA.DAT only; the close box
-// writes nothing; start-up gives a log ending in a contact its placeholder and
-// rebuilds missing lines; a renamed log is never written again, and the first
-// write after the rename reopens the folder's log instead of writing.
-//
-// KESTRIX_SESSION_SEED repeats a run; KESTRIX_SESSIONS and KESTRIX_SESSION_STEPS
-// (steps per session on average) make it longer; KESTRIX_SESSION_TRACE prints
-// every step.
+// KESTRIX_SESSION_SEED repeats a run, KESTRIX_SESSIONS and KESTRIX_SESSION_STEPS
+// (per session, on average) lengthen it, KESTRIX_SESSION_TRACE prints the steps.
 
 #include "LogLock.h"
 #include "LogStore.h"
@@ -622,12 +615,8 @@ void Sessions::renameLog(bool whileOpen)
     }
     if (m_trace)
         std::fprintf(stderr, "%d.%d %s %s%s\n", m_session, m_step,
-                     how == 0   ? "removed"
-                     : how == 1 ? "replaced by a copy"
-                                : "renamed",
-                     which < 3    ? "both files"
-                     : which == 3 ? "QRPDATA.DAT"
-                                  : "ARCIFILE.DAT",
+                     QList{"removed", "replaced by a copy", "renamed"}[qMin(how, 2)],
+                     QList{"both files", "QRPDATA.DAT", "ARCIFILE.DAT"}[qMax(0, which - 2)],
                      whileOpen ? " while the window is open" : "");
     if (!m_log.files.qrp)
         m_log.exitOnly.clear();
