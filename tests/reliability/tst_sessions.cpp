@@ -314,7 +314,8 @@ class Sessions : public QObject {
     QString runStep(const Step &step, QStringList *before, QStringList *after);
     QString killRound();
     void renameLog(bool whileOpen);
-    QString check(bool mustReopen = false, bool *reopened = nullptr);
+    bool take(LogState &s, const Step &step, const QStringList &before);
+    QString check();
     void followReview(const Step &step, const QStringList &before, const QStringList &after);
     QString differences(const Files &disk, const Files &model);
     QString lockHeld();
@@ -416,6 +417,19 @@ Step Sessions::nextStep(bool inBatch)
 
 QString Sessions::startDriver(QStringList *shownAtStart)
 {
+    // Start-up is itself killed now and then, repairs and all.
+    while (m_random.bounded(6) == 0) {
+        m_driver->start(QStringLiteral(KESTRIX_SESSION_DRIVER), m_dir);
+        std::this_thread::sleep_for(std::chrono::microseconds(qint64(m_random.generateDouble() * m_startMicros)));
+        m_driver->kill();
+        const QByteArray said = m_driver->process.readAllStandardOutput();
+        if (!said.isEmpty() && !said.startsWith("R "))
+            return QStringLiteral("start-up: ") + QString::fromUtf8(said);
+        if (said.isEmpty()) {
+            ++m_kills;
+            ++m_killsAtStart;
+        }
+    }
     QElapsedTimer took;
     took.start();
     m_driver->start(QStringLiteral(KESTRIX_SESSION_DRIVER), m_dir);
@@ -469,21 +483,45 @@ QString Sessions::runStep(const Step &step, QStringList *before, QStringList *af
     return QString();
 }
 
-// The review row follows txtRecNum: typed, every keystroke shows a record.
+// A step the window ran, in the model. After an unnoticed rename the first
+// write it accepts reopens the folder's log instead (true), and nothing else does.
+bool Sessions::take(LogState &s, const Step &step, const QStringList &before)
+{
+    if (!apply(s, step, before, m_reopened ? std::optional<qint64>(m_staleCount) : std::nullopt))
+        return false;
+    const bool shows = s.showsPlaceholder; // the window goes on
+    s = *m_reopened;
+    s.showsPlaceholder = shows;
+    return true;
+}
+
+// The review row follows txtRecNum: typed, every keystroke shows a record;
+// [+] and [-] show the stepped number, then the correction of a step onto the
+// placeholder or 0.
 void Sessions::followReview(const Step &step, const QStringList &before, const QStringList &after)
 {
+    const qint64 count = m_reopened ? m_staleCount : m_log.count();
     const QString &now = after[RecNum];
+    if (step.verb == QLatin1String("click") &&
+        (step.name == QLatin1String("cmdPlus") || step.name == QLatin1String("cmdMinus"))) {
+        const double v = std::nearbyint(numberIn(before[RecNum]) + (step.name == QLatin1String("cmdPlus") ? 1 : -1));
+        if (v >= -32768 && v <= 32767) {
+            m_log.review(QString::number(v), count);
+            m_log.review(now, count);
+        }
+        return;
+    }
     if (now == before[RecNum])
         return;
     const bool typed = step.verb == QLatin1String("key") && step.name == QLatin1String("txtRecNum");
     for (qsizetype i = typed ? 1 : now.size(); i <= now.size(); ++i)
-        m_log.review(now.left(i), m_reopened ? m_staleCount : m_log.count());
+        m_log.review(now.left(i), count);
 }
 
 // Both files against the model, the kept files against their bytes, and the
 // rules that hold whatever the model says: printable fields, whole lines, and
 // record and line agreeing unless Exit wrote the record alone.
-QString Sessions::check(bool mustReopen, bool *reopened)
+QString Sessions::check()
 {
     const Files disk = readFolder(m_dir);
     auto printable = [](const QByteArray &b) {
@@ -515,13 +553,6 @@ QString Sessions::check(bool mustReopen, bool *reopened)
                 .arg(k.path)
                 .arg(now.size())
                 .arg(k.bytes.size());
-    }
-    if (m_reopened && disk == m_reopened->files && (mustReopen || !(disk == m_log.files))) {
-        m_reopened->showsPlaceholder = m_log.showsPlaceholder; // the window goes on
-        m_log = *m_reopened;
-        m_reopened.reset();
-        if (reopened)
-            *reopened = true;
     }
     // Lines set aside are kept (a start-up killed after keeping them keeps them twice).
     QFile stray(QDir(m_dir).filePath(QLatin1String(LogStore::ArciStrayFileName)));
@@ -685,7 +716,8 @@ QString Sessions::killRound()
             before = decodeAll(line.mid(w[0].size() + w[1].size() + 2));
             inFlight = k;
         } else if (before.size() == SlotCount) {
-            apply(m_log, batch.at(k), before);
+            if (take(m_log, batch.at(k), before))
+                m_reopened.reset();
             followReview(batch.at(k), before, decodeAll(line.mid(w[0].size() + w[1].size() + 2)));
             inFlight = -1;
         }
@@ -699,7 +731,7 @@ QString Sessions::killRound()
     LogState done = m_log;
     if (endedByExit) {
         if (inFlight >= 0)
-            apply(m_log, batch.at(inFlight), before);
+            take(m_log, batch.at(inFlight), before);
         inFlight = -1;
     } else {
         ++m_kills;
@@ -708,23 +740,12 @@ QString Sessions::killRound()
         else
             ++m_killsIn[int(batch.at(inFlight).op())];
         if (inFlight >= 0 && before.size() == SlotCount)
-            apply(done, batch.at(inFlight), before);
+            take(done, batch.at(inFlight), before);
     }
 
-    // Start-up, itself killed now and then, must find the step done or not done.
+    // The next start-up must find the step done or not done.
+    m_reopened.reset();
     QStringList shownAtStart;
-    while (m_random.bounded(6) == 0) {
-        m_driver->start(QStringLiteral(KESTRIX_SESSION_DRIVER), m_dir);
-        std::this_thread::sleep_for(std::chrono::microseconds(qint64(m_random.generateDouble() * m_startMicros)));
-        m_driver->kill();
-        const QByteArray said = m_driver->process.readAllStandardOutput();
-        if (!said.isEmpty() && !said.startsWith("R "))
-            return QStringLiteral("start-up: ") + QString::fromUtf8(said);
-        if (said.isEmpty()) {
-            ++m_kills;
-            ++m_killsAtStart;
-        }
-    }
     if (const QString p = startDriver(&shownAtStart); !p.isEmpty())
         return p;
     const LogState notDone = m_log.startedUp();
@@ -780,7 +801,7 @@ void Sessions::randomSessions()
         QVERIFY2(problem.isEmpty(), qPrintable(where() + problem));
 
         for (int left = 1 + m_random.bounded(2 * steps);; --left) {
-            if (!m_reopened && m_random.bounded(25) == 0) {
+            if (m_random.bounded(25) == 0) {
                 problem = killRound();
                 QVERIFY2(problem.isEmpty(), qPrintable(where() + problem));
                 continue;
@@ -798,23 +819,22 @@ void Sessions::randomSessions()
             QVERIFY2(problem.isEmpty(), qPrintable(where() + step.describe() + ": " + problem));
             const bool renamed = m_reopened.has_value();
             const qint64 countBefore = m_log.count();
-            const bool mustReopen =
-                apply(m_log, step, before, renamed ? std::optional<qint64>(m_staleCount) : std::nullopt);
+            const bool reopens = take(m_log, step, before);
+            if (reopens)
+                m_reopened.reset();
             if (m_trace)
                 std::fprintf(stderr, "    panel: %s\n", qPrintable(after[Panel].section(u'\n', 0, 0)));
             followReview(step, before, after);
-            bool reopened = false;
-            problem = check(mustReopen, &reopened);
+            problem = check();
             QVERIFY2(problem.isEmpty(), qPrintable(where() + step.describe() + ": " + problem));
             if (step.ends())
                 break;
             if (step.op() == Op::Save && !renamed && m_log.count() != countBefore)
                 QVERIFY2(numberIn(after[RecNumber]) == m_log.count(),
                          qPrintable(where() + "after the save txtRecNumber shows " + after[RecNumber]));
-            if (mustReopen) {
+            if (reopens) {
                 // The write that found the log renamed wrote nothing, reopened the
                 // folder's log, said so, and kept what was typed for one more save.
-                QVERIFY2(reopened, qPrintable(where() + step.describe() + " after a rename: the log was not reopened"));
                 // (unless it still told of the last one in the same words)
                 QVERIFY2(after[Panel] != before[Panel] || before[Panel] == m_reopenPanel,
                          qPrintable(where() + "the panel did not tell of the rename: " + after[Panel]));
