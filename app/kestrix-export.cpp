@@ -1,18 +1,29 @@
 #include "ExportCommand.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
-#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // A standard descriptor that was closed stays closed for the command, but is
+    // held by /dev/null so that no file the command opens can take its number.
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1)
+            continue;
+        closed[fd] = true;
+        const int held = ::open("/dev/null", O_RDWR);
+        if (held >= 0 && held != fd) {
+            ::dup2(held, fd);
+            ::close(held);
+        }
+    }
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kestrix-export"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION));
-
-    QFile out, err;
-    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    return ExportCommand::run(QCoreApplication::arguments(), out, err, QDateTime::currentDateTimeUtc());
+    return ExportCommand::run(QCoreApplication::arguments(), closed[1] ? -1 : STDOUT_FILENO,
+                              closed[2] ? -1 : STDERR_FILENO, QDateTime::currentDateTimeUtc());
 }

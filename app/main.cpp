@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrix"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kestrix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrix.Kestrix"));
 
     // The log lives in the working directory.
     const QString directory = QDir::currentPath();

@@ -135,7 +135,7 @@ inline QString numericValue(const std::uint8_t *data, std::size_t size)
         // A text that cannot begin a number reads as 0.
         const QChar first = digits.isEmpty() ? QChar() : digits.at(0);
         if (!(first.isDigit() && first.unicode() < 128) && first != u'-' && first != u'+' && first != u'.' &&
-            first != u'&' && value != 0)
+            value != 0)
             return QStringLiteral("%1 reads as %2, not 0").arg(quoted(text)).arg(value);
         const bool above = !text.isEmpty() && (text.at(0) > u'0' || (text.at(0) == u'0' && text.size() > 1));
         if (Text::aboveZero(text) != above)

@@ -139,7 +139,7 @@ QString ChangeDelete::recordNumberProblem(const QString &text, qint32 count)
     qsizetype at = (packed.startsWith(u'+') || packed.startsWith(u'-')) ? 1 : 0;
     if (at < packed.size() && packed.at(at) == u'.')
         ++at;
-    const bool startsWithNumber = packed.startsWith(u'&') || (at < packed.size() && packed.at(at).isDigit());
+    const bool startsWithNumber = at < packed.size() && packed.at(at).isDigit();
     if (value == 0 && !startsWithNumber)
         return QStringLiteral("the WHITE RecNum box holds no number.");
     if (value > count)

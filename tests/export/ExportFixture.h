@@ -27,47 +27,58 @@ inline QList<QrpRecord> knownLog()
     };
 }
 
+// The line of the first QSO in the Cabrillo files below.
+constexpr int FirstQso = 10;
+
 // The Cabrillo file of the known log for K1XYZ in MA, member 1234, CW, made
-// by version `version`, claimed score 23 x 6.
-inline QStringList knownCabrillo(const QString &version)
+// by version `version`; the contacts in time order, claimed score 23 x 6 x the
+// power multiplier.
+inline QStringList knownCabrillo(const QString &version, const QString &score = QStringLiteral("138"))
 {
     return {
         "START-OF-LOG: 3.0",
         "CONTEST: QRP-ARCI-FALL-QSO-PARTY",
         "CALLSIGN: K1XYZ",
+        "LOCATION: MA",
         "CATEGORY-OPERATOR: SINGLE-OP",
         "CATEGORY-BAND: ALL",
         "CATEGORY-MODE: CW",
         "CATEGORY-POWER: QRP",
-        "CLAIMED-SCORE: 138",
+        "CLAIMED-SCORE: " + score,
         "CREATED-BY: Kestrix " + version,
+        "QSO: 14000 CW 1970-01-01 0000 K1XYZ         579 MA   1234  W1AW          579 CT   7",
         "QSO:  7000 CW 1998-12-07 1403 K1XYZ         579 MA   1234  Q1ABC         599 NY   1234",
         "QSO:  7000 CW 1998-12-07 1410 K1XYZ         579 MA   1234  VE3XYZ        589 ONT  5W",
+        "QSO: 28000 CW 1998-12-07 1500 K1XYZ         559 MA   1234  VE7QRP        579 BRC  0.5",
         "QSO:  1800 CW 2003-01-02 0001 K1XYZ         579 MA   1234  G4ABC         559 ENG  1",
         "QSO:    50 CW 2069-12-31 2359 K1XYZ         599 MA   1234  KH6Z          599 HI   5678",
-        "QSO: 14000 CW 1970-01-01 0000 K1XYZ         579 MA   1234  W1AW          579 CT   7",
-        "QSO: 28000 CW 1998-12-07 1500 K1XYZ         559 MA   1234  VE7QRP        579 BRC  0.5",
         "END-OF-LOG:",
     };
 }
 
-// The ADIF records of the known log (after the header), same station.
+// The ADIF records of the known log (after the header), same station, in time order.
 inline QStringList knownAdifRecords()
 {
+    const QString own = " <OPERATOR:5>K1XYZ <STATION_CALLSIGN:5>K1XYZ <MY_STATE:2>MA <EOR>";
     return {
-        "<CALL:5>Q1ABC <QSO_DATE:8>19981207 <TIME_ON:6>140327 <BAND:3>40m <MODE:2>CW <RST_SENT:3>579 "
-        "<RST_RCVD:3>599 <STATE:2>NY <SRX_STRING:7>NY 1234 <STX_STRING:7>MA 1234 <OPERATOR:5>K1XYZ <EOR>",
-        "<CALL:6>VE3XYZ <QSO_DATE:8>19981207 <TIME_ON:6>141002 <BAND:3>40m <MODE:2>CW <RST_SENT:3>579 "
-        "<RST_RCVD:3>589 <STATE:2>ON <SRX_STRING:6>ONT 5W <STX_STRING:7>MA 1234 <RX_PWR:1>5 <OPERATOR:5>K1XYZ <EOR>",
-        "<CALL:5>G4ABC <QSO_DATE:8>20030102 <TIME_ON:6>000159 <BAND:4>160m <MODE:2>CW <RST_SENT:3>579 "
-        "<RST_RCVD:3>559 <SRX_STRING:5>ENG 1 <STX_STRING:7>MA 1234 <RX_PWR:1>1 <OPERATOR:5>K1XYZ <EOR>",
-        "<CALL:4>KH6Z <QSO_DATE:8>20691231 <TIME_ON:6>235900 <BAND:2>6m <MODE:2>CW <RST_SENT:3>599 "
-        "<RST_RCVD:3>599 <STATE:2>HI <SRX_STRING:7>HI 5678 <STX_STRING:7>MA 1234 <OPERATOR:5>K1XYZ <EOR>",
         "<CALL:4>W1AW <QSO_DATE:8>19700101 <TIME_ON:6>000000 <BAND:3>20m <MODE:2>CW <RST_SENT:3>579 "
-        "<RST_RCVD:3>579 <STATE:2>CT <SRX_STRING:4>CT 7 <STX_STRING:7>MA 1234 <OPERATOR:5>K1XYZ <EOR>",
+        "<RST_RCVD:3>579 <STATE:2>CT <SRX_STRING:4>CT 7 <STX_STRING:7>MA 1234" +
+            own,
+        "<CALL:5>Q1ABC <QSO_DATE:8>19981207 <TIME_ON:6>140327 <BAND:3>40m <MODE:2>CW <RST_SENT:3>579 "
+        "<RST_RCVD:3>599 <STATE:2>NY <SRX_STRING:7>NY 1234 <STX_STRING:7>MA 1234" +
+            own,
+        "<CALL:6>VE3XYZ <QSO_DATE:8>19981207 <TIME_ON:6>141002 <BAND:3>40m <MODE:2>CW <RST_SENT:3>579 "
+        "<RST_RCVD:3>589 <STATE:2>ON <SRX_STRING:6>ONT 5W <STX_STRING:7>MA 1234 <RX_PWR:1>5" +
+            own,
         "<CALL:6>VE7QRP <QSO_DATE:8>19981207 <TIME_ON:6>150030 <BAND:3>10m <MODE:2>CW <RST_SENT:3>559 "
-        "<RST_RCVD:3>579 <STATE:2>BC <SRX_STRING:7>BRC 0.5 <STX_STRING:7>MA 1234 <RX_PWR:3>0.5 <OPERATOR:5>K1XYZ "
-        "<EOR>",
+        "<RST_RCVD:3>579 <STATE:2>BC <SRX_STRING:7>BRC 0.5 <STX_STRING:7>MA 1234 <RX_PWR:3>0.5" +
+            own,
+        "<CALL:5>G4ABC <QSO_DATE:8>20030102 <TIME_ON:6>000159 <BAND:4>160m <MODE:2>CW <RST_SENT:3>579 "
+        "<RST_RCVD:3>559 <SRX_STRING:5>ENG 1 <STX_STRING:7>MA 1234 <RX_PWR:1>1" +
+            own,
+        "<CALL:4>KH6Z <QSO_DATE:8>20691231 <TIME_ON:6>235900 <BAND:2>6m <MODE:2>CW <RST_SENT:3>599 "
+        "<RST_RCVD:3>599 <STATE:2>HI <SRX_STRING:7>HI 5678 <STX_STRING:7>MA 1234" +
+            own,
     };
 }
 

@@ -3,23 +3,33 @@
 
 #include "ExportFixture.h"
 #include "ExportLog.h"
+#include "StationDetails.h"
 #include "frmExport.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace ExportFixture;
 
 namespace {
+
+// Where the settings go: never the real ~/.config.
+QTemporaryDir *configHome = nullptr;
 
 struct Session {
     QTemporaryDir dir;
@@ -27,11 +37,12 @@ struct Session {
     std::unique_ptr<frmKestrix> window;
     frmExport *dialog = nullptr;
 
-    Session()
+    explicit Session(const QList<QrpRecord> &log = knownLog())
     {
-        TestLog::writeLog(dir.path(), knownLog(), "40");
+        TestLog::writeLog(dir.path(), log, "40");
         window = TestLog::openWindow(dir.path(), fakes);
         window->show();
+        window->summarySheet().txt24A->setText("1"); // the power multiplier
     }
     frmExport &open()
     {
@@ -58,6 +69,15 @@ class tst_ExportDialog : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    void initTestCase()
+    {
+        configHome = new QTemporaryDir;
+        QVERIFY(configHome->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome->path()));
+    }
+    void cleanupTestCase() { delete configHome; }
+    void init() { QFile::remove(configHome->filePath("Kestrix/Kestrix.conf")); }
+
     void menuItemOpensOneDialog()
     {
         Session s;
@@ -95,16 +115,14 @@ class tst_ExportDialog : public QObject {
     {
         Session s;
         const QByteArray log = s.file("QRPDATA.DAT");
+        s.window->summarySheet().txt24A->setText("7");
         s.open();
         s.typeStation();
         s.clickExport();
-        const QStringList written = lines(s.file("K1XYZ.log"));
-        const QStringList expected = knownCabrillo(KESTRIX_VERSION);
-        for (qsizetype i = 0; i < qMin(written.size(), expected.size()); ++i)
-            QCOMPARE(written.at(i), expected.at(i));
-        QCOMPARE(written.size(), expected.size());
+        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "966"));
         QCOMPARE(s.result(), "6 contacts written to " + QDir(s.dir.path()).filePath("K1XYZ.log") +
-                                 ".\nClaimed score: 138 (total points x multipliers).");
+                                 ".\nClaimed score: 966 (23 points x 6 multipliers x power multiplier 7 x bonus "
+                                 "multiplier 1 + 0 bonus points).");
         QCOMPARE(s.file("QRPDATA.DAT"), log);
         QCOMPARE(s.fakes.confirmation.asked, 0);
     }
@@ -130,13 +148,25 @@ class tst_ExportDialog : public QObject {
 
     void claimedScoreFromTheSummarySheet()
     {
+        // The summary's multipliers and bonus with the log as it stands; its
+        // final score box, which may be older, is not copied.
         Session s;
-        s.window->summarySheet().txt27A->setText("840");
+        frmSummary &summary = s.window->summarySheet();
+        summary.txt24A->setText("7");
+        summary.txt25A->setText("2");
+        summary.txt26A->setText("10");
+        summary.txt27A->setText("840");
         s.open();
         s.typeStation();
         s.clickExport();
-        QCOMPARE(lines(s.file("K1XYZ.log")).at(7), "CLAIMED-SCORE: 840");
-        QVERIFY(s.result().endsWith("Claimed score: 840 (from the summary sheet)."));
+        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1942");
+
+        // Without a power multiplier there is no claim to make.
+        summary.txt24A->clear();
+        s.clickExport();
+        QCOMPARE(s.result(), "The claimed score needs your power multiplier: type it into POWER MULT on the contest "
+                             "summary sheet (7 for 1 to 5 watts CW, for example).\nNothing was written.");
+        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1942");
     }
 
     void prefilledFromThePrintOptions()
@@ -170,7 +200,7 @@ class tst_ExportDialog : public QObject {
         s.clickExport();
         const QStringList written = lines(s.file("K1XYZ.log"));
         QCOMPARE(written.at(1), "CONTEST: QRP-ARCI-SPRING-QSO-PARTY");
-        QCOMPARE(written.at(9), knownCabrillo(KESTRIX_VERSION).at(9));
+        QCOMPARE(written.at(FirstQso), knownCabrillo(KESTRIX_VERSION).at(FirstQso));
     }
 
     void neverReplacesAFileWithoutAsking()
@@ -206,6 +236,9 @@ class tst_ExportDialog : public QObject {
         QTest::newRow("onto the text log") << "ARCIFILE.DAT"
                                            << "k1xyz"
                                            << "@/ARCIFILE.DAT is a log file of Kestrix; choose another name.";
+        QTest::newRow("onto a named pipe") << "pipe"
+                                           << "k1xyz"
+                                           << "@/pipe is a named pipe, not a file; choose another name.";
         QTest::newRow("onto the folder") << "."
                                          << "k1xyz"
                                          << "@ is a folder.";
@@ -222,6 +255,7 @@ class tst_ExportDialog : public QObject {
         QFETCH(QString, call);
         QFETCH(QString, message);
         Session s;
+        QCOMPARE(::mkfifo(QFile::encodeName(s.dir.filePath("pipe")).constData(), 0600), 0);
         const QByteArray log = s.file("QRPDATA.DAT"), text = s.file("ARCIFILE.DAT");
         frmExport &dialog = s.open();
         s.typeStation();
@@ -236,6 +270,107 @@ class tst_ExportDialog : public QObject {
         QCOMPARE(s.file("QRPDATA.DAT"), log);
         QCOMPARE(s.file("ARCIFILE.DAT"), text);
         QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), (QStringList{"ARCIFILE.DAT", "QRPDATA.DAT"}));
+    }
+
+    void rememberedStationDetails()
+    {
+        StationDetails d;
+        d.call = "K1XYZ";
+        d.spc = "MA";
+        d.number = "1234";
+        d.mode = "SSB";
+        d.contest = "QRP ARCI Spring QSO Party";
+        d.name = "Pat Doe";
+        d.address = "1 Main St";
+        d.city = "Boston";
+        d.state = "MA";
+        d.zip = "02101";
+        d.categoryStation = "PORTABLE";
+        d.categoryTransmitter = "ONE";
+        d.sendEntriesTo = "entries@example.org";
+        d.save();
+
+        Session s;
+        // The summary sheet of this run is newer than what was remembered.
+        s.window->summarySheet().txt36A->setText("Chris Doe");
+        s.window->summarySheet().Text2->setText("Great fun");
+        frmExport &dialog = s.open();
+        QCOMPARE(dialog.txtCall->text(), "K1XYZ");
+        QCOMPARE(dialog.txtSPC->text(), "MA");
+        QCOMPARE(dialog.txtNumber->text(), "1234");
+        QCOMPARE(dialog.cboMode->currentText(), "SSB");
+        QCOMPARE(dialog.txtContest->text(), "QRP-ARCI-SPRING-QSO-PARTY");
+        QCOMPARE(dialog.txtName->text(), "Chris Doe");
+        QCOMPARE(dialog.txtZip->text(), "02101");
+        QCOMPARE(dialog.cboCategoryStation->currentText(), "PORTABLE");
+        QCOMPARE(dialog.cboCategoryTransmitter->currentText(), "ONE");
+
+        dialog.txtNumber->clear();
+        QTest::keyClicks(dialog.txtNumber, "5W");
+        s.clickExport();
+        const QStringList written = lines(s.file("K1XYZ.log"));
+        QCOMPARE(
+            written.mid(6, 10),
+            (QStringList{"CATEGORY-MODE: SSB", "CATEGORY-POWER: QRP", "CATEGORY-STATION: PORTABLE",
+                         "CATEGORY-TRANSMITTER: ONE", "CLAIMED-SCORE: 138", "NAME: Chris Doe", "ADDRESS: 1 Main St",
+                         "ADDRESS-CITY: Boston", "ADDRESS-STATE-PROVINCE: MA", "ADDRESS-POSTALCODE: 02101"}));
+        QCOMPARE(written.at(16), "SOAPBOX: Great fun");
+        QVERIFY(written.at(18).endsWith(" K1XYZ         579 MA   5W    W1AW          579 CT   7"));
+
+        // Export remembered what the dialog held; the contest keeps its printed words.
+        StationDetails expected = d;
+        expected.number = "5W";
+        expected.name = "Chris Doe";
+        QCOMPARE(StationDetails::load(), expected);
+    }
+
+    void failedWriteKeepsTheEarlierFile()
+    {
+        Session s;
+        TestLog::writeFile(s.dir.path(), "K1XYZ.log", "the earlier export\r\n");
+        s.open();
+        s.typeStation();
+        // A disk that fills up after 300 bytes.
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const rlimit small{300, saved.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        s.clickExport();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(s.fakes.confirmation.asked, 1);
+        const QString path = QDir(s.dir.path()).filePath("K1XYZ.log");
+        QCOMPARE(s.result(), path + " could not be written: " + strerror(EFBIG) + ".\nNothing was written.\n" + path +
+                                 " was kept as it was.");
+        QCOMPARE(s.file("K1XYZ.log"), QByteArray("the earlier export\r\n"));
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".kestrix-export"), QStringList());
+    }
+
+    void incompleteContactsAreNamed()
+    {
+        QList<QrpRecord> log = knownLog();
+        log << TestLog::record({"N0RST", "12", "", "KS", "", "579", "20", "12/07/98", "16:00:00", "5", "1"})
+            << TestLog::record({"N0DAY", "12", "", "KS", "579", "579", "20", "", "16:00:00", "5", "1"});
+        Session s(log);
+        frmExport &dialog = s.open();
+        s.typeStation();
+        const QString named =
+            "Record 9 (N0RST): it lacks the RST sent.\nRecord 10 (N0DAY): its date \"\" is not a date "
+            "mm/dd/yy.";
+        s.clickExport();
+        QCOMPARE(s.result(), "2 contacts a checker cannot read:\n" + named +
+                                 "\nMend them with Change, or tick \"Leave out contacts a checker cannot "
+                                 "read\".\nNothing was written.");
+        QVERIFY(!QFile::exists(s.dir.filePath("K1XYZ.log")));
+
+        QTest::mouseClick(dialog.chkSkipIncomplete, Qt::LeftButton, {},
+                          QPoint(4, dialog.chkSkipIncomplete->height() / 2));
+        QVERIFY(dialog.chkSkipIncomplete->isChecked());
+        s.clickExport();
+        QVERIFY2(s.result().startsWith("6 contacts written to "), qPrintable(s.result()));
+        QVERIFY(s.result().endsWith("\n2 incomplete contacts left out:\n" + named));
+        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "264"));
     }
 };
 

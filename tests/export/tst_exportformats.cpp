@@ -1,17 +1,23 @@
 // The Cabrillo and ADIF files made from a log, and the read-only reading of it.
 
 #include "AdifWriter.h"
-#include "CabrilloWriter.h"
 #include "ExportContacts.h"
 #include "ExportFixture.h"
+#include "ExportSink.h"
 #include "LogExport.h"
+#include "PlainText.h"
 #include "ReadOnlyLog.h"
 #include "SpcTable.h"
+#include "StationDetails.h"
+#include "TimeOrder.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 using namespace ExportFixture;
@@ -50,6 +56,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(r.contacts, 6);
         QCOMPARE(r.claimedScore, qint64(138));
         QVERIFY2(r.warnings.isEmpty(), qPrintable(r.warnings.join('\n')));
+        QVERIFY(r.incomplete.isEmpty());
         QVERIFY(!r.bytes.contains("DELETED"));
     }
 
@@ -74,66 +81,301 @@ class tst_ExportFormats : public QObject {
     void singleBandPhoneAndWideColumns()
     {
         // One band only: CATEGORY-BAND names it. A call longer than the template's
-        // 13 characters widens its column on every line instead of being cut; a
-        // missing report leaves its column blank and is named in the warnings.
+        // 13 characters widens its column on every line instead of being cut.
         using TestLog::record;
         const QList<QrpRecord> log{
             record({"N2X", "99999", "", "NJ", "57", "59", "40", "03/15/24", "21:05:00", "5", "1"}),
-            record({"VE3ABCD", "", "10", "ONT", "57", "", "40", "03/15/24", "21:06:10", "2", "1"}),
+            record({"VE3ABCD", "", "10", "ONT", "57", "5", "40", "03/15/24", "21:06:10", "2", "1"}),
         };
         ExportSettings s = k1xyz(ExportFormat::Cabrillo);
         s.station = StationData{"KP4/K1XYZ/QRPP", "PR", "5W", "SSB", "QRP-ARCI-SPRING-QSO-PARTY"};
-        s.claimedScore = 4242;
         const ExportResult r = LogExport::build(log, s);
         compareLines(lines(r.bytes),
                      QStringList{
                          "START-OF-LOG: 3.0",
                          "CONTEST: QRP-ARCI-SPRING-QSO-PARTY",
                          "CALLSIGN: KP4/K1XYZ/QRPP",
+                         "LOCATION: PR",
                          "CATEGORY-OPERATOR: SINGLE-OP",
                          "CATEGORY-BAND: 40M",
                          "CATEGORY-MODE: SSB",
                          "CATEGORY-POWER: QRP",
-                         "CLAIMED-SCORE: 4242",
+                         "CLAIMED-SCORE: 14",
                          "CREATED-BY: Kestrix 9.9",
                          "QSO:  7000 PH 2024-03-15 2105 KP4/K1XYZ/QRPP 57  PR   5W    N2X           59  NJ   99999",
-                         "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD           ONT  10",
+                         "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD       5   ONT  10",
                          "END-OF-LOG:",
                      });
-        QCOMPARE(r.warnings, QStringList{"Record 2 (VE3ABCD): its QSO line lacks the RST received."});
+    }
+
+    void timeOrder_data()
+    {
+        // Each contact as "mm/dd/yy hh:mm:ss"; the order its calls must come out in.
+        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("already in order")
+            << QStringList{"12/07/98 14:00:00", "12/07/98 14:00:01", "12/08/98 00:00:00"} << "A B C";
+        QTest::newRow("clock set back") << QStringList{"12/07/98 14:00:00", "12/07/98 15:00:00", "12/07/98 14:30:00",
+                                                       "12/07/98 15:10:00"}
+                                        << "A C B D";
+        QTest::newRow("equal times keep record order")
+            << QStringList{"12/07/98 14:00:00", "12/07/98 13:00:00", "12/07/98 14:00:00", "12/07/98 13:00:00"}
+            << "B D A C";
+        QTest::newRow("69 is after 70") << QStringList{"01/01/69 00:00:00", "12/31/70 23:59:59", "01/01/00 00:00:00"}
+                                        << "B C A";
+        QTest::newRow("seconds count") << QStringList{"12/07/98 14:00:59", "12/07/98 14:00:01"} << "B A";
+    }
+    void timeOrder()
+    {
+        QFETCH(QStringList, times);
+        QFETCH(QString, order);
+        QList<QrpRecord> log;
+        for (qsizetype i = 0; i < times.size(); ++i) {
+            const QStringList dt = times.at(i).split(' ');
+            log << TestLog::record(
+                {QString(QChar(char16_t('A' + i))), "1", "", "ME", "579", "579", "40", dt.at(0), dt.at(1), "1", "1"});
+        }
+        for (const ExportFormat format : {ExportFormat::Cabrillo, ExportFormat::Adif}) {
+            QStringList calls;
+            for (const QString &line : lines(LogExport::build(log, k1xyz(format)).bytes)) {
+                if (line.startsWith("QSO:"))
+                    calls << line.split(' ', Qt::SkipEmptyParts).at(9);
+                else if (line.startsWith("<CALL:1>"))
+                    calls << line.mid(8, 1);
+            }
+            QCOMPARE(calls.join(' '), order);
+        }
+    }
+
+    void timeOrderBeyondMemory()
+    {
+        // Runs of 5 pairs, merged 2 at a time: several merge rounds through the
+        // temporary file give the order std::sort gives, equal times by record.
+        QTemporaryDir dir;
+        TimeOrder order(dir.path(), 5, 2);
+        std::vector<TimeOrder::Entry> expected;
+        QRandomGenerator random(13);
+        for (qint32 record = 1; record <= 203; ++record) {
+            const qint64 key = random.bounded(40);
+            QVERIFY(order.add(key, record));
+            expected.push_back(TimeOrder::Entry{key, record});
+        }
+        QVERIFY2(order.finish(), qPrintable(order.reason()));
+        QCOMPARE(order.spilledRuns(), qsizetype(2)); // 41 runs merged down to 2
+        std::sort(expected.begin(), expected.end());
+        TimeOrder::Entry e;
+        for (const TimeOrder::Entry &want : expected) {
+            QVERIFY(order.next(e));
+            QCOMPARE(e.key, want.key);
+            QCOMPARE(e.record, want.record);
+        }
+        QVERIFY(!order.next(e));
+        QVERIFY(order.reason().isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void incompleteContacts_data()
+    {
+        // A record's eleven fields and the sentence naming what keeps it from a checker.
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("incomplete");
+        const QStringList whole{"W1NH", "12", "", "NH", "579", "559", "20", "12/07/98", "14:03:27", "5", "1"};
+        auto with = [&whole](int field, const QString &value) {
+            QStringList f = whole;
+            f[field] = value;
+            return f;
+        };
+        QTest::newRow("whole") << whole << "";
+        QTest::newRow("no RST sent") << with(QrpRecord::RstSent, "") << "Record 2 (W1NH): it lacks the RST sent.";
+        QTest::newRow("no RST received") << with(QrpRecord::RstRcvd, " ")
+                                         << "Record 2 (W1NH): it lacks the RST received.";
+        QTest::newRow("no S-P-C") << with(QrpRecord::SPC, "") << "Record 2 (W1NH): it lacks the S-P-C.";
+        QTest::newRow("no number or power")
+            << with(QrpRecord::Arci, "") << "Record 2 (W1NH): it lacks the ARCI number or power.";
+        QStringList bare = with(QrpRecord::RstSent, "");
+        bare[QrpRecord::SPC] = "";
+        bare[QrpRecord::Arci] = "";
+        QTest::newRow("three missing") << bare
+                                       << "Record 2 (W1NH): it lacks the RST sent, the S-P-C and the ARCI number or "
+                                          "power.";
+        QTest::newRow("band") << with(QrpRecord::Band, "30")
+                              << "Record 2 (W1NH): its band \"30\" is none of 160, 80, 40, 20, 15, 10, 6.";
+        QTest::newRow("date") << with(QrpRecord::QsoDate, "13/07/98")
+                              << "Record 2 (W1NH): its date \"13/07/98\" is not a date mm/dd/yy.";
+        QStringList late = with(QrpRecord::QsoTime, "25:00:00");
+        late[QrpRecord::RstRcvd] = "";
+        QTest::newRow("time and report") << late
+                                         << "Record 2 (W1NH): its time \"25:00:00\" is not a time hh:mm:ss; it "
+                                            "lacks the RST received.";
+    }
+    void incompleteContacts()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, incomplete);
+        const QList<QrpRecord> log{
+            TestLog::record({"W1AW", "7", "", "CT", "579", "579", "20", "12/07/98", "14:00:00", "5", "1"}),
+            TestLog::record(fields)};
+        for (const ExportFormat format : {ExportFormat::Cabrillo, ExportFormat::Adif}) {
+            const ExportResult r = LogExport::build(log, k1xyz(format));
+            QCOMPARE(r.incomplete.join('\n'), incomplete);
+            QCOMPARE(r.leftOut, incomplete.isEmpty() ? 0 : 1);
+            QCOMPARE(r.contacts, incomplete.isEmpty() ? 2 : 1);
+            QCOMPARE(r.bytes.contains("W1NH"), incomplete.isEmpty());
+            // Every QSO line has all its columns.
+            for (const QString &line : lines(r.bytes))
+                if (line.startsWith("QSO:"))
+                    QCOMPARE(line.split(' ', Qt::SkipEmptyParts).size(), 13);
+        }
+    }
+
+    void plainAscii_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ascii");
+        QTest::newRow("plain") << "K1XYZ 5W"
+                               << "K1XYZ 5W";
+        QTest::newRow("umlauts") << QString::fromUtf8("ÄÖÜäöü") << "AOUaou";
+        QTest::newRow("sharp s") << QString::fromUtf8("Straße") << "Strasse";
+        QTest::newRow("accents") << QString::fromUtf8("éèêçñÅ") << "eeecnA";
+        QTest::newRow("spelt out") << QString::fromUtf8("ØæÞŁ") << "OaeTHL";
+        QTest::newRow("no letter to give") << QString::fromUtf8("µ½中") << "???";
+        QTest::newRow("control characters") << QString::fromLatin1("A\x01"
+                                                                   "B\tC\x7f\x85"
+                                                                   "D")
+                                            << "A B C  D";
+    }
+    void plainAscii()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ascii);
+        QCOMPARE(PlainText::ascii(text).text, ascii);
+    }
+
+    void onlyAsciiIsWritten()
+    {
+        // Letters of the log and of the operator, and a control character in a
+        // stored record (Kestrix no longer stores one, an older log may hold it):
+        // the files hold printable ASCII and line ends only, and every change is named.
+        QByteArray bytes = TestLog::record({QString::fromLatin1("DL1\xC4X"), "", "5", "DxL", "579", "579", "20",
+                                            "12/07/98", "14:03:27", "4", "1"})
+                               .bytes();
+        bytes[QrpRecord::layout[QrpRecord::SPC].offset + 1] = '\x02';
+        const QList<QrpRecord> log{QrpRecord::fromBytes(bytes)};
+        for (const ExportFormat format : {ExportFormat::Cabrillo, ExportFormat::Adif}) {
+            ExportSettings s = k1xyz(format);
+            s.entrant.name = QString::fromUtf8("Jürgen Groß");
+            const ExportResult r = LogExport::build(log, s);
+            for (const char c : r.bytes)
+                QVERIFY2(c == '\r' || c == '\n' || (c >= 0x20 && c < 0x7F), r.bytes.constData());
+            QVERIFY(r.bytes.contains(format == ExportFormat::Adif ? "<CALL:5>DL1AX " : " DL1AX "));
+            QVERIFY(r.bytes.contains(format == ExportFormat::Adif ? "<SRX_STRING:5>D L 5 " : " DL   5\r\n"));
+            QVERIFY(r.bytes.contains(format == ExportFormat::Adif ? "<MY_NAME:12>Jurgen Gross" : "NAME: Jurgen Gross"));
+            QCOMPARE(r.warnings,
+                     (QStringList{QString::fromUtf8("Your name \"Jürgen Groß\" is written as \"Jurgen Gross\"."),
+                                  QString::fromUtf8("Record 1 (DL1ÄX): its call sign \"DL1ÄX\" is written "
+                                                    "as \"DL1AX\"; control characters in its S-P-C are "
+                                                    "written as blanks.")}));
+        }
     }
 
     void emptyLog()
     {
         const ExportResult cab = LogExport::build({}, k1xyz(ExportFormat::Cabrillo));
-        compareLines(lines(cab.bytes),
-                     QStringList{"START-OF-LOG: 3.0", "CONTEST: QRP-ARCI-FALL-QSO-PARTY", "CALLSIGN: K1XYZ",
-                                 "CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW",
-                                 "CATEGORY-POWER: QRP", "CLAIMED-SCORE: 0", "CREATED-BY: Kestrix 9.9", "END-OF-LOG:"});
+        compareLines(lines(cab.bytes), QStringList{"START-OF-LOG: 3.0", "CONTEST: QRP-ARCI-FALL-QSO-PARTY",
+                                                   "CALLSIGN: K1XYZ", "LOCATION: MA", "CATEGORY-OPERATOR: SINGLE-OP",
+                                                   "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW", "CATEGORY-POWER: QRP",
+                                                   "CLAIMED-SCORE: 0", "CREATED-BY: Kestrix 9.9", "END-OF-LOG:"});
         const ExportResult adif = LogExport::build({}, k1xyz(ExportFormat::Adif));
         QVERIFY(adif.bytes.endsWith("<EOH>\r\n"));
         QCOMPARE(adif.contacts, 0);
     }
 
-    void unreadableRecordsAreLeftOutAndNamed()
+    void claimedScore_data()
     {
-        using TestLog::record;
-        const QList<QrpRecord> log{
-            record({"AA1A", "1", "", "ME", "579", "579", "30", "12/07/98", "14:00:00", "5", "1"}),
-            record({"AA1B", "2", "", "ME", "579", "579", "40", "13/07/98", "14:00:00", "5", "1"}),
-            record({"AA1C", "3", "", "ME", "579", "579", "40", "12/07/98", "25:00:00", "5", "0"}),
-            record({"AA1D", "4", "", "ME", "579", "579", "40", "12/07/98", "14:00:00", "5", "0"}),
-        };
-        const ExportResult r = LogExport::build(log, k1xyz(ExportFormat::Adif));
-        QCOMPARE(r.contacts, 1);
-        QVERIFY(r.bytes.contains("<CALL:4>AA1D"));
-        QCOMPARE(r.warnings, (QStringList{
-                                 "Record 1 (AA1A) left out: its band \"30\" is none of 160, 80, 40, 20, 15, 10, 6.",
-                                 "Record 2 (AA1B) left out: its date \"13/07/98\" is not a date mm/dd/yy.",
-                                 "Record 3 (AA1C) left out: its time \"25:00:00\" is not a time hh:mm:ss.",
-                             }));
-        // The recount counts what the band chart counts: bands it knows, whatever the date.
-        QCOMPARE(r.claimedScore, qint64((5 + 5 + 5) * 1));
+        QTest::addColumn<double>("power");
+        QTest::addColumn<double>("bonusMultiplier");
+        QTest::addColumn<double>("bonus");
+        QTest::addColumn<QString>("score");
+        // The known log recounts 23 points and 6 multipliers.
+        QTest::newRow("x1") << 1.0 << 1.0 << 0.0 << "138";
+        QTest::newRow("x7 at 1-5 W CW") << 7.0 << 1.0 << 0.0 << "966";
+        QTest::newRow("bonus multiplier and points") << 7.0 << 2.0 << 10.0 << "1942";
+        QTest::newRow("fraction rounds") << 1.5 << 1.0 << 0.25 << "207";
+    }
+    void claimedScore()
+    {
+        QFETCH(double, power);
+        QFETCH(double, bonusMultiplier);
+        QFETCH(double, bonus);
+        QFETCH(QString, score);
+        ExportSettings s = k1xyz(ExportFormat::Cabrillo);
+        s.powerMultiplier = power;
+        s.bonusMultiplier = bonusMultiplier;
+        s.bonusPoints = bonus;
+        QCOMPARE(lines(LogExport::build(knownLog(), s).bytes), knownCabrillo("9.9", score));
+        // The recount counts what the band chart counts: a known band, whatever else is wrong.
+        QList<QrpRecord> log = knownLog();
+        log << TestLog::record({"AA1C", "3", "", "ME", "579", "579", "40", "12/07/98", "25:00:00", "5", "0"})
+            << TestLog::record({"AA1A", "1", "", "ME", "579", "579", "30", "12/07/98", "14:00:00", "5", "1"});
+        s.powerMultiplier = 1;
+        s.bonusMultiplier = 1;
+        s.bonusPoints = 0;
+        QCOMPARE(LogExport::build(log, s).claimedScore, qint64((23 + 5) * 6));
+    }
+
+    void entrantInTheHeaders()
+    {
+        ExportSettings s = k1xyz(ExportFormat::Cabrillo);
+        s.station.spc = "ont";
+        s.entrant = EntrantData{
+            " Pat  Doe ", "1 Main St", "Ottawa", "ON",
+            "K1A 0B1",    "portable",  "ONE",    QString(30, 'x') + " " + QString(50, 'y') + " short\r\nline"};
+        const QStringList cab = lines(LogExport::build(knownLog(), s).bytes);
+        QCOMPARE(
+            cab.mid(3, 16),
+            (QStringList{"LOCATION: ONT", "CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW",
+                         "CATEGORY-POWER: QRP", "CATEGORY-STATION: PORTABLE", "CATEGORY-TRANSMITTER: ONE",
+                         "CLAIMED-SCORE: 138", "NAME: Pat Doe", "ADDRESS: 1 Main St", "ADDRESS-CITY: Ottawa",
+                         "ADDRESS-STATE-PROVINCE: ON", "ADDRESS-POSTALCODE: K1A 0B1", "SOAPBOX: " + QString(30, 'x'),
+                         "SOAPBOX: " + QString(50, 'y') + " short line", "CREATED-BY: Kestrix 9.9"}));
+        // ADIF: the station's call, its province as MY_STATE, the name; a country has no MY_STATE.
+        s.format = ExportFormat::Adif;
+        QVERIFY(LogExport::build(knownLog(), s)
+                    .bytes.contains(" <OPERATOR:5>K1XYZ <STATION_CALLSIGN:5>K1XYZ <MY_STATE:2>ON <MY_NAME:7>Pat Doe "
+                                    "<EOR>\r\n"));
+        s.station.spc = "ENG";
+        s.entrant.name.clear();
+        QVERIFY(LogExport::build(knownLog(), s).bytes.contains(" <STATION_CALLSIGN:5>K1XYZ <EOR>\r\n"));
+        QCOMPARE(EntrantData{}.problem(), QString());
+        s.entrant.categoryStation = "HOME";
+        QCOMPARE(s.entrant.problem(), "The station category \"HOME\" is none of FIXED, MOBILE, PORTABLE, ROVER, "
+                                      "ROVER-LIMITED, ROVER-UNLIMITED, EXPEDITION, HQ, SCHOOL, DISTRIBUTED, EXPLORER.");
+    }
+
+    void stationDetailsRemembered()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Kestrix.conf");
+        StationDetails d;
+        d.call = "K1XYZ";
+        d.contest = "QRP ARCI Fall QSO Party";
+        d.address = "1 Main St, Apt 2"; // a comma must not split it into a list
+        d.name = QString::fromUtf8("Jürgen");
+        d.sendEntriesTo = "entries@example.org";
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            d.save(settings);
+        }
+        QSettings settings(file, QSettings::IniFormat);
+        QCOMPARE(StationDetails::load(settings), d);
+        QCOMPARE(StationData::from(d).contest, "QRP-ARCI-FALL-QSO-PARTY");
+
+        // A missing file, or one that is not a settings file, is a first run.
+        QSettings missing(dir.filePath("none.conf"), QSettings::IniFormat);
+        QCOMPARE(StationDetails::load(missing), StationDetails());
+        TestLog::writeFile(dir.path(), "bad.conf", QByteArray("\x00\xff[Station\nCall=\"K1", 18));
+        QSettings bad(dir.filePath("bad.conf"), QSettings::IniFormat);
+        QCOMPARE(StationDetails::load(bad).call, QString());
     }
 
     void datePivot_data()
@@ -201,8 +443,8 @@ class tst_ExportFormats : public QObject {
         const QList<QrpRecord> log{
             TestLog::record({"W1AW", "7", "", "CT", "579", "579", band, "12/07/98", "14:03:27", "5", "1"})};
         const QStringList cab = lines(LogExport::build(log, k1xyz(ExportFormat::Cabrillo)).bytes);
-        QCOMPARE(cab.at(4), "CATEGORY-BAND: " + category);
-        QCOMPARE(cab.at(9), qsoStart + "1998-12-07 1403 K1XYZ         579 MA   1234  W1AW          579 CT   7");
+        QCOMPARE(cab.at(5), "CATEGORY-BAND: " + category);
+        QCOMPARE(cab.at(FirstQso), qsoStart + "1998-12-07 1403 K1XYZ         579 MA   1234  W1AW          579 CT   7");
         QVERIFY(LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes.contains(" " + adifBand + " <MODE:2>CW "));
     }
 
@@ -293,23 +535,13 @@ class tst_ExportFormats : public QObject {
         const QList<QrpRecord> log{
             TestLog::record({"W1NH", arci, power, "NH", "579", "559", "20", "12/07/98", "14:03:27", "5", "1"})};
         const QStringList cab = lines(LogExport::build(log, k1xyz(ExportFormat::Cabrillo)).bytes);
-        QCOMPARE(cab.at(9),
+        QCOMPARE(cab.at(FirstQso),
                  "QSO: 14000 CW 1998-12-07 1403 K1XYZ         579 MA   1234  W1NH          559 " + cabrilloEnd);
         const QByteArray adif = LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes;
         QVERIFY2(adif.contains(" " + srx + " <STX_STRING:7>MA 1234 "), adif.constData());
         QCOMPARE(adif.contains("<RX_PWR:"), !rxPwr.isEmpty());
         if (!rxPwr.isEmpty())
-            QVERIFY2(adif.contains(" " + rxPwr + " <OPERATOR:5>K1XYZ <EOR>"), adif.constData());
-    }
-
-    void adifLengthsCountUtf8Bytes()
-    {
-        // A Latin-1 letter in the log is two bytes in the UTF-8 file.
-        const QList<QrpRecord> log{TestLog::record(
-            {QString::fromUtf8("DL1Ä"), "", "5", "DL", "579", "579", "20", "12/07/98", "14:03:27", "4", "1"})};
-        const QByteArray adif = LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes;
-        QVERIFY2(adif.contains("<CALL:5>DL1\xC3\x84 <QSO_DATE:8>"), adif.constData());
-        QCOMPARE(AdifWriter::field("X", QString()), QByteArray());
+            QVERIFY2(adif.contains(" " + rxPwr + " <OPERATOR:5>K1XYZ "), adif.constData());
     }
 
     void readOnlyLogReadsWithoutWriting()
@@ -346,31 +578,51 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!QFile::exists(none.filePath("QRPDATA.DAT")));
     }
 
-    void recordCountFromLength_data()
+    void cutOffLog_data()
     {
+        // The log's bytes cut at a length (below 0: a placeholder after the
+        // contacts); the record count is length / 48 rounded half to even; the last
+        // record is a contact when it holds more than a band.
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("contacts");
-        QTest::newRow("two whole records") << 96 << 1;
-        QTest::newRow("72 bytes count 2") << 72 << 1;
-        QTest::newRow("100 bytes count 2") << 100 << 1;
-        QTest::newRow("24 bytes count 1") << 24 << 0;
-        QTest::newRow("empty") << 0 << 0;
-        QTest::newRow("130 bytes count 3, the second record cut short") << 130 << 2;
+        QTest::addColumn<QString>("calls"); // exported, in time order
+        QTest::newRow("contact, placeholder") << -2 << 2 << "Q1ABC";
+        QTest::newRow("two contacts, no placeholder") << 144 << 3 << "Q1ABC VE3XYZ";
+        QTest::newRow("a contact's first half") << 24 << 1 << "";
+        QTest::newRow("empty") << 0 << 0 << "";
+        QTest::newRow("blank placeholder") << -1 << 1 << "Q1ABC";
     }
-    void recordCountFromLength()
+    void cutOffLog()
     {
         QFETCH(int, length);
         QFETCH(int, contacts);
+        QFETCH(QString, calls);
         QTemporaryDir dir;
-        QByteArray bytes;
-        for (const QrpRecord &r : knownLog())
-            bytes += r.bytes();
-        TestLog::writeFile(dir.path(), "QRPDATA.DAT", bytes.left(length));
+        const QList<QrpRecord> known = knownLog();
+        QByteArray bytes = known.at(0).bytes() + known.at(1).bytes() + known.at(2).bytes();
+        if (length == -1)
+            bytes = known.at(0).bytes() + QrpRecord().bytes(); // a placeholder without a band
+        else if (length == -2)
+            bytes = known.at(0).bytes() + known.at(1).bytes() + TestLog::record({"", "", "", "", "", "", "40"}).bytes();
+        else
+            bytes.truncate(length);
+        TestLog::writeFile(dir.path(), "QRPDATA.DAT", bytes);
         ReadOnlyLog log(dir.path());
         QVERIFY(log.read());
         QCOMPARE(log.contacts().size(), contacts);
-        if (contacts == 2) // the bytes past the end read as blanks
-            QCOMPARE(log.contacts().at(1).value(QrpRecord::Callsign), "DELETED");
+
+        // The streamed export reads the same records from the file.
+        QVERIFY(log.open());
+        BufferOutput out;
+        ExportSettings s = k1xyz(ExportFormat::Cabrillo);
+        s.skipIncomplete = true;
+        const ExportResult r = LogExport::write(log, out, s, dir.path(), {});
+        QVERIFY2(r.written(), qPrintable(r.reason));
+        QStringList written;
+        for (const QString &line : lines(out.bytes))
+            if (line.startsWith("QSO:"))
+                written << line.split(' ', Qt::SkipEmptyParts).at(9);
+        QCOMPARE(written.join(' '), calls);
     }
 
     void logFilesAreNeverTheTarget()
@@ -381,16 +633,54 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!LogExport::refusal(dir.filePath("sub/../ARCIFILE.DAT"), dir.path()).isEmpty()); // not there yet
         QVERIFY(QFile::link(dir.filePath("QRPDATA.DAT"), dir.filePath("link.log")));
         QVERIFY(!LogExport::refusal(dir.filePath("link.log"), dir.path()).isEmpty());
+        QVERIFY(!LogExport::refusal(dir.filePath(".kestrix-journal"), dir.path()).isEmpty());
+        QVERIFY(!LogExport::refusal(dir.filePath("QRPDATA.DAT.stray"), dir.path()).isEmpty());
         QVERIFY(!LogExport::refusal(dir.path(), dir.path()).isEmpty());
         QCOMPARE(LogExport::refusal(dir.filePath("K1XYZ.log"), dir.path()), QString());
 
-        // A file that cannot be written leaves what was there.
+        // Nothing but a regular file is ever replaced.
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
+        QCOMPARE(LogExport::refusal(dir.filePath("pipe"), dir.path()),
+                 dir.filePath("pipe") + " is a named pipe, not a file; choose another name.");
+        QCOMPARE(LogExport::refusal("/dev/full", dir.path()),
+                 "/dev/full is a device, not a file; choose another name.");
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling.log")));
+        QVERIFY(!LogExport::refusal(dir.filePath("dangling.log"), dir.path()).isEmpty());
+    }
+
+    void replacingAFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("K1XYZ.log");
         TestLog::writeFile(dir.path(), "K1XYZ.log", "old");
-        QString why;
-        QVERIFY(!LogExport::writeFile(dir.filePath("no/such/folder/K1XYZ.log"), "new", &why));
-        QVERIFY(!why.isEmpty());
-        QVERIFY(LogExport::writeFile(dir.filePath("K1XYZ.log"), "new", &why));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+        const QFileDevice::Permissions permissions = QFile::permissions(path);
+        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
+
+        // Abandoned: the old file as it was, no temporary file left.
+        {
+            FileReplacement f(path);
+            QVERIFY(f.open());
+            QVERIFY(f.write("new", 3));
+            QCOMPARE(files().size(), 2);
+        }
+        QCOMPARE(TestLog::readFile(dir.path(), "K1XYZ.log"), QByteArray("old"));
+        QCOMPARE(files(), QStringList{"K1XYZ.log"});
+
+        // Finished: the new bytes, with the old file's permissions; through a link, the file it names.
+        QVERIFY(QFile::link(path, dir.filePath("link.log")));
+        FileReplacement f(dir.filePath("link.log"));
+        QVERIFY(f.open());
+        QVERIFY(f.write("new", 3));
+        QVERIFY2(f.finish(), qPrintable(f.reason()));
         QCOMPARE(TestLog::readFile(dir.path(), "K1XYZ.log"), QByteArray("new"));
+        QVERIFY(QFileInfo(dir.filePath("link.log")).isSymLink());
+        QCOMPARE(QFile::permissions(path), permissions);
+
+        // A folder that cannot be written: the reason, and nothing made.
+        FileReplacement none(dir.filePath("no/such/folder/K1XYZ.log"));
+        QVERIFY(!none.open());
+        QVERIFY(!none.reason().isEmpty());
     }
 
     void stationData_data()

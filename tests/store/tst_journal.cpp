@@ -145,26 +145,21 @@ void tst_Journal::cutEverywhere_data()
     QrpRecord changed = contact(2);
     changed.set(QrpRecord::Band, QStringLiteral("20"));
 
-    QTest::newRow("save into a new log") << Log{} << Operation([](LogStore &log) {
-        log.beginOperation();
-        log.QrpRecord_ = contact(1);
-        log.writeRecord(1);
-        log.ArciLine_ = LogStore::lineFor(contact(1));
-        log.writeArciLine(1);
-        log.QrpRecord_ = placeholder("40");
-        log.writeRecord(2);
-        QCOMPARE(log.commitOperation(), LogStore::Outcome::Written);
-    }) << false;
-    QTest::newRow("save after two contacts") << soundLog(2) << Operation([](LogStore &log) {
-        log.beginOperation();
-        log.QrpRecord_ = contact(3);
-        log.writeRecord(3);
-        log.ArciLine_ = LogStore::lineFor(contact(3));
-        log.writeArciLine(3);
-        log.QrpRecord_ = placeholder("40");
-        log.writeRecord(4);
-        QCOMPARE(log.commitOperation(), LogStore::Outcome::Written);
-    }) << false;
+    // A save: the contact over the placeholder, its line, the next placeholder.
+    auto saveAt = [](qint32 n) {
+        return Operation([n](LogStore &log) {
+            log.beginOperation();
+            log.QrpRecord_ = contact(n);
+            log.writeRecord(n);
+            log.ArciLine_ = LogStore::lineFor(contact(n));
+            log.writeArciLine(n);
+            log.QrpRecord_ = placeholder("40");
+            log.writeRecord(n + 1);
+            QCOMPARE(log.commitOperation(), LogStore::Outcome::Written);
+        });
+    };
+    QTest::newRow("save into a new log") << Log{} << saveAt(1) << false;
+    QTest::newRow("save after two contacts") << soundLog(2) << saveAt(3) << false;
     QTest::newRow("change") << soundLog(3)
                             << Operation([changed](LogStore &log) { writeRecordAndLine(log, 2, changed); }) << false;
     QTest::newRow("delete") << soundLog(3)

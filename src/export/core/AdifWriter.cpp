@@ -4,12 +4,36 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+const QByteArray nl = "\r\n";
+
+QString joined(const QString &a, const QString &b)
+{
+    return a.isEmpty() ? b : b.isEmpty() ? a : a + QLatin1Char(' ') + b;
+}
+
+} // namespace
+
 QByteArray AdifWriter::field(const char *name, const QString &value)
 {
+    QByteArray out;
+    append(out, name, value);
+    return out;
+}
+
+void AdifWriter::append(QByteArray &out, const char *name, const QString &value)
+{
     if (value.isEmpty())
-        return {};
-    const QByteArray bytes = value.toUtf8();
-    return '<' + QByteArray(name) + ':' + QByteArray::number(bytes.size()) + '>' + bytes;
+        return;
+    if (!out.isEmpty())
+        out += ' ';
+    out += '<';
+    out += name;
+    out += ':';
+    out += QByteArray::number(value.size());
+    out += '>';
+    out += value.toLatin1();
 }
 
 QString AdifWriter::powerNumber(const QString &power)
@@ -19,42 +43,45 @@ QString AdifWriter::powerNumber(const QString &power)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-QByteArray AdifWriter::write(const QList<ExportContact> &contacts, const ExportSettings &settings)
+AdifWriter::AdifWriter(const ExportSettings &settings)
+    : m_settings(settings), m_own(settings.station.normalized()), m_sent(joined(m_own.spc, m_own.number)),
+      // ADIF's MY_STATE holds a U.S. state and a Canadian province alike.
+      m_myState(SpcTable::adifState(m_own.spc)), m_name(settings.entrant.name.simplified())
 {
-    const StationData own = settings.station.normalized();
-    const QByteArray nl = "\r\n";
-    auto joined = [](const QString &a, const QString &b) {
-        return a.isEmpty() ? b : b.isEmpty() ? a : a + QLatin1Char(' ') + b;
-    };
+}
 
+QByteArray AdifWriter::header() const
+{
     QByteArray out;
     out += "Kestrix log export" + nl;
     out += field("ADIF_VER", QStringLiteral("3.1.4")) + nl;
     out += field("PROGRAMID", QStringLiteral("Kestrix")) + nl;
-    out += field("PROGRAMVERSION", settings.programVersion) + nl;
-    if (settings.created.isValid())
-        out += field("CREATED_TIMESTAMP", settings.created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss"))) + nl;
+    out += field("PROGRAMVERSION", m_settings.programVersion) + nl;
+    if (m_settings.created.isValid())
+        out += field("CREATED_TIMESTAMP", m_settings.created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss"))) + nl;
     out += "<EOH>" + nl;
+    return out;
+}
 
-    const QString sent = joined(own.spc, own.number);
-    for (const ExportContact &c : contacts) {
-        QList<QByteArray> fields{
-            field("CALL", c.call),
-            field("QSO_DATE", c.date.toString(QStringLiteral("yyyyMMdd"))),
-            field("TIME_ON", c.time.toString(QStringLiteral("HHmmss"))),
-            field("BAND", QLatin1String(c.band->adifBand)),
-            field("MODE", own.mode),
-            field("RST_SENT", c.rstSent),
-            field("RST_RCVD", c.rstRcvd),
-            field("STATE", SpcTable::adifState(c.spc)),
-            field("SRX_STRING", joined(c.spc, c.numberOrPower())),
-            field("STX_STRING", sent),
-            field("RX_PWR", c.arci.isEmpty() ? powerNumber(c.power) : QString()),
-            field("OPERATOR", own.call),
-            "<EOR>",
-        };
-        fields.removeAll(QByteArray());
-        out += fields.join(' ') + nl;
-    }
+QByteArray AdifWriter::record(const ExportContact &c) const
+{
+    QByteArray out;
+    out.reserve(320);
+    append(out, "CALL", c.call);
+    append(out, "QSO_DATE", ExportContacts::dateText(c.date, false));
+    append(out, "TIME_ON", ExportContacts::timeText(c.time, true));
+    append(out, "BAND", QLatin1String(c.band->adifBand));
+    append(out, "MODE", m_own.mode);
+    append(out, "RST_SENT", c.rstSent);
+    append(out, "RST_RCVD", c.rstRcvd);
+    append(out, "STATE", SpcTable::adifState(c.spc));
+    append(out, "SRX_STRING", joined(c.spc, c.numberOrPower()));
+    append(out, "STX_STRING", m_sent);
+    append(out, "RX_PWR", c.arci.isEmpty() ? powerNumber(c.power) : QString());
+    append(out, "OPERATOR", m_own.call);
+    append(out, "STATION_CALLSIGN", m_own.call);
+    append(out, "MY_STATE", m_myState);
+    append(out, "MY_NAME", m_name);
+    out += " <EOR>" + nl;
     return out;
 }

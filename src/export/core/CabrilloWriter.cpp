@@ -1,18 +1,15 @@
 #include "CabrilloWriter.h"
 
-#include <array>
-
 namespace {
 
 // The QSO line template: each column's width and whether it is right-aligned.
 //   QSO: freq  mo date       time call          rst spc  nr    call          rst spc  nr
 //   QSO: ***** ** yyyy-mm-dd nnnn ************* nnn aaaa nnnnn ************* nnn aaaa nnnnn
-enum Column { Freq, Mode, Date, Time, OwnCall, OwnRst, OwnSpc, OwnNumber, Call, Rst, Spc, Number, ColumnCount };
 struct Template {
     int width;
     bool right;
 };
-constexpr std::array<Template, ColumnCount> columns{{
+constexpr std::array<Template, CabrilloWriter::ColumnCount> columns{{
     {5, true},
     {2, false},
     {10, false},
@@ -37,84 +34,107 @@ QString token(const QString &value)
     return out;
 }
 
+const QByteArray nl = "\r\n";
+
+QByteArray tag(const char *name, const QString &value) { return QByteArray(name) + ": " + value.toLatin1() + nl; }
+
+// Free text cut into lines of at most `width` characters at blanks.
+QStringList wrapped(const QString &text, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (qsizetype at = 0; at < word.size(); at += width) {
+            const QString piece = word.mid(at, width);
+            if (!line.isEmpty() && line.size() + 1 + piece.size() > width) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + piece;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
 } // namespace
 
-QString CabrilloWriter::categoryBand(const QList<ExportContact> &contacts)
+CabrilloWriter::CabrilloWriter(const ExportSettings &settings)
+    : m_settings(settings), m_own(settings.station.normalized()),
+      m_mode(m_own.mode == QLatin1String("SSB") ? QStringLiteral("PH") : QStringLiteral("CW"))
 {
-    if (contacts.isEmpty())
-        return QStringLiteral("ALL");
-    const BandInfo *band = contacts.first().band;
-    for (const ExportContact &c : contacts)
-        if (c.band != band)
-            return QStringLiteral("ALL");
-    return QLatin1String(band->cabrilloCategory);
-}
-
-QByteArray CabrilloWriter::write(const QList<ExportContact> &contacts, const ExportSettings &settings, qint64 score,
-                                 QStringList *warnings)
-{
-    const StationData own = settings.station.normalized();
-    const QString mode = own.mode == QLatin1String("SSB") ? QStringLiteral("PH") : QStringLiteral("CW");
-
-    QList<std::array<QString, ColumnCount>> rows;
-    std::array<qsizetype, ColumnCount> width{};
     for (int i = 0; i < ColumnCount; ++i)
-        width[i] = columns[i].width;
-    for (const ExportContact &c : contacts) {
-        std::array<QString, ColumnCount> row{
-            QLatin1String(c.band->cabrilloFreq),
-            mode,
-            c.date.toString(QStringLiteral("yyyy-MM-dd")),
-            c.time.toString(QStringLiteral("HHmm")),
-            token(own.call),
-            token(c.rstSent),
-            token(own.spc),
-            token(own.number),
-            token(c.call),
-            token(c.rstRcvd),
-            token(c.spc),
-            token(c.numberOrPower()),
-        };
-        for (int i = 0; i < ColumnCount; ++i)
-            width[i] = qMax(width[i], row[i].size());
-        rows << row;
-
-        QStringList missing;
-        if (row[OwnRst].isEmpty())
-            missing << QStringLiteral("the RST sent");
-        if (row[Rst].isEmpty())
-            missing << QStringLiteral("the RST received");
-        if (row[Spc].isEmpty())
-            missing << QStringLiteral("the S-P-C");
-        if (row[Number].isEmpty())
-            missing << QStringLiteral("the ARCI number or power");
-        if (warnings && !missing.isEmpty())
-            *warnings << QStringLiteral("Record %1 (%2): its QSO line lacks %3.")
-                             .arg(c.record)
-                             .arg(c.call, missing.join(QStringLiteral(" and ")));
-    }
-
-    const QString nl = QStringLiteral("\r\n");
-    QString out;
-    out += QStringLiteral("START-OF-LOG: 3.0") + nl;
-    out += QStringLiteral("CONTEST: ") + own.contest + nl;
-    out += QStringLiteral("CALLSIGN: ") + own.call + nl;
-    out += QStringLiteral("CATEGORY-OPERATOR: SINGLE-OP") + nl;
-    out += QStringLiteral("CATEGORY-BAND: ") + categoryBand(contacts) + nl;
-    out += QStringLiteral("CATEGORY-MODE: ") + own.mode + nl;
-    out += QStringLiteral("CATEGORY-POWER: QRP") + nl;
-    out += QStringLiteral("CLAIMED-SCORE: ") + QString::number(score) + nl;
-    out += QStringLiteral("CREATED-BY: Kestrix ") + settings.programVersion + nl;
-    for (const auto &row : rows) {
-        QString line = QStringLiteral("QSO:");
-        for (int i = 0; i < ColumnCount; ++i) {
-            line += QLatin1Char(' ');
-            line += columns[i].right ? row[i].rightJustified(width[i]) : row[i].leftJustified(width[i]);
-        }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out += line + nl;
-    }
-    out += QStringLiteral("END-OF-LOG:") + nl;
-    return out.toUtf8();
+        m_width[i] = columns[i].width;
 }
+
+CabrilloWriter::Row CabrilloWriter::row(const ExportContact &c) const
+{
+    return Row{
+        QLatin1String(c.band->cabrilloFreq),
+        m_mode,
+        ExportContacts::dateText(c.date, true),
+        ExportContacts::timeText(c.time, false),
+        token(m_own.call),
+        token(c.rstSent),
+        token(m_own.spc),
+        token(m_own.number),
+        token(c.call),
+        token(c.rstRcvd),
+        token(c.spc),
+        token(c.numberOrPower()),
+    };
+}
+
+void CabrilloWriter::measure(const ExportContact &contact)
+{
+    const Row r = row(contact);
+    for (int i = 0; i < ColumnCount; ++i)
+        m_width[i] = qMax(m_width[i], r[i].size());
+}
+
+QByteArray CabrilloWriter::header(qint64 claimedScore, const BandInfo *onlyBand) const
+{
+    const EntrantData &e = m_settings.entrant;
+    QByteArray out;
+    out += tag("START-OF-LOG", QStringLiteral("3.0"));
+    out += tag("CONTEST", m_own.contest);
+    out += tag("CALLSIGN", m_own.call);
+    out += tag("LOCATION", m_own.spc);
+    out += tag("CATEGORY-OPERATOR", QStringLiteral("SINGLE-OP"));
+    out += tag("CATEGORY-BAND", onlyBand ? QLatin1String(onlyBand->cabrilloCategory) : QLatin1String("ALL"));
+    out += tag("CATEGORY-MODE", m_own.mode);
+    out += tag("CATEGORY-POWER", QStringLiteral("QRP"));
+    const auto optional = [&out](const char *name, const QString &value) {
+        const QString v = value.simplified();
+        if (!v.isEmpty())
+            out += tag(name, v);
+    };
+    optional("CATEGORY-STATION", e.categoryStation.toUpper());
+    optional("CATEGORY-TRANSMITTER", e.categoryTransmitter.toUpper());
+    out += tag("CLAIMED-SCORE", QString::number(claimedScore));
+    optional("NAME", e.name);
+    optional("ADDRESS", e.address);
+    optional("ADDRESS-CITY", e.city);
+    optional("ADDRESS-STATE-PROVINCE", e.state);
+    optional("ADDRESS-POSTALCODE", e.postalCode);
+    for (const QString &line : wrapped(e.soapbox, 70))
+        out += tag("SOAPBOX", line);
+    out += tag("CREATED-BY", QStringLiteral("Kestrix ") + m_settings.programVersion);
+    return out;
+}
+
+QByteArray CabrilloWriter::line(const ExportContact &contact) const
+{
+    const Row r = row(contact);
+    QString text = QStringLiteral("QSO:");
+    for (int i = 0; i < ColumnCount; ++i) {
+        text += QLatin1Char(' ');
+        text += columns[i].right ? r[i].rightJustified(m_width[i]) : r[i].leftJustified(m_width[i]);
+    }
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text.toLatin1() + nl;
+}
+
+QByteArray CabrilloWriter::footer() { return "END-OF-LOG:" + nl; }

@@ -1,144 +1,325 @@
 #include "ExportCommand.h"
 
+#include "ExportSink.h"
 #include "LogExport.h"
 #include "ReadOnlyLog.h"
+#include "StationDetails.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QIODevice>
+#include <QLocale>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <unistd.h>
 
 namespace {
 
 const char *const Name = "kestrix-export";
 
-void say(QIODevice &device, const QString &line) { device.write((line + QLatin1Char('\n')).toUtf8()); }
+// The messages, each write checked.
+class Console {
+  public:
+    Console(int out, int err) : m_out(out), m_err(err) {}
 
-int badArguments(QIODevice &err, const QString &why)
-{
-    say(err, QStringLiteral("%1: %2 (see %1 --help)").arg(QLatin1String(Name), why));
-    return ExportCommand::BadArguments;
-}
+    void out(const QString &text) { put(m_out, text, &m_outError); }
+    void err(const QString &line) { put(m_err, line + QLatin1Char('\n'), nullptr); }
+    void tell(const QString &line) { err(QStringLiteral("%1: %2").arg(QLatin1String(Name), line)); }
+    // What went wrong on standard output, or empty.
+    QString outError() const { return m_outError; }
 
-int fileError(QIODevice &err, const QString &file, const QString &reason)
-{
-    say(err, QStringLiteral("%1: %2: %3").arg(QLatin1String(Name), QDir::toNativeSeparators(file), reason));
-    return ExportCommand::FileError;
-}
+    int badArguments(const QString &why)
+    {
+        tell(QStringLiteral("%1 (see %2 --help)").arg(why, QLatin1String(Name)));
+        return ExportCommand::BadArguments;
+    }
+    int fileError(const QString &file, const QString &reason)
+    {
+        tell(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), reason));
+        return ExportCommand::FileError;
+    }
+    // Success, unless a message could not be written to standard output.
+    int finish(int status)
+    {
+        if (status == ExportCommand::Success && !m_outError.isEmpty())
+            return fileError(QStringLiteral("standard output"), m_outError);
+        return status;
+    }
+
+  private:
+    static void put(int fd, const QString &text, QString *error)
+    {
+        const QByteArray bytes = text.toUtf8();
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const ssize_t put =
+                fd < 0 ? (errno = EBADF, -1) : ::write(fd, bytes.constData() + done, bytes.size() - done);
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                if (error && error->isEmpty())
+                    *error = QString::fromLocal8Bit(std::strerror(put < 0 ? errno : ENOSPC));
+                return;
+            }
+            done += put;
+        }
+    }
+    int m_out, m_err;
+    QString m_outError;
+};
 
 QString helpText()
 {
-    return QStringLiteral("Usage: kestrix-export --format cabrillo|adif --call CALL --spc SPC --number NR|PWR\n"
-                          "                      --mode CW|SSB --contest NAME [--output FILE] [DIR]\n"
+    return QStringLiteral("Usage: kestrix-export --format cabrillo|adif [options] [DIR]\n"
                           "\n"
                           "Writes the Kestrix log in DIR (default: the current folder) as a Cabrillo 3.0\n"
-                          "or ADIF 3.1.4 file. The log is only read, so this works while Kestrix runs.\n"
+                          "or ADIF 3.1.4 file, in plain ASCII, the contacts in time order. The log is only\n"
+                          "read, so this works while Kestrix runs.\n"
                           "\n"
-                          "  --format cabrillo|adif  the file format\n"
-                          "  --call CALL             your call sign\n"
-                          "  --spc SPC               your state, province or country\n"
-                          "  --number NR|PWR         your ARCI member number, or your power\n"
-                          "  --mode CW|SSB           the mode of the contest\n"
-                          "  --contest NAME          the Cabrillo contest name, e.g. QRP-ARCI-FALL-QSO-PARTY\n"
-                          "                          (needed for Cabrillo only)\n"
-                          "  --output FILE           where to write (default: CALL.log or CALL.adi in DIR;\n"
-                          "                          - for standard output); an existing file is replaced\n"
-                          "  -h, --help              show this help\n"
-                          "  --version               show the version\n"
+                          "Your station and entry default to what Kestrix remembers from its dialogs\n"
+                          "(~/.config/Kestrix/Kestrix.conf); an option given here wins. This command\n"
+                          "reads that file but never changes it.\n"
                           "\n"
-                          "Exit status: 0 written, 1 a file could not be read or written, 2 bad arguments.\n");
+                          "  --format cabrillo|adif    the file format\n"
+                          "  --call CALL               your call sign\n"
+                          "  --spc SPC                 your state, province or country\n"
+                          "  --number NR|PWR           your ARCI member number, or your power\n"
+                          "  --mode CW|SSB             the mode of the contest\n"
+                          "  --contest NAME            the Cabrillo contest name, QRP-ARCI-FALL-QSO-PARTY\n"
+                          "  --power-multiplier N      the QRP ARCI power multiplier (7 for 1-5 W CW, ...)\n"
+                          "  --bonus-multiplier N      the bonus multiplier (default 1)\n"
+                          "  --bonus N                 the bonus points (default 0)\n"
+                          "                            (contest, multipliers and bonus: Cabrillo only; the\n"
+                          "                            claimed score is points x multipliers x power\n"
+                          "                            multiplier x bonus multiplier + bonus points)\n"
+                          "  --name, --address, --city, --state, --zip TEXT\n"
+                          "                            your name and address, for the Cabrillo header\n"
+                          "  --category-station CAT    Cabrillo CATEGORY-STATION, e.g. FIXED or PORTABLE\n"
+                          "  --category-transmitter CAT  Cabrillo CATEGORY-TRANSMITTER, e.g. ONE\n"
+                          "  --soapbox TEXT            comments for the Cabrillo SOAPBOX\n"
+                          "  --skip-incomplete         leave out contacts a checker cannot read (a blank\n"
+                          "                            RST, S-P-C or number, an unreadable band, date or\n"
+                          "                            time); without it they stop the export\n"
+                          "  --output FILE             where to write (default: CALL.log or CALL.adi in\n"
+                          "                            DIR; - for standard output); an existing file is\n"
+                          "                            replaced only once the new one is complete; a\n"
+                          "                            folder, named pipe or device is never replaced\n"
+                          "  -h, --help                show this help\n"
+                          "  --version                 show the version\n"
+                          "\n"
+                          "Exit status: 0 written; 1 the log could not be read, the output could not be\n"
+                          "written, or contacts a checker cannot read would be missing (then nothing is\n"
+                          "written); 2 bad arguments, or an output that is not a regular file.\n");
 }
 
-} // namespace
+// A number option: finite, and above 0 (or 0 too, with `zeroAllowed`).
+std::optional<double> number(const QString &text, bool zeroAllowed)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value) || value < 0 || (value == 0 && !zeroAllowed))
+        return std::nullopt;
+    return value;
+}
 
-int ExportCommand::run(const QStringList &arguments, QIODevice &out, QIODevice &err, const QDateTime &now)
+// The remembered mode as the command line would give it: CW or SSB, else nothing.
+QString rememberedMode(const QString &mode)
+{
+    const QString m = mode.trimmed().toUpper();
+    if (m == QLatin1String("CW"))
+        return m;
+    if (m == QLatin1String("SSB") || m == QLatin1String("PH") || m == QLatin1String("PHONE"))
+        return QStringLiteral("SSB");
+    return {};
+}
+
+int runCommand(const QStringList &arguments, int outFd, Console &console, const QDateTime &now)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
-    const QCommandLineOption call(QStringLiteral("call"), QString(), QStringLiteral("CALL"));
-    const QCommandLineOption spc(QStringLiteral("spc"), QString(), QStringLiteral("SPC"));
-    const QCommandLineOption number(QStringLiteral("number"), QString(), QStringLiteral("NR"));
-    const QCommandLineOption mode(QStringLiteral("mode"), QString(), QStringLiteral("MODE"));
-    const QCommandLineOption contest(QStringLiteral("contest"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    const auto valued = [](const char *name, const char *value) {
+        return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(value));
+    };
+    const QCommandLineOption format = valued("format", "FORMAT"), call = valued("call", "CALL"),
+                             spc = valued("spc", "SPC"), nr = valued("number", "NR"), mode = valued("mode", "MODE"),
+                             contest = valued("contest", "NAME"), output = valued("output", "FILE"),
+                             power = valued("power-multiplier", "N"), bonusMult = valued("bonus-multiplier", "N"),
+                             bonus = valued("bonus", "N"), name = valued("name", "TEXT"),
+                             address = valued("address", "TEXT"), city = valued("city", "TEXT"),
+                             state = valued("state", "TEXT"), zip = valued("zip", "TEXT"),
+                             station = valued("category-station", "CAT"),
+                             transmitter = valued("category-transmitter", "CAT"), soapbox = valued("soapbox", "TEXT");
+    const QCommandLineOption skip(QStringLiteral("skip-incomplete"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({format, call, spc, number, mode, contest, output, help, version});
+    const QList<const QCommandLineOption *> values{&format, &call,  &spc,       &nr,      &mode,        &contest,
+                                                   &output, &power, &bonusMult, &bonus,   &name,        &address,
+                                                   &city,   &state, &zip,       &station, &transmitter, &soapbox};
+    for (const QCommandLineOption *o : values)
+        parser.addOption(*o);
+    parser.addOptions({skip, help, version});
 
     if (!parser.parse(arguments))
-        return badArguments(err, parser.errorText());
+        return console.badArguments(parser.errorText());
     if (parser.isSet(help)) {
-        out.write(helpText().toUtf8());
-        return Success;
+        console.out(helpText());
+        return ExportCommand::Success;
     }
     if (parser.isSet(version)) {
-        say(out, QStringLiteral("kestrix-export %1").arg(QStringLiteral(KESTRIX_VERSION)));
-        return Success;
+        console.out(QStringLiteral("kestrix-export %1\n").arg(QStringLiteral(KESTRIX_VERSION)));
+        return ExportCommand::Success;
     }
-    for (const QCommandLineOption *o : {&format, &call, &spc, &number, &mode, &contest, &output})
+    for (const QCommandLineOption *o : values)
         if (parser.values(*o).size() > 1)
-            return badArguments(err, QStringLiteral("--%1 is given more than once").arg(o->names().first()));
+            return console.badArguments(QStringLiteral("--%1 is given more than once").arg(o->names().first()));
     if (parser.positionalArguments().size() > 1)
-        return badArguments(err, QStringLiteral("only one log folder can be given, not \"%1\"")
-                                     .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));
+        return console.badArguments(QStringLiteral("only one log folder can be given, not \"%1\"")
+                                        .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));
 
     if (!parser.isSet(format))
-        return badArguments(err, QStringLiteral("--format cabrillo or --format adif is needed"));
+        return console.badArguments(QStringLiteral("--format cabrillo or --format adif is needed"));
     const std::optional<ExportFormat> fmt = ExportFormats::fromName(parser.value(format));
     if (!fmt)
-        return badArguments(err,
-                            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(format)));
-    QList<const QCommandLineOption *> needed{&call, &spc, &number, &mode};
-    if (*fmt == ExportFormat::Cabrillo)
-        needed << &contest;
-    for (const QCommandLineOption *o : needed)
-        if (!parser.isSet(*o))
-            return badArguments(err, QStringLiteral("--%1 is needed").arg(o->names().first()));
+        return console.badArguments(
+            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(format)));
 
+    // The remembered details, each replaced by the option that gives it.
+    const StationDetails remembered = StationDetails::load();
+    const auto given = [&parser](const QCommandLineOption &o, const QString &otherwise) {
+        return parser.isSet(o) ? parser.value(o) : otherwise;
+    };
     ExportSettings settings;
     settings.format = *fmt;
-    settings.station = StationData{parser.value(call), parser.value(spc), parser.value(number), parser.value(mode),
-                                   parser.value(contest)};
+    settings.station = StationData{given(call, remembered.call), given(spc, remembered.spc),
+                                   given(nr, remembered.number), given(mode, rememberedMode(remembered.mode)),
+                                   given(contest, ExportFormats::cabrilloContest(remembered.contest))};
+    EntrantData entrant = EntrantData::from(remembered);
+    settings.entrant = EntrantData{given(name, entrant.name),
+                                   given(address, entrant.address),
+                                   given(city, entrant.city),
+                                   given(state, entrant.state),
+                                   given(zip, entrant.postalCode),
+                                   given(station, entrant.categoryStation),
+                                   given(transmitter, entrant.categoryTransmitter),
+                                   parser.value(soapbox)};
+    const QList<std::pair<const QCommandLineOption *, QString>> needed{{&call, settings.station.call},
+                                                                       {&spc, settings.station.spc},
+                                                                       {&nr, settings.station.number},
+                                                                       {&mode, settings.station.mode}};
+    for (const auto &[o, value] : needed)
+        if (value.trimmed().isEmpty())
+            return console.badArguments(QStringLiteral("--%1 is needed").arg(o->names().first()));
+    if (*fmt == ExportFormat::Cabrillo) {
+        if (settings.station.contest.trimmed().isEmpty())
+            return console.badArguments(QStringLiteral("--contest is needed"));
+        if (!parser.isSet(power))
+            return console.badArguments(QStringLiteral("--power-multiplier is needed for the claimed score"));
+        const std::optional<double> p = number(parser.value(power), false);
+        const std::optional<double> m = number(given(bonusMult, QStringLiteral("1")), false);
+        const std::optional<double> b = number(given(bonus, QStringLiteral("0")), true);
+        if (!p)
+            return console.badArguments(
+                QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"").arg(parser.value(power)));
+        if (!m)
+            return console.badArguments(
+                QStringLiteral("--bonus-multiplier needs a number above 0, not \"%1\"").arg(parser.value(bonusMult)));
+        if (!b)
+            return console.badArguments(
+                QStringLiteral("--bonus needs a number, 0 or more, not \"%1\"").arg(parser.value(bonus)));
+        settings.powerMultiplier = *p;
+        settings.bonusMultiplier = *m;
+        settings.bonusPoints = *b;
+    }
+    settings.skipIncomplete = parser.isSet(skip);
     settings.created = now;
-    const QString problem = settings.station.problem(*fmt);
+    const QString problem = settings.problem();
     if (!problem.isEmpty())
-        return badArguments(err, problem);
+        return console.badArguments(problem);
 
     const QString directory = parser.positionalArguments().value(0, QStringLiteral("."));
     if (!QFileInfo(directory).isDir())
-        return badArguments(err, QStringLiteral("\"%1\" is not a folder").arg(directory));
+        return console.badArguments(QStringLiteral("\"%1\" is not a folder").arg(directory));
     const bool toStandardOutput = parser.value(output) == QLatin1String("-");
     const QString path = parser.isSet(output)
                              ? parser.value(output)
                              : QDir(directory).filePath(ExportFormats::defaultFileName(settings.station.call, *fmt));
     if (path.isEmpty())
-        return badArguments(err, QStringLiteral("--output needs a file name"));
+        return console.badArguments(QStringLiteral("--output needs a file name"));
     if (!toStandardOutput) {
         const QString refused = LogExport::refusal(path, directory);
         if (!refused.isEmpty())
-            return badArguments(err, refused);
+            return console.badArguments(refused);
     }
 
     ReadOnlyLog log(directory);
-    if (!log.read())
-        return fileError(err, log.filePath(), log.reason());
-    const ExportResult result = LogExport::build(log.contacts(), settings);
-    for (const QString &warning : result.warnings)
-        say(err, QStringLiteral("%1: warning: %2").arg(QLatin1String(Name), warning));
+    if (!log.open())
+        return console.fileError(log.filePath(), log.reason());
+
+    std::unique_ptr<ExportSink> sink;
+    if (toStandardOutput) {
+        sink = std::make_unique<DescriptorOutput>(outFd);
+    } else {
+        auto file = std::make_unique<FileReplacement>(path);
+        if (!file->open())
+            return console.fileError(path, file->reason());
+        sink = std::move(file);
+    }
+    const QString scratch = toStandardOutput ? QDir::tempPath() : QFileInfo(path).absolutePath();
+    const bool skipping = settings.skipIncomplete;
+    const ExportResult result =
+        LogExport::write(log, *sink, settings, scratch, [&console, skipping](const LogExport::Notice &n) {
+            console.tell((n.incomplete ? (skipping ? QStringLiteral("left out: ") : QStringLiteral("incomplete: "))
+                                       : QStringLiteral("warning: ")) +
+                         n.text);
+        });
+    const QString target = toStandardOutput ? QStringLiteral("standard output") : path;
+    switch (result.failure) {
+    case ExportResult::None:
+        break;
+    case ExportResult::Incomplete:
+        console.tell(QStringLiteral("%1 contact%2 a checker cannot read (named above); nothing was written. "
+                                    "Mend %3 with Change, or give --skip-incomplete to leave %3 out.")
+                         .arg(result.leftOut)
+                         .arg(result.leftOut == 1 ? "" : "s")
+                         .arg(result.leftOut == 1 ? "it" : "them"));
+        return ExportCommand::FileError;
+    case ExportResult::ReadError:
+    case ExportResult::Changed:
+        return console.fileError(log.filePath(), result.reason);
+    case ExportResult::WriteError:
+        return console.fileError(target, result.reason);
+    case ExportResult::Memory:
+        console.tell(QStringLiteral("not enough memory; nothing was written"));
+        return ExportCommand::FileError;
+    }
 
     QString summary = QStringLiteral("%1 contact%2").arg(result.contacts).arg(result.contacts == 1 ? "" : "s");
+    if (result.leftOut > 0)
+        summary += QStringLiteral(" (%1 incomplete contact%2 left out)")
+                       .arg(result.leftOut)
+                       .arg(result.leftOut == 1 ? "" : "s");
     if (*fmt == ExportFormat::Cabrillo)
         summary += QStringLiteral(", claimed score %1,").arg(result.claimedScore);
-    if (toStandardOutput) {
-        if (out.write(result.bytes) != result.bytes.size())
-            return fileError(err, QStringLiteral("standard output"), out.errorString());
-        say(err, QStringLiteral("%1: %2 written").arg(QLatin1String(Name), summary));
-        return Success;
+    if (toStandardOutput)
+        console.tell(QStringLiteral("%1 written").arg(summary));
+    else
+        console.out(
+            QStringLiteral("%1: %2 written to %3\n").arg(QLatin1String(Name), summary, QDir::toNativeSeparators(path)));
+    return ExportCommand::Success;
+}
+
+} // namespace
+
+int ExportCommand::run(const QStringList &arguments, int out, int err, const QDateTime &now)
+{
+    Console console(out, err);
+    try {
+        return console.finish(runCommand(arguments, out, console, now));
+    } catch (const std::bad_alloc &) {
+        console.tell(QStringLiteral("not enough memory; nothing was written"));
+        return FileError;
     }
-    QString why;
-    if (!LogExport::writeFile(path, result.bytes, &why))
-        return fileError(err, path, why);
-    say(out, QStringLiteral("%1: %2 written to %3").arg(QLatin1String(Name), summary, QDir::toNativeSeparators(path)));
-    return Success;
 }

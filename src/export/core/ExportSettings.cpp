@@ -1,5 +1,10 @@
 #include "ExportSettings.h"
 
+#include "StationDetails.h"
+
+#include <QStringList>
+#include <cmath>
+
 namespace {
 
 bool hasBlank(const QString &text)
@@ -11,6 +16,12 @@ bool hasBlank(const QString &text)
 }
 
 } // namespace
+
+StationData StationData::from(const StationDetails &details)
+{
+    return StationData{details.call, details.spc, details.number, details.mode,
+                       ExportFormats::cabrilloContest(details.contest)};
+}
 
 StationData StationData::normalized() const
 {
@@ -51,7 +62,72 @@ QString StationData::problem(ExportFormat format) const
     return {};
 }
 
+EntrantData EntrantData::from(const StationDetails &details)
+{
+    return EntrantData{details.name,
+                       details.address,
+                       details.city,
+                       details.state,
+                       details.zip,
+                       details.categoryStation,
+                       details.categoryTransmitter,
+                       QString()};
+}
+
+QString EntrantData::problem() const
+{
+    const QString station = categoryStation.trimmed().toUpper();
+    if (!station.isEmpty() && !ExportFormats::categoryStations().contains(station))
+        return QStringLiteral("The station category \"%1\" is none of %2.")
+            .arg(station, ExportFormats::categoryStations().join(QStringLiteral(", ")));
+    const QString transmitter = categoryTransmitter.trimmed().toUpper();
+    if (!transmitter.isEmpty() && !ExportFormats::categoryTransmitters().contains(transmitter))
+        return QStringLiteral("The transmitter category \"%1\" is none of %2.")
+            .arg(transmitter, ExportFormats::categoryTransmitters().join(QStringLiteral(", ")));
+    return {};
+}
+
+QString ExportSettings::problem() const
+{
+    QString why = station.problem(format);
+    if (!why.isEmpty() || format != ExportFormat::Cabrillo)
+        return why;
+    why = entrant.problem();
+    if (!why.isEmpty())
+        return why;
+    if (!std::isfinite(powerMultiplier) || powerMultiplier <= 0)
+        return QStringLiteral("The claimed score needs your power multiplier (7 for 1 to 5 watts CW, for example).");
+    if (!std::isfinite(bonusMultiplier) || bonusMultiplier <= 0)
+        return QStringLiteral("The bonus multiplier must be a number above 0.");
+    if (!std::isfinite(bonusPoints) || bonusPoints < 0)
+        return QStringLiteral("The bonus points must be a number, 0 or more.");
+    return {};
+}
+
 namespace ExportFormats {
+
+QString cabrilloContest(const QString &printed)
+{
+    return printed.trimmed().toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('-'));
+}
+
+const QStringList &categoryStations()
+{
+    static const QStringList list{QStringLiteral("FIXED"),         QStringLiteral("MOBILE"),
+                                  QStringLiteral("PORTABLE"),      QStringLiteral("ROVER"),
+                                  QStringLiteral("ROVER-LIMITED"), QStringLiteral("ROVER-UNLIMITED"),
+                                  QStringLiteral("EXPEDITION"),    QStringLiteral("HQ"),
+                                  QStringLiteral("SCHOOL"),        QStringLiteral("DISTRIBUTED"),
+                                  QStringLiteral("EXPLORER")};
+    return list;
+}
+
+const QStringList &categoryTransmitters()
+{
+    static const QStringList list{QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("LIMITED"),
+                                  QStringLiteral("UNLIMITED"), QStringLiteral("SWL")};
+    return list;
+}
 
 std::optional<ExportFormat> fromName(const QString &name)
 {

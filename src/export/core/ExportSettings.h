@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 
+struct StationDetails;
+
 enum class ExportFormat { Cabrillo, Adif };
 
 // The operator's own station, as sent in every exchange.
@@ -18,6 +20,8 @@ struct StationData {
     QString mode;    // "CW" or "SSB"
     QString contest; // Cabrillo CONTEST name, e.g. QRP-ARCI-FALL-QSO-PARTY
 
+    // The remembered details; the contest as a Cabrillo name.
+    static StationData from(const StationDetails &details);
     // Trimmed, call sign, S-P-C, mode and contest in upper case.
     StationData normalized() const;
     // Empty when the data can go into a file of this format; otherwise one
@@ -25,15 +29,36 @@ struct StationData {
     QString problem(ExportFormat format) const;
 };
 
+// The entrant and the entry, for the Cabrillo header.
+struct EntrantData {
+    QString name, address, city, state, postalCode;
+    QString categoryStation;     // CATEGORY-STATION, e.g. FIXED; empty leaves the tag out
+    QString categoryTransmitter; // CATEGORY-TRANSMITTER, e.g. ONE; empty leaves the tag out
+    QString soapbox;             // the summary sheet's comments
+
+    static EntrantData from(const StationDetails &details);
+    // Empty, or one sentence about a category that is none of Cabrillo's.
+    QString problem() const;
+};
+
 struct ExportSettings {
     ExportFormat format = ExportFormat::Cabrillo;
     StationData station;
-    // The claimed score; without one, total points times total multipliers
-    // recounted from the log.
-    std::optional<qint64> claimedScore;
+    EntrantData entrant;
+    // The claimed score is total points x multipliers, recounted from the log,
+    // x power multiplier x bonus multiplier + bonus points.
+    double powerMultiplier = 1;
+    double bonusMultiplier = 1;
+    double bonusPoints = 0;
+    // Leave out contacts that cannot give a whole QSO line; without this such
+    // contacts stop the export and nothing is written.
+    bool skipIncomplete = false;
     QString programVersion = QStringLiteral(KESTRIX_VERSION);
     // When the file is made (UTC), for the ADIF header.
     QDateTime created;
+
+    // The station's, the entrant's and the score's problem, or empty.
+    QString problem() const;
 };
 
 namespace ExportFormats {
@@ -44,4 +69,10 @@ QString suffix(ExportFormat format);
 // The default file name, <CALL>.log or <CALL>.adi; a '/' in the call (K1XYZ/P)
 // becomes '_' so the name stays one file.
 QString defaultFileName(const QString &call, ExportFormat format);
+// A contest name as printed on the sheets, as one Cabrillo word: upper case,
+// the blanks between words as hyphens ("QRP ARCI Fall" -> "QRP-ARCI-FALL").
+QString cabrilloContest(const QString &printed);
+// The categories Cabrillo 3.0 knows.
+const QStringList &categoryStations();
+const QStringList &categoryTransmitters();
 } // namespace ExportFormats

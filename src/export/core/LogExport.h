@@ -1,7 +1,8 @@
 #pragma once
 // One export from start to end: the contacts of the log turned into the bytes
-// of the chosen format, and those bytes put into a file without harming the
-// log or a file that was there before.
+// of the chosen format and handed to an output, without harming the log or a
+// file that was there before. The log is read in slices, twice (once to count,
+// once to write), so memory stays the same whatever the log's size.
 
 #include "ExportSettings.h"
 #include "QrpRecord.h"
@@ -9,25 +10,61 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <functional>
+
+class ExportSink;
+class RecordSource;
 
 struct ExportResult {
-    QByteArray bytes;
-    int contacts = 0; // contacts written
+    enum Failure {
+        None,
+        Incomplete, // contacts a checker cannot read, and no request to leave them out
+        ReadError,  // the log could not be read
+        WriteError, // the output could not be written
+        Changed,    // the log changed between the two readings
+        Memory,     // not enough memory
+    };
+    Failure failure = None;
+    QString reason;      // the system's or the program's reason for a failure
+    qint64 contacts = 0; // QSO lines written
+    qint64 leftOut = 0;  // incomplete contacts, left out or stopping the export
     qint64 claimedScore = 0;
-    QStringList warnings; // records left out or incomplete
+    qint64 totalPoints = 0, totalMultipliers = 0; // the band chart's recount
+    // build() only: the file, and every notice in record order.
+    QByteArray bytes;
+    QStringList warnings;
+    QStringList incomplete;
+
+    bool written() const { return failure == None; }
 };
 
 namespace LogExport {
 
-// `records` are records 1 to RecordCount - 1 of QRPDATA.DAT in order.
+// Told as the log is read: an incomplete contact (named with what it lacks), or
+// a warning (a text written in plain ASCII, named with its contact).
+struct Notice {
+    bool incomplete;
+    QString text;
+};
+using NoticeHandler = std::function<void(const Notice &)>;
+
+// The export of `log` into `sink`. Nothing reaches the sink when the export
+// fails before writing (incomplete contacts, a log that cannot be read); after
+// a later failure the sink is abandoned. `scratchFolder` holds the temporary
+// file of the time order when the log is out of order and too big to sort in
+// memory. The settings must have no problem().
+ExportResult write(RecordSource &log, ExportSink &sink, const ExportSettings &settings, const QString &scratchFolder,
+                   const NoticeHandler &notice);
+
+// In memory, for small logs and tests: `records` are records 1 to
+// RecordCount - 1 of QRPDATA.DAT in order. Incomplete contacts are always
+// left out of the bytes and named in `incomplete`.
 ExportResult build(const QList<QrpRecord> &records, const ExportSettings &settings);
 
-// Empty when `path` may receive an export; otherwise why not (it is one of the
-// two log files of `logDirectory`, or a folder).
+// Empty when `path` may receive an export; otherwise why not: it is one of the
+// log's files in `logDirectory` (the two .DAT files, the journal, the bytes set
+// aside), a folder, or anything but a regular file
+// (a named pipe, a device, a socket), which is never replaced.
 QString refusal(const QString &path, const QString &logDirectory);
-
-// Writes the file whole or not at all: the bytes go to a temporary file beside
-// it, which then replaces it. False with the reason in `error` on failure.
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error);
 
 } // namespace LogExport

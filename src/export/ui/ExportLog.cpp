@@ -1,23 +1,64 @@
 #include "ExportLog.h"
 
+#include "ExportSink.h"
 #include "LogExport.h"
+#include "LogStore.h"
+#include "RecordSource.h"
+#include "StationDetails.h"
+#include "Text.h"
 #include "frmExport.h"
 #include "frmKestrix.h"
+#include "frmPrinter.h"
 #include "frmSummary.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <cmath>
 
 #include "Confirmation.h"
 #include "SystemClock.h"
+
+namespace {
+
+// The window's own log, read through its store a slice at a time.
+class StoreRecords : public RecordSource {
+  public:
+    explicit StoreRecords(LogStore &log) : m_log(log) {}
+    qint32 recordCount() const override { return m_log.RecordCount; }
+    bool readRecords(qint64 first, qint64 last, QByteArray &bytes, QString *) override
+    {
+        // A read error is the store's to report, as for every read of the log.
+        bytes = m_log.qrpFile().readRange(first, last);
+        return true;
+    }
+    QString filePath() const override { return m_log.qrpFile().path(); }
+
+  private:
+    LogStore &m_log;
+};
+
+// The dialog shows so many notices; the rest are counted.
+constexpr int ShownNotices = 200;
+
+QString plural(qint64 n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+void choose(QComboBox *box, const QString &text)
+{
+    const int i = box->findText(text.trimmed(), Qt::MatchFixedString);
+    if (i >= 0)
+        box->setCurrentIndex(i);
+}
+
+} // namespace
 
 ExportLog::ExportLog(frmKestrix &window) : m_window(window)
 {
@@ -31,13 +72,18 @@ frmExport &ExportLog::form()
 {
     if (!m_form) {
         m_form = new frmExport(&m_window);
-        connect(m_form->cmdExport, &QPushButton::clicked, this, &ExportLog::cmdExport_Click);
-        connect(m_form->cmdBrowse, &QPushButton::clicked, this, &ExportLog::cmdBrowse_Click);
-        connect(m_form->cmdClose, &QPushButton::clicked, this, &ExportLog::cmdClose_Click);
-        connect(m_form->txtCall, &QLineEdit::textChanged, this, &ExportLog::followCallAndFormat);
-        connect(m_form->cboFormat, &QComboBox::currentIndexChanged, this, &ExportLog::followCallAndFormat);
-        connect(m_form->txtFile, &QLineEdit::textEdited, this, [this] { m_autoName = false; });
-        connect(m_form->cboMode, &QComboBox::activated, this, [this] { m_modeChosen = true; });
+        frmExport *f = m_form;
+        connect(f->cmdExport, &QPushButton::clicked, this, &ExportLog::cmdExport_Click);
+        connect(f->cmdBrowse, &QPushButton::clicked, this, &ExportLog::cmdBrowse_Click);
+        connect(f->cmdClose, &QPushButton::clicked, this, &ExportLog::cmdClose_Click);
+        connect(f->txtCall, &QLineEdit::textChanged, this, &ExportLog::followCallAndFormat);
+        connect(f->cboFormat, &QComboBox::currentIndexChanged, this, &ExportLog::followCallAndFormat);
+        connect(f->txtFile, &QLineEdit::textEdited, this, [this] { m_autoName = false; });
+        for (QLineEdit *box : {f->txtCall, f->txtSPC, f->txtNumber, f->txtContest, f->txtName, f->txtAddress,
+                               f->txtCity, f->txtState, f->txtZip})
+            connect(box, &QLineEdit::textEdited, this, [this, box] { m_edited.insert(box); });
+        for (QComboBox *box : {f->cboMode, f->cboCategoryStation, f->cboCategoryTransmitter})
+            connect(box, &QComboBox::activated, this, [this, box] { m_edited.insert(box); });
         followCallAndFormat();
     }
     return *m_form;
@@ -46,54 +92,94 @@ frmExport &ExportLog::form()
 void ExportLog::mnuExport_Click()
 {
     frmExport &dialog = form();
-    prefillFromPrintOptions();
+    prefill();
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
 }
 
-void ExportLog::prefillFromPrintOptions()
+void ExportLog::prefill()
 {
-    // The print-options dialog exists once the operator has opened it in this run.
-    const QWidget *printer = m_window.findChild<QWidget *>(QStringLiteral("frmPrinter"));
-    if (!printer)
-        return;
-    auto typed = [printer](const char *name) {
-        const QLineEdit *box = printer->findChild<QLineEdit *>(QLatin1String(name));
-        return box ? box->text().trimmed() : QString();
+    StationDetails d = StationDetails::load();
+    // What the print options and the summary sheet hold in this run is newer
+    // than what was remembered.
+    const auto newer = [](QString &detail, const QLineEdit *box) {
+        if (!box->text().trimmed().isEmpty())
+            detail = box->text().trimmed();
     };
-    auto fill = [](QLineEdit *box, const QString &value) {
-        if (box->text().trimmed().isEmpty() && !value.isEmpty())
+    if (const frmPrinter *printer = m_window.findChild<frmPrinter *>()) {
+        newer(d.call, printer->txtCall);
+        newer(d.spc, printer->txtSPC);
+        newer(d.number, printer->txtNumber);
+        newer(d.contest, printer->txtContestName);
+        newer(d.mode, printer->txtMode);
+    }
+    if (const frmSummary *summary = m_window.findChild<frmSummary *>()) {
+        newer(d.name, summary->txt36A);
+        newer(d.address, summary->txt38A);
+        newer(d.city, summary->Text3);
+        newer(d.state, summary->txt40A);
+        newer(d.zip, summary->Text4);
+    }
+
+    frmExport &f = form();
+    const auto fill = [this](QLineEdit *box, const QString &value) {
+        if (!m_edited.contains(box) && !value.isEmpty())
             box->setText(value);
     };
-    frmExport &f = form();
-    fill(f.txtCall, typed("txtCall").toUpper());
-    fill(f.txtSPC, typed("txtSPC").toUpper());
-    fill(f.txtNumber, typed("txtNumber"));
+    fill(f.txtCall, d.call.trimmed().toUpper());
+    fill(f.txtSPC, d.spc.trimmed().toUpper());
+    fill(f.txtNumber, d.number.trimmed());
     // A Cabrillo contest name is one word: the printed name's blanks become hyphens.
-    fill(f.txtContest, typed("txtContestName").toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts).join(u'-'));
-    const QString mode = typed("txtMode").toUpper();
-    if (!m_modeChosen) {
+    fill(f.txtContest, ExportFormats::cabrilloContest(d.contest));
+    fill(f.txtName, d.name.trimmed());
+    fill(f.txtAddress, d.address.trimmed());
+    fill(f.txtCity, d.city.trimmed());
+    fill(f.txtState, d.state.trimmed());
+    fill(f.txtZip, d.zip.trimmed());
+    if (!m_edited.contains(f.cboMode)) {
+        const QString mode = d.mode.trimmed().toUpper();
         if (mode == QLatin1String("CW"))
             f.cboMode->setCurrentIndex(0);
         else if (mode == QLatin1String("SSB") || mode == QLatin1String("PH") || mode == QLatin1String("PHONE"))
             f.cboMode->setCurrentIndex(1);
     }
+    if (!m_edited.contains(f.cboCategoryStation))
+        choose(f.cboCategoryStation, d.categoryStation);
+    if (!m_edited.contains(f.cboCategoryTransmitter))
+        choose(f.cboCategoryTransmitter, d.categoryTransmitter);
 }
 
-std::optional<qint64> ExportLog::summaryFinalScore()
+void ExportLog::remember()
 {
-    const QString text = m_window.summarySheet().txt27A->text().trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    // Calculate writes the score with the system's decimal separator.
-    bool ok = false;
-    double score = QLocale::system().toDouble(text, &ok);
-    if (!ok)
-        score = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(score) || score < 0 || score > 9e15)
-        return std::nullopt;
-    return std::llround(score);
+    const frmExport &f = *m_form;
+    StationDetails d = StationDetails::load();
+    d.call = f.txtCall->text().trimmed();
+    d.spc = f.txtSPC->text().trimmed();
+    d.number = f.txtNumber->text().trimmed();
+    d.mode = f.cboMode->currentText();
+    // The sheets print the contest in words: kept unless it was changed here.
+    const QString contest = f.txtContest->text().trimmed();
+    if (ExportFormats::cabrilloContest(d.contest) != ExportFormats::cabrilloContest(contest))
+        d.contest = contest;
+    d.name = f.txtName->text().trimmed();
+    d.address = f.txtAddress->text().trimmed();
+    d.city = f.txtCity->text().trimmed();
+    d.state = f.txtState->text().trimmed();
+    d.zip = f.txtZip->text().trimmed();
+    d.categoryStation = f.cboCategoryStation->currentText();
+    d.categoryTransmitter = f.cboCategoryTransmitter->currentText();
+    d.save();
+}
+
+void ExportLog::scoreFactors(ExportSettings &settings)
+{
+    // Read now, not the final score box, which may be older than the log.
+    const frmSummary &summary = m_window.summarySheet();
+    settings.powerMultiplier = summary.powerMultiplier();
+    settings.bonusMultiplier = summary.bonusMultiplier();
+    settings.bonusPoints = summary.bonusPoints();
+    settings.entrant.soapbox = summary.comments();
 }
 
 ExportFormat ExportLog::format()
@@ -106,6 +192,19 @@ StationData ExportLog::station()
     const frmExport &f = form();
     return StationData{f.txtCall->text(), f.txtSPC->text(), f.txtNumber->text(), f.cboMode->currentText(),
                        f.txtContest->text()};
+}
+
+EntrantData ExportLog::entrant()
+{
+    const frmExport &f = form();
+    return EntrantData{f.txtName->text(),
+                       f.txtAddress->text(),
+                       f.txtCity->text(),
+                       f.txtState->text(),
+                       f.txtZip->text(),
+                       f.cboCategoryStation->currentText(),
+                       f.cboCategoryTransmitter->currentText(),
+                       QString()};
 }
 
 QString ExportLog::defaultPath()
@@ -155,12 +254,21 @@ void ExportLog::cmdExport_Click()
     ExportSettings settings;
     settings.format = format();
     settings.station = station();
-    const QString problem = settings.station.problem(settings.format);
+    settings.entrant = entrant();
+    settings.skipIncomplete = f.chkSkipIncomplete->isChecked();
+    scoreFactors(settings);
+    QString problem = settings.station.problem(settings.format);
+    if (problem.isEmpty() && settings.format == ExportFormat::Cabrillo && !(settings.powerMultiplier > 0))
+        problem = QStringLiteral("The claimed score needs your power multiplier: type it into POWER MULT on the "
+                                 "contest summary sheet (7 for 1 to 5 watts CW, for example).");
+    if (problem.isEmpty())
+        problem = settings.problem();
     if (!problem.isEmpty()) {
         m_window.beep();
         report({problem, QStringLiteral("Nothing was written.")});
         return;
     }
+    remember();
 
     const QString directory = m_window.log().directory();
     const QString typed = f.txtFile->text().trimmed();
@@ -170,47 +278,78 @@ void ExportLog::cmdExport_Click()
         return;
     }
     const QString path = QDir(directory).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    const QString shown = QDir::toNativeSeparators(path);
     const QString refused = LogExport::refusal(path, directory);
     if (!refused.isEmpty()) {
         m_window.beep();
         report({refused, QStringLiteral("Nothing was written.")});
         return;
     }
-    if (QFileInfo::exists(path) &&
-        !m_window.platform().confirmation.askYesNo(
-            &f, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("Export Log"))) {
-        report({QStringLiteral("%1 was kept as it was.").arg(QDir::toNativeSeparators(path)),
-                QStringLiteral("Nothing was written.")});
+    const bool existed = QFileInfo::exists(path);
+    if (existed && !m_window.platform().confirmation.askYesNo(
+                       &f, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown),
+                       QStringLiteral("Export Log"))) {
+        report({QStringLiteral("%1 was kept as it was.").arg(shown), QStringLiteral("Nothing was written.")});
         return;
     }
-
-    // The stored contacts, records 1 to RecordCount - 1, read through the store.
-    QList<QrpRecord> records;
-    m_window.log().scanContacts([&records](qint32, const QrpRecord &record) {
-        records << record;
-        return true;
-    });
-    settings.claimedScore = summaryFinalScore();
     settings.created = m_window.platform().clock.now();
 
-    const ExportResult result = LogExport::build(records, settings);
-    QString why;
-    if (!LogExport::writeFile(path, result.bytes, &why)) {
+    QStringList warnings, incomplete;
+    qint64 unshown = 0;
+    FileReplacement file(path);
+    StoreRecords log(m_window.log());
+    ExportResult result;
+    if (file.open()) {
+        result = LogExport::write(log, file, settings, QFileInfo(path).absolutePath(), [&](const LogExport::Notice &n) {
+            QStringList &list = n.incomplete ? incomplete : warnings;
+            if (warnings.size() + incomplete.size() < ShownNotices)
+                list << n.text;
+            else
+                ++unshown;
+        });
+    } else {
+        result.failure = ExportResult::WriteError;
+        result.reason = file.reason();
+    }
+    QStringList more;
+    if (unshown > 0)
+        more << QStringLiteral("... and %1 more.").arg(unshown);
+    const QString kept = existed ? QStringLiteral("%1 was kept as it was.").arg(shown) : QString();
+
+    if (!result.written()) {
         m_window.beep();
-        report({QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), why),
-                QStringLiteral("Nothing was written.")});
+        QStringList lines;
+        if (result.failure == ExportResult::Incomplete)
+            lines << QStringLiteral("%1 a checker cannot read:").arg(plural(result.leftOut, "contact", "contacts"))
+                  << incomplete << more
+                  << QStringLiteral("Mend %1 with Change, or tick \"Leave out contacts a checker cannot read\".")
+                         .arg(QLatin1String(result.leftOut == 1 ? "it" : "them"));
+        else if (result.failure == ExportResult::Memory)
+            lines << QStringLiteral("There is not enough memory to export the log.");
+        else if (result.failure == ExportResult::WriteError)
+            lines << QStringLiteral("%1 could not be written: %2.").arg(shown, result.reason);
+        else
+            lines << QStringLiteral("The log could not be read: %1.").arg(result.reason);
+        lines << QStringLiteral("Nothing was written.");
+        if (!kept.isEmpty())
+            lines << kept;
+        report(lines);
         return;
     }
-    QStringList lines{QStringLiteral("%1 contact%2 written to %3.")
-                          .arg(result.contacts)
-                          .arg(result.contacts == 1 ? "" : "s")
-                          .arg(QDir::toNativeSeparators(path))};
+
+    QStringList lines{QStringLiteral("%1 written to %2.").arg(plural(result.contacts, "contact", "contacts"), shown)};
     if (settings.format == ExportFormat::Cabrillo)
-        lines << QStringLiteral("Claimed score: %1 (%2).")
+        lines << QStringLiteral(
+                     "Claimed score: %1 (%2 x %3 x power multiplier %4 x bonus multiplier %5 + %6 bonus points).")
                      .arg(result.claimedScore)
-                     .arg(settings.claimedScore ? QStringLiteral("from the summary sheet")
-                                                : QStringLiteral("total points x multipliers"));
-    lines += result.warnings;
+                     .arg(plural(result.totalPoints, "point", "points"))
+                     .arg(plural(result.totalMultipliers, "multiplier", "multipliers"))
+                     .arg(settings.powerMultiplier)
+                     .arg(settings.bonusMultiplier)
+                     .arg(settings.bonusPoints);
+    if (result.leftOut > 0)
+        lines << QStringLiteral("%1 left out:").arg(plural(result.leftOut, "incomplete contact", "incomplete contacts"))
+              << incomplete;
+    lines << warnings << more;
     report(lines);
 }

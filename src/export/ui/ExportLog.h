@@ -1,15 +1,17 @@
 #pragma once
 // Handing the log on: the "Export Log..." item of the menu "Kestrix Program"
-// opens a dialog that writes the log as a Cabrillo or ADIF file, with the
-// station data of the print options and the score of the summary sheet.
+// opens a dialog that writes the log as a Cabrillo or ADIF file. The station
+// and entrant boxes start from the details Kestrix remembers and from what the
+// print options and the summary sheet hold in this run; Export remembers them.
 
 #include "ExportSettings.h"
 
 #include <QObject>
-#include <optional>
+#include <QSet>
 
 class frmKestrix;
 class frmExport;
+struct StationDetails;
 
 class ExportLog : public QObject {
     Q_OBJECT
@@ -25,24 +27,28 @@ class ExportLog : public QObject {
     void cmdBrowse_Click();
     void cmdClose_Click();
 
-    // Copies the station data typed into the print-options dialog in this run
-    // into the boxes of this dialog that are still empty.
-    void prefillFromPrintOptions();
-    // The final score of the summary sheet, when it has one in this run.
-    std::optional<qint64> summaryFinalScore();
+    // Fills every box the operator has not changed in this dialog from the
+    // remembered details, overridden by the print options and the summary
+    // sheet where they hold something in this run.
+    void prefill();
     // What the dialog's boxes say.
     ExportFormat format();
     StationData station();
+    EntrantData entrant();
     // <CALL>.log or <CALL>.adi in the log's folder.
     QString defaultPath();
 
   private:
     void followCallAndFormat();
     void report(const QStringList &lines);
+    void remember();
+    // The summary sheet's power multiplier, bonus multiplier and bonus points.
+    void scoreFactors(ExportSettings &settings);
 
     frmKestrix &m_window;
     frmExport *m_form = nullptr;
     // The file name follows the call sign and format until the operator picks one.
     bool m_autoName = true;
-    bool m_modeChosen = false;
+    // The boxes the operator typed into or chose in: prefill leaves them alone.
+    QSet<const QObject *> m_edited;
 };

@@ -1,5 +1,9 @@
 #include "frmExport.h"
 
+#include "ExportSettings.h"
+
+#include <QCheckBox>
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -34,6 +38,19 @@ frmExport::frmExport(QWidget *parent) : QDialog(parent)
     cboMode->addItems({QStringLiteral("CW"), QStringLiteral("SSB")});
     txtContest = named(new QLineEdit(this), "txtContest");
     txtContest->setPlaceholderText(QStringLiteral("QRP-ARCI-FALL-QSO-PARTY"));
+    txtName = named(new QLineEdit(this), "txtName");
+    txtAddress = named(new QLineEdit(this), "txtAddress");
+    txtCity = named(new QLineEdit(this), "txtCity");
+    txtState = named(new QLineEdit(this), "txtState");
+    txtZip = named(new QLineEdit(this), "txtZip");
+    cboCategoryStation = named(new QComboBox(this), "cboCategoryStation");
+    cboCategoryStation->addItem(QString());
+    cboCategoryStation->addItems(ExportFormats::categoryStations());
+    cboCategoryTransmitter = named(new QComboBox(this), "cboCategoryTransmitter");
+    cboCategoryTransmitter->addItem(QString());
+    cboCategoryTransmitter->addItems(ExportFormats::categoryTransmitters());
+    chkSkipIncomplete =
+        named(new QCheckBox(QStringLiteral("&Leave out contacts a checker cannot read"), this), "chkSkipIncomplete");
     txtFile = named(new QLineEdit(this), "txtFile");
     txtFile->setMinimumWidth(320);
     cmdBrowse = named(new QPushButton(QStringLiteral("&Browse..."), this), "cmdBrowse");
@@ -55,6 +72,13 @@ frmExport::frmExport(QWidget *parent) : QDialog(parent)
     lblNumber = label("lblNumber", QStringLiteral("QRP #/&Power"), txtNumber);
     lblMode = label("lblMode", QStringLiteral("&Mode"), cboMode);
     lblContest = label("lblContest", QStringLiteral("Co&ntest"), txtContest);
+    lblName = label("lblName", QStringLiteral("N&ame"), txtName);
+    lblAddress = label("lblAddress", QStringLiteral("A&ddress"), txtAddress);
+    lblCity = label("lblCity", QStringLiteral("Cit&y"), txtCity);
+    lblState = label("lblState", QStringLiteral("S&tate"), txtState);
+    lblZip = label("lblZip", QStringLiteral("&Zip Code"), txtZip);
+    lblCategoryStation = label("lblCategoryStation", QStringLiteral("Stati&on"), cboCategoryStation);
+    lblCategoryTransmitter = label("lblCategoryTransmitter", QStringLiteral("T&ransmitter"), cboCategoryTransmitter);
     lblFile = label("lblFile", QStringLiteral("F&ile"), txtFile);
 
     auto *fileRow = new QHBoxLayout;
@@ -68,7 +92,15 @@ frmExport::frmExport(QWidget *parent) : QDialog(parent)
     form->addRow(lblNumber, txtNumber);
     form->addRow(lblMode, cboMode);
     form->addRow(lblContest, txtContest);
+    form->addRow(lblName, txtName);
+    form->addRow(lblAddress, txtAddress);
+    form->addRow(lblCity, txtCity);
+    form->addRow(lblState, txtState);
+    form->addRow(lblZip, txtZip);
+    form->addRow(lblCategoryStation, cboCategoryStation);
+    form->addRow(lblCategoryTransmitter, cboCategoryTransmitter);
     form->addRow(lblFile, fileRow);
+    form->addRow(nullptr, chkSkipIncomplete);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -85,8 +117,16 @@ frmExport::frmExport(QWidget *parent) : QDialog(parent)
     setTabOrder(txtSPC, txtNumber);
     setTabOrder(txtNumber, cboMode);
     setTabOrder(cboMode, txtContest);
-    setTabOrder(txtContest, txtFile);
+    setTabOrder(txtContest, txtName);
+    setTabOrder(txtName, txtAddress);
+    setTabOrder(txtAddress, txtCity);
+    setTabOrder(txtCity, txtState);
+    setTabOrder(txtState, txtZip);
+    setTabOrder(txtZip, cboCategoryStation);
+    setTabOrder(cboCategoryStation, cboCategoryTransmitter);
+    setTabOrder(cboCategoryTransmitter, txtFile);
     setTabOrder(txtFile, cmdBrowse);
-    setTabOrder(cmdBrowse, cmdExport);
+    setTabOrder(cmdBrowse, chkSkipIncomplete);
+    setTabOrder(chkSkipIncomplete, cmdExport);
     setTabOrder(cmdExport, cmdClose);
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,12 @@ class frmExport : public QDialog {
     QLabel *lblFormat, *lblCall, *lblSPC, *lblNumber, *lblMode, *lblContest, *lblFile;
     QComboBox *cboFormat, *cboMode;
     QLineEdit *txtCall, *txtSPC, *txtNumber, *txtContest, *txtFile;
+    // The entrant and the entry, for the Cabrillo header.
+    QLabel *lblName, *lblAddress, *lblCity, *lblState, *lblZip, *lblCategoryStation, *lblCategoryTransmitter;
+    QLineEdit *txtName, *txtAddress, *txtCity, *txtState, *txtZip;
+    QComboBox *cboCategoryStation, *cboCategoryTransmitter; // first item empty: the tag is left out
+    // Write the file without the contacts a checker cannot read.
+    QCheckBox *chkSkipIncomplete;
     QPushButton *cmdBrowse, *cmdExport, *cmdClose;
     // What the last export did, and any contact it left out.
     QPlainTextEdit *txtResult;

@@ -1,0 +1,168 @@
+#include "ExportSink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Writes all of `data`, through interruptions, short writes and a descriptor
+// that was left non-blocking. 0 or the error number.
+int writeAll(int fd, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t put = ::write(fd, data + done, size_t(size - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, -1);
+            continue;
+        }
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        done += put;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool ExportSink::fail(const QString &why)
+{
+    if (m_reason.isEmpty())
+        m_reason = why;
+    return false;
+}
+
+FileReplacement::FileReplacement(QString path) : m_path(std::move(path))
+{
+    // A link is followed: the file it names is replaced, the link stays a link.
+    const QFileInfo info(m_path);
+    if (info.isSymLink() && info.exists())
+        m_path = info.canonicalFilePath();
+}
+
+FileReplacement::~FileReplacement() { abandon(); }
+
+bool FileReplacement::open()
+{
+    const QFileInfo target(m_path);
+    QByteArray name = QFile::encodeName(QDir(target.absolutePath()).filePath(QStringLiteral(".kestrix-export-XXXXXX")));
+    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return fail(systemReason(errno));
+    m_temporary = QFile::decodeName(name);
+
+    // The new file gets the old one's permissions (and owner, where allowed);
+    // a new file the usual ones.
+    struct stat st {};
+    if (::stat(QFile::encodeName(m_path).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        if (::fchown(m_fd, st.st_uid, st.st_gid) != 0) {
+            // Not allowed to give it away: it stays the operator's own.
+        }
+        ::fchmod(m_fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd, 0666 & ~mask);
+    }
+    return true;
+}
+
+bool FileReplacement::write(const char *data, qint64 size)
+{
+    if (m_fd < 0)
+        return fail(QStringLiteral("the file is not open"));
+    const int error = writeAll(m_fd, data, size);
+    return error == 0 || fail(systemReason(error));
+}
+
+bool FileReplacement::finish()
+{
+    if (m_fd < 0)
+        return fail(QStringLiteral("the file is not open"));
+    if (::fsync(m_fd) != 0)
+        return fail(systemReason(errno));
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+        fail(systemReason(errno));
+        abandon();
+        return false;
+    }
+    // Whatever took the name meanwhile: a folder, pipe or device is never replaced.
+    const QByteArray target = QFile::encodeName(m_path);
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
+        fail(QStringLiteral("it is no longer a regular file"));
+        abandon();
+        return false;
+    }
+    if (::rename(QFile::encodeName(m_temporary).constData(), target.constData()) != 0) {
+        fail(systemReason(errno));
+        abandon();
+        return false;
+    }
+    m_temporary.clear();
+    // The rename itself reaches the disk with the folder.
+    const int dir =
+        ::open(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+void FileReplacement::abandon()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temporary.isEmpty())
+        ::unlink(QFile::encodeName(m_temporary).constData());
+    m_temporary.clear();
+}
+
+DescriptorOutput::DescriptorOutput(int fd) : m_fd(fd) {}
+
+bool DescriptorOutput::write(const char *data, qint64 size)
+{
+    if (m_fd < 0)
+        return fail(systemReason(EBADF));
+    const int error = writeAll(m_fd, data, size);
+    return error == 0 || fail(systemReason(error));
+}
+
+bool DescriptorOutput::finish()
+{
+    if (m_fd < 0)
+        return fail(systemReason(EBADF));
+    struct stat st {};
+    if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode) && ::fsync(m_fd) != 0)
+        return fail(systemReason(errno));
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0 && errno != EINTR)
+        return fail(systemReason(errno));
+    return true;
+}
+
+bool BufferOutput::write(const char *data, qint64 size)
+{
+    bytes.append(data, size);
+    return true;
+}
