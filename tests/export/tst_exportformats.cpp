@@ -635,6 +635,7 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!LogExport::refusal(dir.filePath("link.log"), dir.path()).isEmpty());
         QVERIFY(!LogExport::refusal(dir.filePath(".kestrix-journal"), dir.path()).isEmpty());
         QVERIFY(!LogExport::refusal(dir.filePath("QRPDATA.DAT.stray"), dir.path()).isEmpty());
+        QVERIFY(!LogExport::refusal(dir.filePath("ARCIFILE.DAT.stray"), dir.path()).isEmpty());
         QVERIFY(!LogExport::refusal(dir.path(), dir.path()).isEmpty());
         QCOMPARE(LogExport::refusal(dir.filePath("K1XYZ.log"), dir.path()), QString());
 

@@ -362,8 +362,8 @@ QString refusal(const QString &path, const QString &logDirectory)
     const QString targetPath =
         target.exists() ? target.canonicalFilePath() : targetDir + QLatin1Char('/') + target.fileName();
     // The journal and the bytes set aside beside the log are the log too.
-    for (const char *name :
-         {LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName, LogStore::StrayFileName}) {
+    for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName, LogStore::StrayFileName,
+                             LogStore::ArciStrayFileName}) {
         const QFileInfo log(QDir(logDirectory).filePath(QLatin1String(name)));
         const QString logPath = log.exists() ? log.canonicalFilePath() : logDir + QLatin1Char('/') + log.fileName();
         if (!logDir.isEmpty() && targetPath == logPath)
