@@ -11,6 +11,7 @@
 // stderr and ends the driver with status 1, as the window's own handler ends
 // the program after its message box.
 
+#include "DriverOutput.h"
 #include "FakePlatform.h"
 #include "LogLock.h"
 #include "ReliabilityLog.h"
@@ -24,24 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-// Unbuffered, so a line printed is a line the test sees even when killed next.
-void say(const QByteArray &line)
-{
-    const QByteArray out = line + '\n';
-    qsizetype done = 0;
-    while (done < out.size()) {
-        const ssize_t put = ::write(STDOUT_FILENO, out.constData() + done, out.size() - done);
-        if (put <= 0)
-            std::exit(2);
-        done += put;
-    }
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -10,6 +10,7 @@
 // status 1; Exit and the close box end it with status 0 once their step is
 // acknowledged.
 
+#include "DriverOutput.h"
 #include "FakePlatform.h"
 #include "LogLock.h"
 #include "SessionProtocol.h"
@@ -33,19 +34,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Unbuffered, so a line printed is a line the test sees even when killed next.
-void say(const QByteArray &line)
-{
-    const QByteArray out = line + '\n';
-    qsizetype done = 0;
-    while (done < out.size()) {
-        const ssize_t put = ::write(STDOUT_FILENO, out.constData() + done, out.size() - done);
-        if (put <= 0)
-            ::_exit(2);
-        done += put;
-    }
-}
 
 [[noreturn]] void fail(const QString &why)
 {
