@@ -65,17 +65,6 @@ bool isRule(const LogSheetLine &line)
     return line.size() == 1 && line[0].column == 1 && line[0].text == QString(86, u'=');
 }
 
-// Ink (any non-white pixel) in a rectangle of an image.
-bool hasInk(const QImage &image, const QRect &area)
-{
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                return true;
-    return false;
-}
-
 } // namespace
 
 class tst_LogSheet : public QObject {
@@ -364,8 +353,8 @@ void tst_LogSheet::threePagesWithoutRepeatedHeader()
     // The pages the renderer drew: the lines of each page fit on it, the last page has ink.
     const int linesOnPage = int(sheet[0].size());
     QVERIFY(linesOnPage > 40 && linesOnPage < 100);
-    QVERIFY(hasInk(job.pages[2], QRect(0, 0, job.pages[2].width(), 200)));
-    QVERIFY(!hasInk(job.pages[2], QRect(0, 1000, job.pages[2].width(), 600)));
+    QVERIFY(TestLog::hasInk(job.pages[2], QRect(0, 0, job.pages[2].width(), 200)));
+    QVERIFY(!TestLog::hasInk(job.pages[2], QRect(0, 1000, job.pages[2].width(), 600)));
 }
 
 void tst_LogSheet::rendererPutsTextsAtTheirColumns()
@@ -390,16 +379,16 @@ void tst_LogSheet::rendererPutsTextsAtTheirColumns()
     QVERIFY2(renderer.columnWidth() > 8.5 && renderer.columnWidth() < 9.9,
              qPrintable(QString::number(renderer.columnWidth())));
     const int top = int(2 * renderer.lineHeight()), bottom = int(3 * renderer.lineHeight());
-    QVERIFY(!hasInk(page, QRect(0, 0, page.width(), top)));
-    QVERIFY(!hasInk(page, QRect(0, bottom + 1, page.width(), page.height())));
+    QVERIFY(!TestLog::hasInk(page, QRect(0, 0, page.width(), top)));
+    QVERIFY(!TestLog::hasInk(page, QRect(0, bottom + 1, page.width(), page.height())));
     for (const LogSheetText &t : line) {
         const int x = qRound((t.column - 1) * renderer.columnWidth()); // column 1 is the left edge
         // Nothing in the half column before the text's column, ink within its first column.
         if (t.column > 1)
-            QVERIFY2(!hasInk(page, QRect(x - int(renderer.columnWidth() / 2), top, int(renderer.columnWidth() / 2) - 1,
-                                         bottom - top)),
+            QVERIFY2(!TestLog::hasInk(page, QRect(x - int(renderer.columnWidth() / 2), top,
+                                                  int(renderer.columnWidth() / 2) - 1, bottom - top)),
                      qPrintable(t.text));
-        QVERIFY2(hasInk(page, QRect(x, top, int(renderer.columnWidth()), bottom - top)), qPrintable(t.text));
+        QVERIFY2(TestLog::hasInk(page, QRect(x, top, int(renderer.columnWidth()), bottom - top)), qPrintable(t.text));
     }
 }
 

@@ -48,17 +48,6 @@ StationDetails someDetails()
     return d;
 }
 
-// Ink (any non-white pixel) in a rectangle of an image.
-bool hasInk(const QImage &image, const QRect &area)
-{
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                return true;
-    return false;
-}
-
 } // namespace
 
 class tst_RememberedDetails : public QObject {
@@ -230,7 +219,7 @@ class tst_RememberedDetails : public QObject {
         const QRect onPage = QRectF(inside.topLeft() * 150 / 96, inside.size() * 150 / 96).toRect();
 
         QTest::mouseClick(s.sheet->cmcPrint, Qt::LeftButton);
-        QVERIFY(!hasInk(s.fakes.printTarget.jobs.at(0).pages.at(0), onPage));
+        QVERIFY(!TestLog::hasInk(s.fakes.printTarget.jobs.at(0).pages.at(0), onPage));
 
         const QString address = someDetails().sendEntriesTo;
         box->setFocus();
@@ -240,7 +229,7 @@ class tst_RememberedDetails : public QObject {
             QTest::keyClicks(box, line);
         }
         QTest::mouseClick(s.sheet->cmcPrint, Qt::LeftButton);
-        QVERIFY(hasInk(s.fakes.printTarget.jobs.at(1).pages.at(0), onPage));
+        QVERIFY(TestLog::hasInk(s.fakes.printTarget.jobs.at(1).pages.at(0), onPage));
         QCOMPARE(StationDetails::load().sendEntriesTo, address);
         // Clear Form keeps it: it is where entries go, not part of this sheet's entry.
         QTest::mouseClick(s.sheet->cmdClear, Qt::LeftButton);

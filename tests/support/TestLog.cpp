@@ -56,4 +56,14 @@ std::unique_ptr<frmKestrix> openWindow(const QString &dir, FakePlatform &fakes)
     return w;
 }
 
+bool hasInk(const QImage &image, const QRect &area)
+{
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
 } // namespace TestLog

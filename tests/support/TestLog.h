@@ -5,6 +5,8 @@
 #include "QrpRecord.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -25,5 +27,8 @@ void writeFile(const QString &dir, const QString &name, const QByteArray &bytes)
 // A main window on dir with the fakes, loaded (Form_Load run). File errors make
 // the test fail with QFAIL-like output instead of ending the process.
 std::unique_ptr<frmKestrix> openWindow(const QString &dir, FakePlatform &fakes);
+
+// Ink (any non-white pixel) in a rectangle of a printed page.
+bool hasInk(const QImage &image, const QRect &area);
 
 } // namespace TestLog
