@@ -69,7 +69,7 @@ struct GeneratedLog {
         });
         if (!window->Form_Load())
             qFatal("the generated log did not open");
-        window->Timer1->stop();
+        window->ui().Timer1->stop();
     }
 
     void write(const char *name, const QByteArray &bytes)
@@ -125,11 +125,11 @@ void PlainScan(benchmark::State &state)
 void DuplicateCheckRule(benchmark::State &state)
 {
     frmKestrix &w = *logOf(int(state.range(0))).window;
-    w.txtBand->setText(QStringLiteral("40"));
+    w.ui().txtBand->setText(QStringLiteral("40"));
     const QString calls[2] = {QStringLiteral("Q9ZZZ"), QStringLiteral("Q9ZZY")};
     int i = 0;
     for (auto _ : state)
-        w.txtCallsign->setText(calls[i++ & 1]);
+        w.ui().txtCallsign->setText(calls[i++ & 1]);
     state.SetComplexityN(state.range(0));
 }
 
@@ -137,8 +137,8 @@ void DuplicateCheckRule(benchmark::State &state)
 void MultiplierCheckRule(benchmark::State &state)
 {
     frmKestrix &w = *logOf(int(state.range(0))).window;
-    w.txtBand->setText(QStringLiteral("40"));
-    w.txtSpc->setText(QStringLiteral("NY"));
+    w.ui().txtBand->setText(QStringLiteral("40"));
+    w.ui().txtSpc->setText(QStringLiteral("NY"));
     for (auto _ : state)
         w.CheckMultiplier();
     state.SetComplexityN(state.range(0));

@@ -86,7 +86,7 @@ struct BigLog {
         });
         if (!window->Form_Load())
             qFatal("the benchmark log did not open");
-        window->Timer1->stop();
+        window->ui().Timer1->stop();
         window->show();
         QCoreApplication::processEvents();
     }
@@ -107,8 +107,8 @@ struct BigLog {
     void search(const QString &text)
     {
         {
-            const QSignalBlocker quiet(window->txtSearchInfo);
-            window->txtSearchInfo->setText(text);
+            const QSignalBlocker quiet(window->ui().txtSearchInfo);
+            window->ui().txtSearchInfo->setText(text);
         }
         window->recordSearch().txtSearchInfo_Change();
     }
@@ -207,7 +207,7 @@ void BM_PanelThousandMatches(benchmark::State &state)
     for (auto _ : state) {
         w.writePanel(8, {list});
         if (repaint) {
-            w.txtSpecs->viewport()->repaint();
+            w.ui().txtSpecs->viewport()->repaint();
             QCoreApplication::processEvents();
         }
         state.PauseTiming();

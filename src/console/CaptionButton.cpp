@@ -13,7 +13,7 @@ CaptionButton::CaptionButton(const QString &text, QWidget *parent) : QPushButton
 void CaptionButton::takeFace(const QString &name)
 {
     for (const ControlSpec &c : ConsoleLayout::controls()) {
-        if (c.name != name || c.kind != ControlSpec::Button || !c.back.isValid())
+        if (c.name != name || c.kind() != ControlSpec::Button || !c.back.isValid())
             continue;
         QPalette face = palette();
         face.setColor(QPalette::Button, c.back);

@@ -10,12 +10,12 @@
 
 ClockSetting::ClockSetting(frmKestrix &window) : m_window(window)
 {
-    QObject::connect(window.cmdCalendar, &QPushButton::clicked, &window, [this] { cmdCalendar_Click(); });
-    QObject::connect(window.cmdSetTime, &QPushButton::clicked, &window, [this] { cmdSetTime_Click(); });
-    QObject::connect(window.mnuDate, &QAction::triggered, &window, [this] { mnuDate_Click(); });
-    QObject::connect(window.mnuClock, &QAction::triggered, &window, [this] { mnuClock_Click(); });
-    window.mnuDate->setEnabled(true);
-    window.mnuClock->setEnabled(true);
+    QObject::connect(window.ui().cmdCalendar, &QPushButton::clicked, &window, [this] { cmdCalendar_Click(); });
+    QObject::connect(window.ui().cmdSetTime, &QPushButton::clicked, &window, [this] { cmdSetTime_Click(); });
+    QObject::connect(window.ui().mnuDate, &QAction::triggered, &window, [this] { mnuDate_Click(); });
+    QObject::connect(window.ui().mnuClock, &QAction::triggered, &window, [this] { mnuClock_Click(); });
+    window.ui().mnuDate->setEnabled(true);
+    window.ui().mnuClock->setEnabled(true);
 }
 
 ClockSetting::~ClockSetting() = default;
@@ -81,16 +81,16 @@ void ClockSetting::showSetTime()
 void ClockSetting::reportRefusal(const QStringList &lines)
 {
     if (!showsRefusal()) {
-        m_before = m_window.txtSpecs->text();
-        m_beforeSize = m_window.txtSpecs->fontSize();
+        m_before = m_window.ui().txtSpecs->text();
+        m_beforeSize = m_window.ui().txtSpecs->fontSize();
     }
     m_window.setNewLine();
     m_window.writePanel(8, lines);
-    m_refusal = m_window.txtSpecs->text();
+    m_refusal = m_window.ui().txtSpecs->text();
     m_window.beep();
 }
 
-bool ClockSetting::showsRefusal() const { return !m_refusal.isNull() && m_window.txtSpecs->text() == m_refusal; }
+bool ClockSetting::showsRefusal() const { return !m_refusal.isNull() && m_window.ui().txtSpecs->text() == m_refusal; }
 
 // Once the clock is set the refusal no longer holds: the panel shows again what
 // it showed before it, unless something else has replaced it meanwhile.
@@ -99,8 +99,8 @@ void ClockSetting::afterOK(const QWidget *dialog)
     if (!dialog->isHidden())
         return;
     if (showsRefusal()) {
-        m_window.txtSpecs->setFontSize(m_beforeSize);
-        m_window.txtSpecs->setText(m_before);
+        m_window.ui().txtSpecs->setFontSize(m_beforeSize);
+        m_window.ui().txtSpecs->setText(m_before);
     }
     m_refusal = QString();
 }

@@ -2,14 +2,28 @@
 // The main window's controls as data: name, kind, place in twips, colours, font,
 // length limit and caption. The window builds its controls from this table.
 
+#include "KestrixControls.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <variant>
+
+// Which pointer of the controls a table entry fills; its type is the control's kind.
+using ControlMember = std::variant<QLineEdit *KestrixControls::*, QLabel *KestrixControls::*,
+                                   QPushButton *KestrixControls::*, DisplayPanel *KestrixControls::*>;
+
+// The control behind a member, as a plain widget.
+QWidget *controlAt(const KestrixControls &controls, const ControlMember &member);
+// Fills the member with a control built for it (of the member's kind).
+void bindControl(KestrixControls &controls, const ControlMember &member, QWidget *control);
 
 struct ControlSpec {
+    // In the order of the member's alternatives.
     enum Kind { TextBox, Label, Button, Panel };
     QString name;
-    Kind kind;
+    ControlMember member;
+    Kind kind() const { return Kind(member.index()); }
     int left, top, width, height; // twips
     QColor back;                  // invalid: transparent / the widget's own
     QColor fore;
@@ -29,8 +43,8 @@ inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 
 // Every control of the main window, in tab order where it takes the focus.
 const QList<ControlSpec> &controls();
-// The names of the controls in tab order.
-const QStringList &tabOrder();
+// The controls that take the focus, in tab order.
+const QList<ControlMember> &tabOrder();
 
 inline const QString serif() { return QStringLiteral("Times New Roman"); }
 // The sans-serif face standing in for the old "System" font: its widths put the

@@ -11,9 +11,9 @@
 
 EntryWorkflow::EntryWorkflow(frmKestrix &window) : QObject(&window), m_window(window)
 {
-    connect(window.cmdAddRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdAddRecord_Click);
-    connect(window.cmdSaveRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdSaveRecord_Click);
-    connect(window.cmdClear, &QPushButton::clicked, this, &EntryWorkflow::cmdClear_Click);
+    connect(window.ui().cmdAddRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdAddRecord_Click);
+    connect(window.ui().cmdSaveRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdSaveRecord_Click);
+    connect(window.ui().cmdClear, &QPushButton::clicked, this, &EntryWorkflow::cmdClear_Click);
 }
 
 EntryWorkflow::~EntryWorkflow() = default;
@@ -26,13 +26,13 @@ void EntryWorkflow::cmdAddRecord_Click()
                      QStringLiteral("CLICK the [SAVE RECORD] button to SAVE record."),
                      QStringLiteral("Time/date will be added automatically"),
                      QStringLiteral("Use TAB KEY to step through boxes")});
-    w.txtCallsign->setFocus();
+    w.ui().txtCallsign->setFocus();
 }
 
 bool EntryWorkflow::recordNumberAcceptable()
 {
     frmKestrix &w = m_window;
-    const auto number = Text::wholeValue(w.txtRecNumber->text());
+    const auto number = Text::wholeValue(w.ui().txtRecNumber->text());
     if (number && *number == w.RecordCount() && w.RecordCount() < std::numeric_limits<qint32>::max())
         return true;
     w.beep();
@@ -40,7 +40,7 @@ bool EntryWorkflow::recordNumberAcceptable()
     w.writePanel(12, {QStringLiteral("Record NOT saved."),
                       QStringLiteral("New records are saved as record") + Text::numberText(w.RecordCount()) +
                           QStringLiteral(","),
-                      QStringLiteral("not as \"") + w.txtRecNumber->text() + QStringLiteral("\"."),
+                      QStringLiteral("not as \"") + w.ui().txtRecNumber->text() + QStringLiteral("\"."),
                       QStringLiteral("Use CHANGE to alter a stored record.")});
     return false;
 }
@@ -60,31 +60,31 @@ void EntryWorkflow::cmdSaveRecord_Click()
     w.RecordCount() += 1;
     QrpRecord &r = w.QrpRecord_();
     r.clear();
-    r.set(QrpRecord::Band, w.txtBand->text());
+    r.set(QrpRecord::Band, w.ui().txtBand->text());
     w.log().writeRecord(w.RecordCount()); // the new placeholder, right after the contact
     if (!w.commitLogOperation())
         return; // what was typed stays in the boxes
     w.CurrentRecord() = w.RecordCount();
     w.ShowCurrentRecord();
-    for (QLineEdit *box : {w.txtTime, w.txtDate, w.txtPoints, w.txtMultiplier})
+    for (QLineEdit *box : {w.ui().txtTime, w.ui().txtDate, w.ui().txtPoints, w.ui().txtMultiplier})
         box->setText(QString());
-    w.txtRecNumber->setText(Text::numberText(w.CurrentRecord()));
-    w.txtCallsign->setFocus();
+    w.ui().txtRecNumber->setText(Text::numberText(w.CurrentRecord()));
+    w.ui().txtCallsign->setFocus();
 }
 
 void EntryWorkflow::cmdClear_Click()
 {
     frmKestrix &w = m_window;
     w.setNewLine();
-    for (QLineEdit *box : {w.txtCallsign, w.txtArci, w.txtPower, w.txtSpc, w.txtRstRcvd, w.txtRstSent, w.txtDate,
-                           w.txtTime, w.txtPoints, w.txtMultiplier})
+    for (QLineEdit *box : {w.ui().txtCallsign, w.ui().txtArci, w.ui().txtPower, w.ui().txtSpc, w.ui().txtRstRcvd, w.ui().txtRstSent, w.ui().txtDate,
+                           w.ui().txtTime, w.ui().txtPoints, w.ui().txtMultiplier})
         box->setText(QString());
-    w.txtSpecs->clear();
-    for (QLineEdit *box : {w.txtSearchInfo, w.txtCall, w.txtRstR, w.txtRstS, w.txtLocale, w.txtClub, w.txtPwr,
-                           w.txtBnd, w.txtCalendar, w.txtClock, w.txtPts, w.txtMult, w.txtRecNum})
+    w.ui().txtSpecs->clear();
+    for (QLineEdit *box : {w.ui().txtSearchInfo, w.ui().txtCall, w.ui().txtRstR, w.ui().txtRstS, w.ui().txtLocale, w.ui().txtClub, w.ui().txtPwr,
+                           w.ui().txtBnd, w.ui().txtCalendar, w.ui().txtClock, w.ui().txtPts, w.ui().txtMult, w.ui().txtRecNum})
         box->setText(QString());
-    w.lblMode->setText(QString());
-    w.txtSpecs->setFontSize(18);
-    w.txtSpecs->setText(w.titleText());
+    w.ui().lblMode->setText(QString());
+    w.ui().txtSpecs->setFontSize(18);
+    w.ui().txtSpecs->setText(w.titleText());
     w.writeMode(QStringLiteral("Screens Cleared"));
 }

@@ -48,11 +48,11 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     buildControls();
     buildMenus();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &frmKestrix::Timer1_Timer);
-    connect(mnuExit, &QAction::triggered, this, &frmKestrix::mnuExit_Click);
+    m_ui.Timer1 = new QTimer(this);
+    m_ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_ui.Timer1->setInterval(500);
+    connect(m_ui.Timer1, &QTimer::timeout, this, &frmKestrix::Timer1_Timer);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &frmKestrix::mnuExit_Click);
 
     // The rooms connect the controls they own. The order matters only where two
     // rules answer the same box, and none do.
@@ -94,21 +94,20 @@ frmKestrix::~frmKestrix()
 void frmKestrix::buildControls()
 {
     using namespace ConsoleLayout;
-    client = new PanelPicture(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(ClientWidth), px(ClientHeight));
-    setCentralWidget(client);
+    m_ui.client = new PanelPicture(this);
+    m_ui.client->setObjectName(QStringLiteral("client"));
+    m_ui.client->setFixedSize(px(ClientWidth), px(ClientHeight));
+    setCentralWidget(m_ui.client);
 
-    QHash<QString, QWidget *> built;
     for (const ControlSpec &c : controls()) {
         QWidget *w = nullptr;
         QFont font(c.family);
         font.setPointSizeF(c.points);
         font.setBold(c.bold);
         QPalette pal;
-        switch (c.kind) {
+        switch (c.kind()) {
         case ControlSpec::TextBox: {
-            auto *box = new QLineEdit(client);
+            auto *box = new QLineEdit(m_ui.client);
             box->setAlignment(c.align);
             if (c.maxLength > 0)
                 box->setMaxLength(c.maxLength);
@@ -121,7 +120,7 @@ void frmKestrix::buildControls()
             break;
         }
         case ControlSpec::Panel: {
-            auto *panel = new DisplayPanel(client);
+            auto *panel = new DisplayPanel(m_ui.client);
             pal = panel->palette();
             pal.setColor(QPalette::Base, c.back);
             pal.setColor(QPalette::Text, c.fore);
@@ -132,7 +131,7 @@ void frmKestrix::buildControls()
             break;
         }
         case ControlSpec::Label: {
-            auto *label = new QLabel(c.caption, client);
+            auto *label = new QLabel(c.caption, m_ui.client);
             label->setAlignment(c.align);
             label->setTextFormat(Qt::PlainText);
             pal = label->palette();
@@ -148,59 +147,31 @@ void frmKestrix::buildControls()
             break;
         }
         case ControlSpec::Button: {
-            auto *button = new CaptionButton(c.caption, client);
+            auto *button = new CaptionButton(c.caption, m_ui.client);
             button->setAutoDefault(false);
             w = button;
             break;
         }
         }
         w->setObjectName(c.name);
-        if (c.kind != ControlSpec::Panel)
+        if (c.kind() != ControlSpec::Panel)
             w->setFont(font);
         w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
-        built.insert(c.name, w);
+        bindControl(m_ui, c.member, w);
     }
-
-    auto box = [&](const char *name) { return static_cast<QLineEdit *>(built.value(QLatin1String(name))); };
-    auto label = [&](const char *name) { return static_cast<QLabel *>(built.value(QLatin1String(name))); };
-    auto button = [&](const char *name) { return static_cast<QPushButton *>(built.value(QLatin1String(name))); };
-
-    txtCallsign = box("txtCallsign"); txtRstRcvd = box("txtRstRcvd"); txtRstSent = box("txtRstSent");
-    txtSpc = box("txtSpc"); txtArci = box("txtArci"); txtPower = box("txtPower"); txtBand = box("txtBand");
-    txtDate = box("txtDate"); txtTime = box("txtTime"); txtPoints = box("txtPoints");
-    txtMultiplier = box("txtMultiplier"); txtRecNumber = box("txtRecNumber");
-    txtCall = box("txtCall"); txtRstR = box("txtRstR"); txtRstS = box("txtRstS"); txtLocale = box("txtLocale");
-    txtClub = box("txtClub"); txtPwr = box("txtPwr"); txtBnd = box("txtBnd"); txtCalendar = box("txtCalendar");
-    txtClock = box("txtClock"); txtPts = box("txtPts"); txtMult = box("txtMult"); txtRecNum = box("txtRecNum");
-    txtSearchInfo = box("txtSearchInfo");
-    txtSpecs = static_cast<DisplayPanel *>(built.value(QStringLiteral("txtSpecs")));
-    lblTitle = label("lblTitle"); lblAddEntry = label("lblAddEntry");
-    lblChangeDelete = label("lblChangeDelete"); Label1 = label("Label1");
-    lblDate = label("lblDate"); lblClock = label("lblClock"); lblMode = label("lblMode");
-    lblChartHeader = label("lblChartHeader"); lblBands = label("lblBands");
-    lblS16 = label("lblS16"); lblS80 = label("lblS80"); lblS40 = label("lblS40"); lblS20 = label("lblS20");
-    lblS15 = label("lblS15"); lblS10 = label("lblS10"); lblS6 = label("lblS6");
-    lblM16 = label("lblM16"); lblM80 = label("lblM80"); lblM40 = label("lblM40"); lblM20 = label("lblM20");
-    lblM15 = label("lblM15"); lblM10 = label("lblM10"); lblM6 = label("lblM6");
-    cmdReview = button("cmdReview"); cmdSearch = button("cmdSearch"); cmdDeleteRecord = button("cmdDeleteRecord");
-    cmdUpdate = button("cmdUpdate"); cmdChangeRecord = button("cmdChangeRecord"); cmdAddRecord = button("cmdAddRecord");
-    cmdCalendar = button("cmdCalendar"); cmdClear = button("cmdClear"); cmdCanada = button("cmdCanada");
-    cmdSetTime = button("cmdSetTime"); cmdRstSystem = button("cmdRstSystem"); cmdUS = button("cmdUS");
-    cmdPlus = button("cmdPlus"); cmdMinus = button("cmdMinus"); cmdPrinter = button("cmdPrinter");
-    cmdSaveRecord = button("cmdSaveRecord");
 
     // The boxes whose text goes into the log files take no control characters.
     auto *printable = new PrintableText(this);
-    for (QLineEdit *stored : {txtCallsign, txtRstRcvd, txtRstSent, txtSpc, txtArci, txtPower, txtBand, txtDate,
-                              txtTime, txtPoints, txtMultiplier, txtCall, txtRstR, txtRstS, txtLocale, txtClub, txtPwr,
-                              txtBnd, txtCalendar, txtClock, txtPts, txtMult})
+    for (QLineEdit *stored : {m_ui.txtCallsign, m_ui.txtRstRcvd, m_ui.txtRstSent, m_ui.txtSpc, m_ui.txtArci, m_ui.txtPower, m_ui.txtBand, m_ui.txtDate,
+                              m_ui.txtTime, m_ui.txtPoints, m_ui.txtMultiplier, m_ui.txtCall, m_ui.txtRstR, m_ui.txtRstS, m_ui.txtLocale, m_ui.txtClub, m_ui.txtPwr,
+                              m_ui.txtBnd, m_ui.txtCalendar, m_ui.txtClock, m_ui.txtPts, m_ui.txtMult})
         stored->setValidator(printable);
 
     // The display panel and the labels take no focus; the rest follow the tab order.
-    txtSpecs->setFocusPolicy(Qt::ClickFocus);
+    m_ui.txtSpecs->setFocusPolicy(Qt::ClickFocus);
     QWidget *previous = nullptr;
-    for (const QString &name : tabOrder()) {
-        QWidget *w = built.value(name);
+    for (const ControlMember &member : tabOrder()) {
+        QWidget *w = controlAt(m_ui, member);
         if (previous)
             setTabOrder(previous, w);
         previous = w;
@@ -221,72 +192,68 @@ void frmKestrix::buildMenus()
         return menu;
     };
 
-    mnuExit = bar->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m_ui.mnuExit = bar->addAction(QStringLiteral("E&xit"));
+    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    mnuSpecs = submenu(bar->addMenu(QStringLiteral("Zell Specifications")), "mnuSpecs");
-    mnuFeatures = item(mnuSpecs, "mnuFeatures", QStringLiteral("General Features"));
-    mnuRcvr = item(mnuSpecs, "mnuRcvr", QStringLiteral("Receiver Specifications"));
-    mnuCw = item(mnuSpecs, "mnuCw", QStringLiteral("CW Features"));
-    mnuBuild = item(mnuSpecs, "mnuBuild", QStringLiteral("Easy to Build"));
-    mnuPricing = item(mnuSpecs, "mnuPricing", QStringLiteral("Pricing/Availability"));
-    mnuHomepage = item(mnuSpecs, "mnuHomepage", QStringLiteral("Orvane Homepage"));
+    m_ui.mnuSpecs = submenu(bar->addMenu(QStringLiteral("Zell Specifications")), "mnuSpecs");
+    m_ui.mnuFeatures = item(m_ui.mnuSpecs, "mnuFeatures", QStringLiteral("General Features"));
+    m_ui.mnuRcvr = item(m_ui.mnuSpecs, "mnuRcvr", QStringLiteral("Receiver Specifications"));
+    m_ui.mnuCw = item(m_ui.mnuSpecs, "mnuCw", QStringLiteral("CW Features"));
+    m_ui.mnuBuild = item(m_ui.mnuSpecs, "mnuBuild", QStringLiteral("Easy to Build"));
+    m_ui.mnuPricing = item(m_ui.mnuSpecs, "mnuPricing", QStringLiteral("Pricing/Availability"));
+    m_ui.mnuHomepage = item(m_ui.mnuSpecs, "mnuHomepage", QStringLiteral("Orvane Homepage"));
 
-    mnuKestrix = submenu(bar->addMenu(QStringLiteral("Kestrix Program")), "mnuKestrix");
-    mnuClock = item(mnuKestrix, "mnuClock", QStringLiteral("Set GMT Clock"));
-    mnuDate = item(mnuKestrix, "mnuDate", QStringLiteral("Set Date"));
-    mnuBand = submenu(mnuKestrix->addMenu(QStringLiteral("Set Band")), "mnuBand");
-    mnu160 = item(mnuBand, "mnu160", QStringLiteral("160 Meters"));
-    mnu80 = item(mnuBand, "mnu80", QStringLiteral("80 Meters"));
-    mnu40 = item(mnuBand, "mnu40", QStringLiteral("40 Meters"));
-    mnu20 = item(mnuBand, "mnu20", QStringLiteral("20 Meters"));
-    mnu15 = item(mnuBand, "mnu15", QStringLiteral("15 Meters"));
-    mnu10 = item(mnuBand, "mnu10", QStringLiteral("10 Meters"));
-    mnu6 = item(mnuBand, "mnu6", QStringLiteral("6 Meters"));
-    mnuPrint = item(mnuKestrix, "mnuPrint", QStringLiteral("Print Log Sheets"));
-    mnuSummary = item(mnuKestrix, "mnuSummary", QStringLiteral("Print Contest Summary Sheet"));
-    mnuExport = item(mnuKestrix, "mnuExport", QStringLiteral("Export Log..."));
+    m_ui.mnuKestrix = submenu(bar->addMenu(QStringLiteral("Kestrix Program")), "mnuKestrix");
+    m_ui.mnuClock = item(m_ui.mnuKestrix, "mnuClock", QStringLiteral("Set GMT Clock"));
+    m_ui.mnuDate = item(m_ui.mnuKestrix, "mnuDate", QStringLiteral("Set Date"));
+    m_ui.mnuBand = submenu(m_ui.mnuKestrix->addMenu(QStringLiteral("Set Band")), "mnuBand");
+    m_ui.mnu160 = item(m_ui.mnuBand, "mnu160", QStringLiteral("160 Meters"));
+    m_ui.mnu80 = item(m_ui.mnuBand, "mnu80", QStringLiteral("80 Meters"));
+    m_ui.mnu40 = item(m_ui.mnuBand, "mnu40", QStringLiteral("40 Meters"));
+    m_ui.mnu20 = item(m_ui.mnuBand, "mnu20", QStringLiteral("20 Meters"));
+    m_ui.mnu15 = item(m_ui.mnuBand, "mnu15", QStringLiteral("15 Meters"));
+    m_ui.mnu10 = item(m_ui.mnuBand, "mnu10", QStringLiteral("10 Meters"));
+    m_ui.mnu6 = item(m_ui.mnuBand, "mnu6", QStringLiteral("6 Meters"));
+    m_ui.mnuPrint = item(m_ui.mnuKestrix, "mnuPrint", QStringLiteral("Print Log Sheets"));
+    m_ui.mnuSummary = item(m_ui.mnuKestrix, "mnuSummary", QStringLiteral("Print Contest Summary Sheet"));
+    m_ui.mnuExport = item(m_ui.mnuKestrix, "mnuExport", QStringLiteral("Export Log..."));
 
-    mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), "mnuHelp");
-    mnuInstructions = submenu(mnuHelp->addMenu(QStringLiteral("Instructions")), "mnuInstructions");
-    mnuIntro = item(mnuInstructions, "mnuIntro", QStringLiteral("Introduction"));
-    mnuStart = item(mnuInstructions, "mnuStart", QStringLiteral("Starting contest"));
-    mnuDupe = item(mnuInstructions, "mnuDupe", QStringLiteral("Dupe Checking"));
-    mnuPoints = item(mnuInstructions, "mnuPoints", QStringLiteral("Points and Multipliers"));
-    mnuAddingRecords = item(mnuInstructions, "mnuAddingRecords", QStringLiteral("Adding Records"));
-    mnuSearchingRecords = item(mnuInstructions, "mnuSearchingRecords", QStringLiteral("Searching Records"));
-    mnuDeletingRecords = item(mnuInstructions, "mnuDeletingRecords", QStringLiteral("Deleting Records"));
-    mnuChangingRecords = item(mnuInstructions, "mnuChangingRecords", QStringLiteral("Changing Records"));
-    mnuReview = item(mnuInstructions, "mnuReview", QStringLiteral("Reviewing Records"));
-    mnuUpdatingRecords = item(mnuInstructions, "mnuUpdatingRecords", QStringLiteral("Updating Records"));
-    mnuPrintingRecords = item(mnuInstructions, "mnuPrintingRecords", QStringLiteral("Printing Records"));
-    mnuFiles = item(mnuInstructions, "mnuFiles", QStringLiteral("Kestrix File Information"));
-    mnuEnding = item(mnuInstructions, "mnuEnding", QStringLiteral("Ending contest"));
-    mnuContact = item(mnuInstructions, "mnuContact", QStringLiteral("Contact Dravek"));
-    mnuProvinces = item(mnuHelp, "mnuProvinces", QStringLiteral("Canadian Provinces"));
-    mnuState = item(mnuHelp, "mnuState", QStringLiteral("U.S. State Abbreviations"));
+    m_ui.mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), "mnuHelp");
+    m_ui.mnuInstructions = submenu(m_ui.mnuHelp->addMenu(QStringLiteral("Instructions")), "mnuInstructions");
+    m_ui.mnuIntro = item(m_ui.mnuInstructions, "mnuIntro", QStringLiteral("Introduction"));
+    m_ui.mnuStart = item(m_ui.mnuInstructions, "mnuStart", QStringLiteral("Starting contest"));
+    m_ui.mnuDupe = item(m_ui.mnuInstructions, "mnuDupe", QStringLiteral("Dupe Checking"));
+    m_ui.mnuPoints = item(m_ui.mnuInstructions, "mnuPoints", QStringLiteral("Points and Multipliers"));
+    m_ui.mnuAddingRecords = item(m_ui.mnuInstructions, "mnuAddingRecords", QStringLiteral("Adding Records"));
+    m_ui.mnuSearchingRecords = item(m_ui.mnuInstructions, "mnuSearchingRecords", QStringLiteral("Searching Records"));
+    m_ui.mnuDeletingRecords = item(m_ui.mnuInstructions, "mnuDeletingRecords", QStringLiteral("Deleting Records"));
+    m_ui.mnuChangingRecords = item(m_ui.mnuInstructions, "mnuChangingRecords", QStringLiteral("Changing Records"));
+    m_ui.mnuReview = item(m_ui.mnuInstructions, "mnuReview", QStringLiteral("Reviewing Records"));
+    m_ui.mnuUpdatingRecords = item(m_ui.mnuInstructions, "mnuUpdatingRecords", QStringLiteral("Updating Records"));
+    m_ui.mnuPrintingRecords = item(m_ui.mnuInstructions, "mnuPrintingRecords", QStringLiteral("Printing Records"));
+    m_ui.mnuFiles = item(m_ui.mnuInstructions, "mnuFiles", QStringLiteral("Kestrix File Information"));
+    m_ui.mnuEnding = item(m_ui.mnuInstructions, "mnuEnding", QStringLiteral("Ending contest"));
+    m_ui.mnuContact = item(m_ui.mnuInstructions, "mnuContact", QStringLiteral("Contact Dravek"));
+    m_ui.mnuProvinces = item(m_ui.mnuHelp, "mnuProvinces", QStringLiteral("Canadian Provinces"));
+    m_ui.mnuState = item(m_ui.mnuHelp, "mnuState", QStringLiteral("U.S. State Abbreviations"));
 }
 
 // ---- conventions --------------------------------------------------------------
 
 void frmKestrix::writePanel(int pointSize, const QStringList &lines)
 {
-    txtSpecs->setFontSize(pointSize);
-    txtSpecs->setText(lines.join(NewLine));
+    m_ui.txtSpecs->setFontSize(pointSize);
+    m_ui.txtSpecs->setText(lines.join(NewLine));
 }
 
 void frmKestrix::writeMode(const QString &activity)
 {
-    lblMode->setText(QStringLiteral("Mode") + NewLine + activity);
+    m_ui.lblMode->setText(QStringLiteral("Mode") + NewLine + activity);
 }
 
 QString frmKestrix::titleText() const { return QStringLiteral("Dravek's") + NewLine + QStringLiteral("ARCI Kestrix Program"); }
 
 void frmKestrix::beep() { m_platform.beeper.beep(); }
-
-QList<QLabel *> frmKestrix::pointLabels() const { return {lblS16, lblS80, lblS40, lblS20, lblS15, lblS10, lblS6}; }
-
-QList<QLabel *> frmKestrix::multiplierLabels() const { return {lblM16, lblM80, lblM40, lblM20, lblM15, lblM10, lblM6}; }
 
 void frmKestrix::CheckMultiplier() { m_multiplierCheck->CheckMultiplier(); }
 
@@ -307,17 +274,17 @@ bool frmKestrix::Form_Load()
     ShowCurrentRecord();
     setNewLine();
     if (m_log->repairNotes().isEmpty()) {
-        txtSpecs->setFontSize(18);
-        txtSpecs->setText(titleText());
+        m_ui.txtSpecs->setFontSize(18);
+        m_ui.txtSpecs->setText(titleText());
     } else {
         writePanel(8, QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
     }
-    lblChartHeader->setText(QStringLiteral("Band") + NewLine + QStringLiteral("Points") + NewLine +
+    m_ui.lblChartHeader->setText(QStringLiteral("Band") + NewLine + QStringLiteral("Points") + NewLine +
                             QStringLiteral("Multipliers"));
-    lblMode->setText(QStringLiteral("Current Record = ") + Text::numberText(CurrentRecord()));
-    txtRecNumber->setText(Text::numberText(CurrentRecord()));
+    m_ui.lblMode->setText(QStringLiteral("Current Record = ") + Text::numberText(CurrentRecord()));
+    m_ui.txtRecNumber->setText(Text::numberText(CurrentRecord()));
     UpdateTotals();
-    Timer1->start();
+    m_ui.Timer1->start();
     return true;
 }
 
@@ -325,8 +292,8 @@ void frmKestrix::Timer1_Timer()
 {
     setNewLine();
     const QDateTime now = m_platform.clock.now().toUTC();
-    lblClock->setText(now.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" GMT"));
-    lblDate->setText(now.date().toString(QStringLiteral("MM/dd/yy")));
+    m_ui.lblClock->setText(now.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" GMT"));
+    m_ui.lblDate->setText(now.date().toString(QStringLiteral("MM/dd/yy")));
 }
 
 void frmKestrix::mnuExit_Click()
@@ -368,7 +335,7 @@ void frmKestrix::logFilesChanged()
     if (!m_log->open())
         return;
     CurrentRecord() = RecordCount();
-    txtRecNumber->setText(Text::numberText(RecordCount()));
+    m_ui.txtRecNumber->setText(Text::numberText(RecordCount()));
     setWindowTitle(QStringLiteral("Record ") + Text::numberText(CurrentRecord()) + QStringLiteral("/") +
                    Text::numberText(RecordCount()));
     UpdateTotals();
@@ -386,7 +353,7 @@ void frmKestrix::closeEvent(QCloseEvent *event)
 {
     // Ending by the close box writes nothing back; either way the program ends
     // with both log files closed and every side window gone.
-    Timer1->stop();
+    m_ui.Timer1->stop();
     m_log->closeQrp();
     m_log->closeArci();
     for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -6,6 +6,7 @@
 // the boxes live in the rooms that own them (scoring, review, reports, help),
 // each built here with a reference to this window.
 
+#include "KestrixControls.h"
 #include "LogStore.h"
 #include "Platform.h"
 
@@ -103,38 +104,7 @@ public:
     void Timer1_Timer();
 
     // ---- controls, by their names --------------------------------------------
-    QWidget *client = nullptr; // the client area with the panel picture
-    // entry row
-    QLineEdit *txtCallsign, *txtRstRcvd, *txtRstSent, *txtSpc, *txtArci, *txtPower, *txtBand, *txtDate,
-        *txtTime, *txtPoints, *txtMultiplier, *txtRecNumber;
-    // review row
-    QLineEdit *txtCall, *txtRstR, *txtRstS, *txtLocale, *txtClub, *txtPwr, *txtBnd, *txtCalendar, *txtClock,
-        *txtPts, *txtMult, *txtRecNum;
-    QLabel *lblTitle, *lblAddEntry, *lblChangeDelete, *Label1;
-    DisplayPanel *txtSpecs;
-    QLabel *lblDate, *lblClock, *lblMode;
-    QLineEdit *txtSearchInfo;
-    QLabel *lblChartHeader, *lblBands;
-    QLabel *lblS16, *lblS80, *lblS40, *lblS20, *lblS15, *lblS10, *lblS6;
-    QLabel *lblM16, *lblM80, *lblM40, *lblM20, *lblM15, *lblM10, *lblM6;
-    QPushButton *cmdReview, *cmdSearch, *cmdDeleteRecord, *cmdUpdate, *cmdChangeRecord, *cmdAddRecord, *cmdCalendar,
-        *cmdClear, *cmdCanada, *cmdSetTime, *cmdRstSystem, *cmdUS, *cmdPlus, *cmdMinus, *cmdPrinter, *cmdSaveRecord;
-    QTimer *Timer1;
-
-    // menus (a submenu is a QMenu, an item a QAction; both named as in the program)
-    QMenu *mnuSpecs, *mnuKestrix, *mnuBand, *mnuHelp, *mnuInstructions;
-    QAction *mnuExit;
-    QAction *mnuFeatures, *mnuRcvr, *mnuCw, *mnuBuild, *mnuPricing, *mnuHomepage;
-    QAction *mnuClock, *mnuDate, *mnu160, *mnu80, *mnu40, *mnu20, *mnu15, *mnu10, *mnu6, *mnuPrint, *mnuSummary;
-    QAction *mnuIntro, *mnuStart, *mnuDupe, *mnuPoints, *mnuAddingRecords, *mnuSearchingRecords,
-        *mnuDeletingRecords, *mnuChangingRecords, *mnuReview, *mnuUpdatingRecords, *mnuPrintingRecords, *mnuFiles,
-        *mnuEnding, *mnuContact;
-    QAction *mnuProvinces, *mnuState;
-    QAction *mnuExport;
-
-    // The band chart cells in band order 160, 80, 40, 20, 15, 10, 6.
-    QList<QLabel *> pointLabels() const;
-    QList<QLabel *> multiplierLabels() const;
+    const KestrixControls &ui() const { return m_ui; }
 
     // The rooms of the program, for tests and for rooms that call one another.
     EntryWorkflow &entryWorkflow() { return *m_entryWorkflow; }
@@ -166,6 +136,7 @@ private:
     QString m_directory;
     Platform m_platform;
     FileErrorHandler m_fileError;
+    KestrixControls m_ui;
     std::unique_ptr<LogStore> m_log;
     bool m_ending = false;
     bool m_reviewShowsPlaceholder = false;

@@ -10,34 +10,34 @@ HelpPages::HelpPages(frmKestrix &window) : m_window(window)
 {
     frmKestrix *w = &window;
     // A title page appears as soon as its menu drops open, before anything is chosen.
-    QObject::connect(w->mnuSpecs, &QMenu::aboutToShow, w, [this] { mnuSpecs_Click(); });
-    QObject::connect(w->mnuKestrix, &QMenu::aboutToShow, w, [this] { mnuKestrix_Click(); });
-    QObject::connect(w->mnuInstructions, &QMenu::aboutToShow, w, [this] { mnuInstructions_Click(); });
+    QObject::connect(w->ui().mnuSpecs, &QMenu::aboutToShow, w, [this] { mnuSpecs_Click(); });
+    QObject::connect(w->ui().mnuKestrix, &QMenu::aboutToShow, w, [this] { mnuKestrix_Click(); });
+    QObject::connect(w->ui().mnuInstructions, &QMenu::aboutToShow, w, [this] { mnuInstructions_Click(); });
 
     const struct {
         QAction *item;
         void (HelpPages::*handler)();
     } items[] = {
-        {w->mnuFeatures, &HelpPages::mnuFeatures_Click},
-        {w->mnuRcvr, &HelpPages::mnuRcvr_Click},
-        {w->mnuCw, &HelpPages::mnuCw_Click},
-        {w->mnuBuild, &HelpPages::mnuBuild_Click},
-        {w->mnuPricing, &HelpPages::mnuPricing_Click},
-        {w->mnuHomepage, &HelpPages::mnuHomepage_Click},
-        {w->mnuIntro, &HelpPages::mnuIntro_Click},
-        {w->mnuStart, &HelpPages::mnuStart_Click},
-        {w->mnuDupe, &HelpPages::mnuDupe_Click},
-        {w->mnuPoints, &HelpPages::mnuPoints_Click},
-        {w->mnuAddingRecords, &HelpPages::mnuAddingRecords_Click},
-        {w->mnuSearchingRecords, &HelpPages::mnuSearchingRecords_Click},
-        {w->mnuDeletingRecords, &HelpPages::mnuDeletingRecords_Click},
-        {w->mnuChangingRecords, &HelpPages::mnuChangingRecords_Click},
-        {w->mnuReview, &HelpPages::mnuReview_Click},
-        {w->mnuUpdatingRecords, &HelpPages::mnuUpdatingRecords_Click},
-        {w->mnuPrintingRecords, &HelpPages::mnuPrintingRecords_Click},
-        {w->mnuFiles, &HelpPages::mnuFiles_Click},
-        {w->mnuEnding, &HelpPages::mnuEnding_Click},
-        {w->mnuContact, &HelpPages::mnuContact_Click},
+        {w->ui().mnuFeatures, &HelpPages::mnuFeatures_Click},
+        {w->ui().mnuRcvr, &HelpPages::mnuRcvr_Click},
+        {w->ui().mnuCw, &HelpPages::mnuCw_Click},
+        {w->ui().mnuBuild, &HelpPages::mnuBuild_Click},
+        {w->ui().mnuPricing, &HelpPages::mnuPricing_Click},
+        {w->ui().mnuHomepage, &HelpPages::mnuHomepage_Click},
+        {w->ui().mnuIntro, &HelpPages::mnuIntro_Click},
+        {w->ui().mnuStart, &HelpPages::mnuStart_Click},
+        {w->ui().mnuDupe, &HelpPages::mnuDupe_Click},
+        {w->ui().mnuPoints, &HelpPages::mnuPoints_Click},
+        {w->ui().mnuAddingRecords, &HelpPages::mnuAddingRecords_Click},
+        {w->ui().mnuSearchingRecords, &HelpPages::mnuSearchingRecords_Click},
+        {w->ui().mnuDeletingRecords, &HelpPages::mnuDeletingRecords_Click},
+        {w->ui().mnuChangingRecords, &HelpPages::mnuChangingRecords_Click},
+        {w->ui().mnuReview, &HelpPages::mnuReview_Click},
+        {w->ui().mnuUpdatingRecords, &HelpPages::mnuUpdatingRecords_Click},
+        {w->ui().mnuPrintingRecords, &HelpPages::mnuPrintingRecords_Click},
+        {w->ui().mnuFiles, &HelpPages::mnuFiles_Click},
+        {w->ui().mnuEnding, &HelpPages::mnuEnding_Click},
+        {w->ui().mnuContact, &HelpPages::mnuContact_Click},
     };
     for (const auto &i : items) {
         const auto handler = i.handler;

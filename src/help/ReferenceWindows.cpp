@@ -18,13 +18,13 @@ template <class Window> Window *loaded(const QPointer<Window> &slot)
 ReferenceWindows::ReferenceWindows(frmKestrix &window) : m_window(window)
 {
     frmKestrix *w = &window;
-    QObject::connect(w->cmdRstSystem, &QPushButton::clicked, w, [this] { cmdRstSystem_Click(); });
-    QObject::connect(w->cmdUS, &QPushButton::clicked, w, [this] { cmdUS_Click(); });
-    QObject::connect(w->cmdCanada, &QPushButton::clicked, w, [this] { cmdCanada_Click(); });
-    QObject::connect(w->mnuState, &QAction::triggered, w, [this] { mnuState_Click(); });
-    QObject::connect(w->mnuProvinces, &QAction::triggered, w, [this] { mnuProvinces_Click(); });
-    w->mnuState->setEnabled(true);
-    w->mnuProvinces->setEnabled(true);
+    QObject::connect(w->ui().cmdRstSystem, &QPushButton::clicked, w, [this] { cmdRstSystem_Click(); });
+    QObject::connect(w->ui().cmdUS, &QPushButton::clicked, w, [this] { cmdUS_Click(); });
+    QObject::connect(w->ui().cmdCanada, &QPushButton::clicked, w, [this] { cmdCanada_Click(); });
+    QObject::connect(w->ui().mnuState, &QAction::triggered, w, [this] { mnuState_Click(); });
+    QObject::connect(w->ui().mnuProvinces, &QAction::triggered, w, [this] { mnuProvinces_Click(); });
+    w->ui().mnuState->setEnabled(true);
+    w->ui().mnuProvinces->setEnabled(true);
 }
 
 ReferenceWindows::~ReferenceWindows() = default;

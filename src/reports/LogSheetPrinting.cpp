@@ -13,10 +13,10 @@
 
 LogSheetPrinting::LogSheetPrinting(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.cmdPrinter, &QPushButton::clicked, this, &LogSheetPrinting::cmdPrinter_Click);
-    m_window.cmdPrinter->installEventFilter(this);
-    connect(m_window.mnuPrint, &QAction::triggered, this, &LogSheetPrinting::mnuPrint_Click);
-    m_window.mnuPrint->setEnabled(true);
+    connect(m_window.ui().cmdPrinter, &QPushButton::clicked, this, &LogSheetPrinting::cmdPrinter_Click);
+    m_window.ui().cmdPrinter->installEventFilter(this);
+    connect(m_window.ui().mnuPrint, &QAction::triggered, this, &LogSheetPrinting::mnuPrint_Click);
+    m_window.ui().mnuPrint->setEnabled(true);
 }
 
 LogSheetPrinting::~LogSheetPrinting() = default;
@@ -51,7 +51,7 @@ void LogSheetPrinting::mnuPrint_Click() { cmdPrinter_Click(); }
 
 bool LogSheetPrinting::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window.cmdPrinter && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_window.ui().cmdPrinter && event->type() == QEvent::MouseButtonPress) {
         const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
         cmdPrinter_MouseDown(button);
         return button == Qt::RightButton;

@@ -18,8 +18,8 @@
 
 SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
-    m_window.mnuSummary->setEnabled(true);
+    connect(m_window.ui().mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
+    m_window.ui().mnuSummary->setEnabled(true);
 }
 
 SummarySheet::~SummarySheet()

@@ -13,10 +13,10 @@
 
 ChangeDelete::ChangeDelete(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.cmdChangeRecord, &QPushButton::clicked, this, &ChangeDelete::cmdChangeRecord_Click);
-    connect(m_window.cmdDeleteRecord, &QPushButton::clicked, this, &ChangeDelete::cmdDeleteRecord_Click);
-    m_window.cmdChangeRecord->installEventFilter(this);
-    m_window.cmdDeleteRecord->installEventFilter(this);
+    connect(m_window.ui().cmdChangeRecord, &QPushButton::clicked, this, &ChangeDelete::cmdChangeRecord_Click);
+    connect(m_window.ui().cmdDeleteRecord, &QPushButton::clicked, this, &ChangeDelete::cmdDeleteRecord_Click);
+    m_window.ui().cmdChangeRecord->installEventFilter(this);
+    m_window.ui().cmdDeleteRecord->installEventFilter(this);
 }
 
 ChangeDelete::~ChangeDelete() = default;
@@ -27,9 +27,9 @@ bool ChangeDelete::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return false;
     const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-    if (watched == m_window.cmdChangeRecord)
+    if (watched == m_window.ui().cmdChangeRecord)
         cmdChangeRecord_MouseDown(button);
-    else if (watched == m_window.cmdDeleteRecord)
+    else if (watched == m_window.ui().cmdDeleteRecord)
         cmdDeleteRecord_MouseDown(button);
     else
         return false;
@@ -44,7 +44,7 @@ void ChangeDelete::cmdChangeRecord_Click()
     m_window.writePanel(8, {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
                             QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
                             QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
-    m_window.txtRecNum->setFocus();
+    m_window.ui().txtRecNum->setFocus();
 }
 
 void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
@@ -70,7 +70,7 @@ void ChangeDelete::cmdDeleteRecord_Click()
                             QStringLiteral("in the BLUE BOXES by inserting the"),
                             QStringLiteral("RECORD # in the WHITE RecNum box."),
                             QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
-    m_window.txtRecNum->setFocus();
+    m_window.ui().txtRecNum->setFocus();
 }
 
 void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
@@ -89,7 +89,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     const bool yes = m_window.platform().confirmation.askYesNo(&m_window, QStringLiteral("Delete this record?"),
                                                                QStringLiteral("Kestrix"));
     if (!yes) {
-        m_window.txtRecNumber->setFocus();
+        m_window.ui().txtRecNumber->setFocus();
         m_window.setNewLine();
         keepSizeWrite({QString(), QStringLiteral("Delete function cancelled !")});
         return;
@@ -102,9 +102,9 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
         return;
     }
 
-    m_window.txtCall->setText(QStringLiteral("DELETED"));
-    for (QLineEdit *box : {m_window.txtClub, m_window.txtPwr, m_window.txtLocale, m_window.txtRstR, m_window.txtRstS,
-                           m_window.txtBnd, m_window.txtCalendar, m_window.txtClock, m_window.txtPts, m_window.txtMult})
+    m_window.ui().txtCall->setText(QStringLiteral("DELETED"));
+    for (QLineEdit *box : {m_window.ui().txtClub, m_window.ui().txtPwr, m_window.ui().txtLocale, m_window.ui().txtRstR, m_window.ui().txtRstS,
+                           m_window.ui().txtBnd, m_window.ui().txtCalendar, m_window.ui().txtClock, m_window.ui().txtPts, m_window.ui().txtMult})
         box->setText(QString());
     m_window.CurrentRecord() = i;
     m_window.log().ArciRecord = i;
@@ -118,7 +118,7 @@ bool ChangeDelete::recordNumberUsable(const QString &refused)
 {
     if (m_window.reviewRecordNumber())
         return true;
-    QString why = recordNumberProblem(m_window.txtRecNum->text(), m_window.RecordCount());
+    QString why = recordNumberProblem(m_window.ui().txtRecNum->text(), m_window.RecordCount());
     if (why.isEmpty())
         why = QStringLiteral("no stored record has that number.");
     m_window.beep();
@@ -156,5 +156,5 @@ QString ChangeDelete::recordNumberProblem(const QString &text, qint32 count)
 void ChangeDelete::keepSizeWrite(const QStringList &lines)
 {
     // These lines keep the font size in force.
-    m_window.writePanel(static_cast<int>(std::lround(m_window.txtSpecs->fontSize())), lines);
+    m_window.writePanel(static_cast<int>(std::lround(m_window.ui().txtSpecs->fontSize())), lines);
 }

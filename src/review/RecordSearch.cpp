@@ -85,10 +85,10 @@ void appendField(QString &list, QLatin1StringView label, const QrpRecord &record
 
 RecordSearch::RecordSearch(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
-    connect(m_window.txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
+    connect(m_window.ui().cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
+    connect(m_window.ui().txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
             Qt::DirectConnection);
-    m_window.txtSearchInfo->installEventFilter(this);
+    m_window.ui().txtSearchInfo->installEventFilter(this);
 }
 
 RecordSearch::~RecordSearch() = default;
@@ -97,14 +97,14 @@ void RecordSearch::cmdSearch_Click()
 {
     // Emptying a box that held text runs a search for the empty text; the
     // instructions below replace whatever it listed.
-    m_window.txtSearchInfo->setText(QString());
+    m_window.ui().txtSearchInfo->setText(QString());
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Searching Records"));
     m_window.writePanel(
         8, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"), QStringLiteral("in the Zell   ON/OFF  button."),
             QStringLiteral("Press the SEARCH button again to"), QStringLiteral("Clear screen or search again."),
             QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
-    m_window.txtSearchInfo->setFocus();
+    m_window.ui().txtSearchInfo->setFocus();
 }
 
 void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine)
@@ -128,7 +128,7 @@ void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &re
 
 void RecordSearch::txtSearchInfo_Change()
 {
-    const QString t = m_window.txtSearchInfo->text();
+    const QString t = m_window.ui().txtSearchInfo->text();
     QString list;
     m_window.setNewLine();
     const QString &newLine = m_window.NewLine;
@@ -153,7 +153,7 @@ void RecordSearch::txtSearchInfo_Change()
     });
 
     // The panel keeps the size in force (the Search button left it at 8 points).
-    const int size = static_cast<int>(std::lround(m_window.txtSpecs->fontSize()));
+    const int size = static_cast<int>(std::lround(m_window.ui().txtSpecs->fontSize()));
     if (last == 0) {
         m_window.writePanel(
             size, {QString(), QStringLiteral("Sorry, no records match"), QStringLiteral("your search criteria.")});
@@ -167,7 +167,7 @@ void RecordSearch::txtSearchInfo_Change()
 
 bool RecordSearch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_window.txtSearchInfo || m_forwarding || event->type() != QEvent::KeyPress)
+    if (watched != m_window.ui().txtSearchInfo || m_forwarding || event->type() != QEvent::KeyPress)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const QString typed = key->text();
@@ -182,7 +182,7 @@ bool RecordSearch::eventFilter(QObject *watched, QEvent *event)
     QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
                        ushort(key->count()));
     m_forwarding = true;
-    QCoreApplication::sendEvent(m_window.txtSearchInfo, &replaced);
+    QCoreApplication::sendEvent(m_window.ui().txtSearchInfo, &replaced);
     m_forwarding = false;
     return true;
 }

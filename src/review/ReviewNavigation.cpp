@@ -10,18 +10,18 @@
 
 ReviewNavigation::ReviewNavigation(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.txtRecNum, &QLineEdit::textChanged, this, &ReviewNavigation::txtRecNum_Change,
+    connect(m_window.ui().txtRecNum, &QLineEdit::textChanged, this, &ReviewNavigation::txtRecNum_Change,
             Qt::DirectConnection);
-    connect(m_window.cmdPlus, &QPushButton::clicked, this, &ReviewNavigation::cmdPlus_Click);
-    connect(m_window.cmdMinus, &QPushButton::clicked, this, &ReviewNavigation::cmdMinus_Click);
-    connect(m_window.cmdReview, &QPushButton::clicked, this, &ReviewNavigation::cmdReview_Click);
+    connect(m_window.ui().cmdPlus, &QPushButton::clicked, this, &ReviewNavigation::cmdPlus_Click);
+    connect(m_window.ui().cmdMinus, &QPushButton::clicked, this, &ReviewNavigation::cmdMinus_Click);
+    connect(m_window.ui().cmdReview, &QPushButton::clicked, this, &ReviewNavigation::cmdReview_Click);
 }
 
 ReviewNavigation::~ReviewNavigation() = default;
 
 void ReviewNavigation::txtRecNum_Change()
 {
-    const double n = Text::numericValue(m_window.txtRecNum->text());
+    const double n = Text::numericValue(m_window.ui().txtRecNum->text());
     const qint32 count = m_window.RecordCount();
     LogStore &log = m_window.log();
 
@@ -44,17 +44,17 @@ void ReviewNavigation::txtRecNum_Change()
     m_window.setReviewShowsPlaceholder(static_cast<qint32>(n) == count);
     // Filling a box may run its own rule; the values all come from this copy.
     const QrpRecord shown = m_window.QrpRecord_();
-    m_window.txtCall->setText(shown.value(QrpRecord::Callsign));
-    m_window.txtRstR->setText(shown.value(QrpRecord::RstRcvd));
-    m_window.txtRstS->setText(shown.value(QrpRecord::RstSent));
-    m_window.txtLocale->setText(shown.value(QrpRecord::SPC));
-    m_window.txtClub->setText(shown.value(QrpRecord::Arci));
-    m_window.txtPwr->setText(shown.value(QrpRecord::Power));
-    m_window.txtBnd->setText(shown.value(QrpRecord::Band));
-    m_window.txtCalendar->setText(shown.value(QrpRecord::QsoDate));
-    m_window.txtClock->setText(shown.value(QrpRecord::QsoTime));
-    m_window.txtPts->setText(shown.value(QrpRecord::Points));
-    m_window.txtMult->setText(shown.value(QrpRecord::Multiplier));
+    m_window.ui().txtCall->setText(shown.value(QrpRecord::Callsign));
+    m_window.ui().txtRstR->setText(shown.value(QrpRecord::RstRcvd));
+    m_window.ui().txtRstS->setText(shown.value(QrpRecord::RstSent));
+    m_window.ui().txtLocale->setText(shown.value(QrpRecord::SPC));
+    m_window.ui().txtClub->setText(shown.value(QrpRecord::Arci));
+    m_window.ui().txtPwr->setText(shown.value(QrpRecord::Power));
+    m_window.ui().txtBnd->setText(shown.value(QrpRecord::Band));
+    m_window.ui().txtCalendar->setText(shown.value(QrpRecord::QsoDate));
+    m_window.ui().txtClock->setText(shown.value(QrpRecord::QsoTime));
+    m_window.ui().txtPts->setText(shown.value(QrpRecord::Points));
+    m_window.ui().txtMult->setText(shown.value(QrpRecord::Multiplier));
     // The record shown is the record read: a write-back of an emptied box relies on it.
     m_window.QrpRecord_() = shown;
 }
@@ -63,7 +63,7 @@ bool ReviewNavigation::step(int by)
 {
     // The counter is 16 bits wide; a step past either end is refused and the box
     // keeps its number.
-    const auto stepped = Text::roundHalfEven(Text::numericValue(m_window.txtRecNum->text()) + by);
+    const auto stepped = Text::roundHalfEven(Text::numericValue(m_window.ui().txtRecNum->text()) + by);
     if (!stepped || *stepped < std::numeric_limits<qint16>::min() || *stepped > std::numeric_limits<qint16>::max()) {
         m_window.beep();
         m_window.writePanel(12, {QStringLiteral("Record number out of range."),
@@ -71,7 +71,7 @@ bool ReviewNavigation::step(int by)
                                  QStringLiteral("WHITE RecNum box.")});
         return false;
     }
-    m_window.txtRecNum->setText(Text::numberText(*stepped));
+    m_window.ui().txtRecNum->setText(Text::numberText(*stepped));
     return true;
 }
 
@@ -84,14 +84,14 @@ void ReviewNavigation::cmdPlus_Click()
     if (!step(+1))
         return;
     const qint32 count = m_window.RecordCount();
-    const double now = Text::numericValue(m_window.txtRecNum->text());
+    const double now = Text::numericValue(m_window.ui().txtRecNum->text());
     if (now == count - 1) {
         m_window.beep();
         m_window.writePanel(12, {QStringLiteral("Last Record"), QStringLiteral("Press [-] key"),
                                  QStringLiteral("To reverse direction")});
     }
     if (now == count)
-        m_window.txtRecNum->setText(QString::number(count - 1));
+        m_window.ui().txtRecNum->setText(QString::number(count - 1));
 }
 
 void ReviewNavigation::cmdMinus_Click()
@@ -102,14 +102,14 @@ void ReviewNavigation::cmdMinus_Click()
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     if (!step(-1))
         return;
-    const double now = Text::numericValue(m_window.txtRecNum->text());
+    const double now = Text::numericValue(m_window.ui().txtRecNum->text());
     if (now == 1) {
         m_window.beep();
         m_window.writePanel(12, {QStringLiteral("First Record"), QStringLiteral("Press [+] key"),
                                  QStringLiteral("To reverse direction")});
     }
     if (now == 0)
-        m_window.txtRecNum->setText(QStringLiteral("1"));
+        m_window.ui().txtRecNum->setText(QStringLiteral("1"));
 }
 
 void ReviewNavigation::cmdReview_Click()
@@ -119,5 +119,5 @@ void ReviewNavigation::cmdReview_Click()
     m_window.writePanel(8, {QStringLiteral("To review records, enter record number"),
                             QStringLiteral("in WHITE RecNum box and press"),
                             QStringLiteral("[+] or [-] buttons to change records.")});
-    m_window.txtRecNum->setFocus();
+    m_window.ui().txtRecNum->setFocus();
 }

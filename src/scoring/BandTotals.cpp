@@ -85,7 +85,7 @@ int digitValue(char c)
 
 BandTotals::BandTotals(frmKestrix &window) : m_window(window)
 {
-    connect(window.cmdUpdate, &QPushButton::clicked, this, &BandTotals::cmdUpdate_Click);
+    connect(window.ui().cmdUpdate, &QPushButton::clicked, this, &BandTotals::cmdUpdate_Click);
 }
 
 BandTotals::~BandTotals() = default;
@@ -143,8 +143,8 @@ void BandTotals::UpdateTotals()
     sheet.txt16B->setText(multipliers);
     sheet.txt23A->setText(multipliers);
 
-    const QList<QLabel *> pointLabels = w.pointLabels();
-    const QList<QLabel *> multiplierLabels = w.multiplierLabels();
+    const QList<QLabel *> pointLabels = w.ui().pointLabels();
+    const QList<QLabel *> multiplierLabels = w.ui().multiplierLabels();
     for (int b = 0; b < BandCount; ++b) {
         pointLabels.at(b)->setText(QString::number(sums.points[b]));
         multiplierLabels.at(b)->setText(QString::number(sums.multipliers[b]));

@@ -9,7 +9,7 @@
 
 DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window)
 {
-    connect(window.txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
+    connect(window.ui().txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
 }
 
 DuplicateCheck::~DuplicateCheck() = default;
@@ -37,8 +37,8 @@ void DuplicateCheck::txtCallsign_Change()
     w.writePanel(size, {QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
                         QStringLiteral("8 characters, so Dravek/4 is valid."),
                         QStringLiteral("ENTER DATA ONLY IN RED BOXES")});
-    const QString callsign = w.txtCallsign->text();
-    const QString band = w.txtBand->text();
+    const QString callsign = w.ui().txtCallsign->text();
+    const QString band = w.ui().txtBand->text();
     if (Text::aboveZero(callsign))
         w.writeMode(QStringLiteral("Entering Data"));
 

@@ -16,20 +16,20 @@ const QString FiveBlanks = QStringLiteral("     ");
 
 EntryRules::EntryRules(frmKestrix &window) : m_window(window)
 {
-    for (QLineEdit *box : {window.txtCallsign, window.txtSpc, window.txtCall, window.txtLocale, window.txtRstSent})
+    for (QLineEdit *box : {window.ui().txtCallsign, window.ui().txtSpc, window.ui().txtCall, window.ui().txtLocale, window.ui().txtRstSent})
         box->installEventFilter(this);
 
-    connect(window.txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
-    connect(window.txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
-    connect(window.txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
-    connect(window.txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
-    connect(window.txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
+    connect(window.ui().txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
+    connect(window.ui().txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
+    connect(window.ui().txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
+    connect(window.ui().txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
+    connect(window.ui().txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
 
     const std::pair<QAction *, void (EntryRules::*)()> bands[] = {
-        {window.mnu160, &EntryRules::mnu160_Click}, {window.mnu80, &EntryRules::mnu80_Click},
-        {window.mnu40, &EntryRules::mnu40_Click},   {window.mnu20, &EntryRules::mnu20_Click},
-        {window.mnu15, &EntryRules::mnu15_Click},   {window.mnu10, &EntryRules::mnu10_Click},
-        {window.mnu6, &EntryRules::mnu6_Click}};
+        {window.ui().mnu160, &EntryRules::mnu160_Click}, {window.ui().mnu80, &EntryRules::mnu80_Click},
+        {window.ui().mnu40, &EntryRules::mnu40_Click},   {window.ui().mnu20, &EntryRules::mnu20_Click},
+        {window.ui().mnu15, &EntryRules::mnu15_Click},   {window.ui().mnu10, &EntryRules::mnu10_Click},
+        {window.ui().mnu6, &EntryRules::mnu6_Click}};
     for (const auto &[action, handler] : bands) {
         connect(action, &QAction::triggered, this, handler);
         action->setEnabled(true);
@@ -49,15 +49,15 @@ bool EntryRules::eventFilter(QObject *watched, QEvent *event)
     QString typed = key->text();
     if (typed.isEmpty())
         return false;
-    if (watched == w.txtCallsign)
+    if (watched == w.ui().txtCallsign)
         txtCallsign_KeyPress(typed);
-    else if (watched == w.txtSpc)
+    else if (watched == w.ui().txtSpc)
         txtSPC_KeyPress(typed);
-    else if (watched == w.txtCall)
+    else if (watched == w.ui().txtCall)
         txtCall_KeyPress(typed);
-    else if (watched == w.txtLocale)
+    else if (watched == w.ui().txtLocale)
         txtLocale_KeyPress(typed);
-    else if (watched == w.txtRstSent)
+    else if (watched == w.ui().txtRstSent)
         txtRstSent_KeyPress(typed);
     if (typed == key->text())
         return false;
@@ -107,7 +107,7 @@ void EntryRules::txtRstSent_KeyPress(QString &typed)
 {
     // The space bar enters a full CW report, whatever the box held.
     if (typed == QStringLiteral(" ")) {
-        m_window.txtRstSent->setText(QStringLiteral("579"));
+        m_window.ui().txtRstSent->setText(QStringLiteral("579"));
         typed.clear();
     }
 }
@@ -155,10 +155,10 @@ void EntryRules::txtArci_Change()
     frmKestrix &w = m_window;
     // A member number blanks the power box (running the power rule, which leaves
     // this box alone: its blanks are not above "0").
-    if (Text::aboveZero(w.txtArci->text()))
-        assign(w.txtPower, SixBlanks, &EntryRules::txtPower_Change);
-    if (Text::aboveZero(w.txtArci->text()))
-        w.txtPoints->setText(QStringLiteral("5"));
+    if (Text::aboveZero(w.ui().txtArci->text()))
+        assign(w.ui().txtPower, SixBlanks, &EntryRules::txtPower_Change);
+    if (Text::aboveZero(w.ui().txtArci->text()))
+        w.ui().txtPoints->setText(QStringLiteral("5"));
     w.setNewLine();
     w.writePanel(8, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
                      QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
@@ -183,11 +183,11 @@ void EntryRules::txtPower_Change()
     frmKestrix &w = m_window;
     // A power figure blanks the ARCI box; the nested ARCI rule shows its help text
     // and runs the multiplier check.
-    if (Text::aboveZero(w.txtPower->text()))
-        assign(w.txtArci, SixBlanks, &EntryRules::txtArci_Change);
-    const QString points = nonMemberPoints(w.txtSpc->text());
-    if (w.txtArci->text() == FiveBlanks && !points.isEmpty())
-        w.txtPoints->setText(points);
+    if (Text::aboveZero(w.ui().txtPower->text()))
+        assign(w.ui().txtArci, SixBlanks, &EntryRules::txtArci_Change);
+    const QString points = nonMemberPoints(w.ui().txtSpc->text());
+    if (w.ui().txtArci->text() == FiveBlanks && !points.isEmpty())
+        w.ui().txtPoints->setText(points);
     w.setNewLine();
     w.writePanel(8, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
                      QStringLiteral("and can be up to 4 digits in length"),
@@ -196,7 +196,7 @@ void EntryRules::txtPower_Change()
 
 // ---- the band menu ---------------------------------------------------------------
 
-void EntryRules::setBand(const QString &band) { m_window.txtBand->setText(band); }
+void EntryRules::setBand(const QString &band) { m_window.ui().txtBand->setText(band); }
 
 void EntryRules::mnu160_Click() { setBand(QStringLiteral("160")); }
 void EntryRules::mnu80_Click() { setBand(QStringLiteral("80")); }

@@ -27,6 +27,6 @@ bool MultiplierCheck::worked(LogStore &log, const QString &spc, const QString &b
 void MultiplierCheck::CheckMultiplier()
 {
     frmKestrix &w = m_window;
-    const bool found = worked(w.log(), w.txtSpc->text(), w.txtBand->text());
-    w.txtMultiplier->setText(found ? QStringLiteral("0") : QStringLiteral("1"));
+    const bool found = worked(w.log(), w.ui().txtSpc->text(), w.ui().txtBand->text());
+    w.ui().txtMultiplier->setText(found ? QStringLiteral("0") : QStringLiteral("1"));
 }

@@ -45,12 +45,12 @@ class tst_ClockSetting : public QObject {
     ClockSetting &clock() { return m_window->clockSetting(); }
     frmSetDate *openDateByButton()
     {
-        QTest::mouseClick(m_window->cmdCalendar, Qt::LeftButton);
+        QTest::mouseClick(m_window->ui().cmdCalendar, Qt::LeftButton);
         return clock().setDateDialog();
     }
     frmSetTime *openTimeByButton()
     {
-        QTest::mouseClick(m_window->cmdSetTime, Qt::LeftButton);
+        QTest::mouseClick(m_window->ui().cmdSetTime, Qt::LeftButton);
         return clock().setTimeDialog();
     }
 
@@ -173,34 +173,34 @@ class tst_ClockSetting : public QObject {
     void buttonTexts()
     {
         openDateByButton();
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
-        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_window->txtSpecs->text(),
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->ui().txtSpecs->text(),
                  QStringLiteral("To change the date, simply\r\nenter the correct date and\r\npress the [OK] button."));
 
         openTimeByButton();
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
-        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_window->txtSpecs->text(),
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->ui().txtSpecs->text(),
                  QStringLiteral("To change the time, simply\r\nenter the correct time and\r\npress the [OK] button."));
     }
 
     void menuItemsOpenOnly()
     {
-        QVERIFY(m_window->mnuDate->isEnabled());
-        QVERIFY(m_window->mnuClock->isEnabled());
-        const QString mode = m_window->lblMode->text();
-        const QString panel = m_window->txtSpecs->text();
-        const qreal size = m_window->txtSpecs->fontSize();
+        QVERIFY(m_window->ui().mnuDate->isEnabled());
+        QVERIFY(m_window->ui().mnuClock->isEnabled());
+        const QString mode = m_window->ui().lblMode->text();
+        const QString panel = m_window->ui().txtSpecs->text();
+        const qreal size = m_window->ui().txtSpecs->fontSize();
 
-        m_window->mnuDate->trigger();
+        m_window->ui().mnuDate->trigger();
         QVERIFY(clock().setDateDialog() && clock().setDateDialog()->isVisible());
-        m_window->mnuClock->trigger();
+        m_window->ui().mnuClock->trigger();
         QVERIFY(clock().setTimeDialog() && clock().setTimeDialog()->isVisible());
 
-        QCOMPARE(m_window->lblMode->text(), mode);
-        QCOMPARE(m_window->txtSpecs->text(), panel);
-        QCOMPARE(m_window->txtSpecs->fontSize(), size);
+        QCOMPARE(m_window->ui().lblMode->text(), mode);
+        QCOMPARE(m_window->ui().txtSpecs->text(), panel);
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), size);
     }
 
     // Button then menu: one window; the menu leaves what the button wrote.
@@ -209,25 +209,25 @@ class tst_ClockSetting : public QObject {
         QVERIFY(!clock().setDateDialog());
         frmSetDate *date = openDateByButton();
         QVERIFY(date && date->isVisible());
-        m_window->mnuDate->trigger();
+        m_window->ui().mnuDate->trigger();
         QCOMPARE(clock().setDateDialog(), date);
         QCOMPARE(m_window->findChildren<frmSetDate *>().size(), 1);
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
-        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the date")));
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QVERIFY(m_window->ui().txtSpecs->text().startsWith(QLatin1String("To change the date")));
 
         frmSetTime *time = openTimeByButton();
-        m_window->mnuClock->trigger();
+        m_window->ui().mnuClock->trigger();
         QCOMPARE(clock().setTimeDialog(), time);
         QCOMPARE(m_window->findChildren<frmSetTime *>().size(), 1);
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
-        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the time")));
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+        QVERIFY(m_window->ui().txtSpecs->text().startsWith(QLatin1String("To change the time")));
 
         // Hidden and opened again: the same window, the box as it was left, no new load.
         retype(date->txtSetDate, QStringLiteral("1/2/03"));
         QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
         QVERIFY(!date->isVisible());
         m_fakes->clock.current = utc(2001, 5, 5, 5, 5, 5);
-        m_window->mnuDate->trigger();
+        m_window->ui().mnuDate->trigger();
         QCOMPARE(clock().setDateDialog(), date);
         QVERIFY(date->isVisible());
         QCOMPARE(date->txtSetDate->text(), QStringLiteral("1/2/03"));
@@ -235,7 +235,7 @@ class tst_ClockSetting : public QObject {
         // The close box hides it the same way.
         time->close();
         QVERIFY(!time->isVisible());
-        QTest::mouseClick(m_window->cmdSetTime, Qt::LeftButton);
+        QTest::mouseClick(m_window->ui().cmdSetTime, Qt::LeftButton);
         QCOMPARE(clock().setTimeDialog(), time);
         QVERIFY(time->isVisible());
         QCOMPARE(time->txtSetTime->text(), QStringLiteral("14:03:27"));
@@ -296,8 +296,8 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(set, QDateTime(day, QTime(23, 59, 58, 640), Qt::UTC));
         QVERIFY(!date->isVisible());
         // The panel and mode line still show what the button wrote.
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
-        QVERIFY(m_window->txtSpecs->text().startsWith(QLatin1String("To change the date")));
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+        QVERIFY(m_window->ui().txtSpecs->text().startsWith(QLatin1String("To change the date")));
         QCOMPARE(m_fakes->beeper.count, 0);
     }
 
@@ -372,24 +372,24 @@ class tst_ClockSetting : public QObject {
             frmSetDate *date = openDateByButton();
             retype(date->txtSetDate, typed);
             QCOMPARE(date->txtSetDate->text(), typed);
-            m_window->txtSpecs->setFontSize(18);
+            m_window->ui().txtSpecs->setFontSize(18);
             QTest::mouseClick(date->cmdOK, Qt::LeftButton);
             dialog = date;
         } else {
             frmSetTime *time = openTimeByButton();
             retype(time->txtSetTime, typed);
             QCOMPARE(time->txtSetTime->text(), typed);
-            m_window->txtSpecs->setFontSize(18);
+            m_window->ui().txtSpecs->setFontSize(18);
             QTest::mouseClick(time->cmdOK, Qt::LeftButton);
             dialog = time;
         }
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
         QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
         QVERIFY(dialog->isVisible());
-        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_window->txtSpecs->text(), panel);
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->ui().txtSpecs->text(), panel);
         QCOMPARE(m_fakes->beeper.count, 1);
-        QCOMPARE(m_window->lblMode->text(),
+        QCOMPARE(m_window->ui().lblMode->text(),
                  isDate ? QStringLiteral("Mode\r\nSetting Date") : QStringLiteral("Mode\r\nSetting Clock"));
     }
 
@@ -405,8 +405,8 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(m_fakes->clock.setCalls.size(), 1);
         QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
         QVERIFY(date->isVisible());
-        QCOMPARE(m_window->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_window->txtSpecs->text(),
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_window->ui().txtSpecs->text(),
                  QStringLiteral("The date was not changed.\r\nYou are not allowed to set the computer's clock."));
         QCOMPARE(m_fakes->beeper.count, 1);
 
@@ -416,7 +416,7 @@ class tst_ClockSetting : public QObject {
         QTest::mouseClick(time->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
         QVERIFY(time->isVisible());
-        QCOMPARE(m_window->txtSpecs->text(),
+        QCOMPARE(m_window->ui().txtSpecs->text(),
                  QStringLiteral("The time was not changed.\r\nAutomatic time synchronisation is on."));
         QCOMPARE(m_fakes->beeper.count, 2);
 
@@ -444,11 +444,11 @@ class tst_ClockSetting : public QObject {
         m_window->setNewLine();
         m_window->writePanel(18, {QStringLiteral("before")});
         if (byMenu)
-            (isDate ? m_window->mnuDate : m_window->mnuClock)->trigger();
+            (isDate ? m_window->ui().mnuDate : m_window->ui().mnuClock)->trigger();
         QWidget *dialog = isDate ? static_cast<QWidget *>(byMenu ? clock().setDateDialog() : openDateByButton())
                                  : (byMenu ? clock().setTimeDialog() : openTimeByButton());
-        const QString shown = m_window->txtSpecs->text();
-        const qreal size = m_window->txtSpecs->fontSize();
+        const QString shown = m_window->ui().txtSpecs->text();
+        const qreal size = m_window->ui().txtSpecs->fontSize();
         QCOMPARE(shown == QStringLiteral("before"), byMenu);
         auto *box =
             dialog->findChild<QLineEdit *>(isDate ? QStringLiteral("txtSetDate") : QStringLiteral("txtSetTime"));
@@ -456,14 +456,14 @@ class tst_ClockSetting : public QObject {
         for (const char *bad : {"99", "x"}) {
             retype(box, QLatin1String(bad));
             QTest::mouseClick(ok, Qt::LeftButton);
-            QVERIFY(m_window->txtSpecs->text().contains(QStringLiteral("was not changed")));
+            QVERIFY(m_window->ui().txtSpecs->text().contains(QStringLiteral("was not changed")));
         }
         retype(box, isDate ? QStringLiteral("6/10/98") : QStringLiteral("23:30:15"));
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.size(), 1);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_window->txtSpecs->text(), shown);
-        QCOMPARE(m_window->txtSpecs->fontSize(), size);
+        QCOMPARE(m_window->ui().txtSpecs->text(), shown);
+        QCOMPARE(m_window->ui().txtSpecs->fontSize(), size);
     }
 
     // Cancel and a click on the label hide the dialog and set nothing; a right
@@ -474,7 +474,7 @@ class tst_ClockSetting : public QObject {
         retype(date->txtSetDate, QStringLiteral("6/10/98"));
         QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
         QVERIFY(!date->isVisible());
-        m_window->mnuDate->trigger();
+        m_window->ui().mnuDate->trigger();
         QTest::mouseClick(date->lblSetDate, Qt::RightButton);
         QVERIFY(date->isVisible());
         QTest::mouseClick(date->lblSetDate, Qt::LeftButton);
@@ -484,13 +484,13 @@ class tst_ClockSetting : public QObject {
         retype(time->txtSetTime, QStringLiteral("23:30:15"));
         QTest::mouseClick(time->cmcCancel, Qt::LeftButton);
         QVERIFY(!time->isVisible());
-        m_window->mnuClock->trigger();
+        m_window->ui().mnuClock->trigger();
         QTest::mouseClick(time->lblSetTime, Qt::LeftButton);
         QVERIFY(!time->isVisible());
 
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
         QCOMPARE(m_fakes->beeper.count, 0);
-        QCOMPARE(m_window->lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
+        QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
     }
 
     void keyboard_data()
@@ -538,9 +538,9 @@ class tst_ClockSetting : public QObject {
         QTRY_VERIFY(!dialog->isVisible());
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
         if (isDate)
-            m_window->mnuDate->trigger();
+            m_window->ui().mnuDate->trigger();
         else
-            m_window->mnuClock->trigger();
+            m_window->ui().mnuClock->trigger();
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);

@@ -30,11 +30,11 @@ QrpRecord contact(const QString &call, const QString &band)
 // Types the member contact of the example into the entry row, as the operator does.
 void typeMemberContact(frmKestrix &w)
 {
-    QTest::keyClicks(w.txtCallsign, "Q1ABC");
-    QTest::keyClicks(w.txtRstRcvd, "599");
-    QTest::keyClicks(w.txtRstSent, "579");
-    QTest::keyClicks(w.txtSpc, "NY");
-    QTest::keyClicks(w.txtArci, "1234");
+    QTest::keyClicks(w.ui().txtCallsign, "Q1ABC");
+    QTest::keyClicks(w.ui().txtRstRcvd, "599");
+    QTest::keyClicks(w.ui().txtRstSent, "579");
+    QTest::keyClicks(w.ui().txtSpc, "NY");
+    QTest::keyClicks(w.ui().txtArci, "1234");
 }
 } // namespace
 
@@ -51,18 +51,18 @@ private Q_SLOTS:
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 0);
         QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  1/ 1"));
-        QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  1"));
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 1"));
-        QCOMPARE(w->txtSpecs->text(), Title);
-        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
-        QCOMPARE(w->lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
-        for (QLineEdit *box : {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower,
-                               w->txtBand, w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier})
+        QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Current Record =  1"));
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->ui().txtSpecs->text(), Title);
+        QCOMPARE(w->ui().txtSpecs->fontSize(), 18.0);
+        QCOMPARE(w->ui().lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
+        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
+                               w->ui().txtBand, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         // Until the first tick the clock labels are empty.
-        QCOMPARE(w->lblClock->text(), QString());
-        QVERIFY(w->Timer1->isActive());
-        QCOMPARE(w->Timer1->interval(), 500);
+        QCOMPARE(w->ui().lblClock->text(), QString());
+        QVERIFY(w->ui().Timer1->isActive());
+        QCOMPARE(w->ui().Timer1->interval(), 500);
     }
 
     void saveMemberContactByteForByte()
@@ -70,16 +70,16 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
-        w->mnu40->setEnabled(true);
-        w->txtBand->setText("40");
+        w->ui().mnu40->setEnabled(true);
+        w->ui().txtBand->setText("40");
         w->Timer1_Timer();
-        QCOMPARE(w->lblClock->text(), QStringLiteral("14:03:27 GMT"));
-        QCOMPARE(w->lblDate->text(), QStringLiteral("12/07/98"));
+        QCOMPARE(w->ui().lblClock->text(), QStringLiteral("14:03:27 GMT"));
+        QCOMPARE(w->ui().lblDate->text(), QStringLiteral("12/07/98"));
         typeMemberContact(*w);
         // Points and multiplier as the scoring rules set them for a member on an empty log.
-        w->txtPoints->setText("5");
-        w->txtMultiplier->setText("1");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        w->ui().txtPoints->setText("5");
+        w->ui().txtMultiplier->setText("1");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
 
         QrpRecord placeholder;
         placeholder.set(QrpRecord::Band, "40");
@@ -91,14 +91,14 @@ private Q_SLOTS:
         QCOMPARE(arci, QByteArray("12/07/98   14:03:27   Q1ABC       40    599   NY     1234          579   5   1 ") +
                            QByteArray("\x02\x00\r\n", 4));
 
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 2"));
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 2"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  2/ 2"));
-        QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nAdding New Record"));
-        QCOMPARE(w->txtSpecs->text(), Title);
-        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
-        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
-        for (QLineEdit *box : {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower,
-                               w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier})
+        QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Mode\r\nAdding New Record"));
+        QCOMPARE(w->ui().txtSpecs->text(), Title);
+        QCOMPARE(w->ui().txtSpecs->fontSize(), 18.0);
+        QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
+        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
+                               w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         QCOMPARE(w->RecordCount(), 2);
         QCOMPARE(w->CurrentRecord(), 2);
@@ -109,14 +109,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
-        w->txtBand->setText("20");
+        w->ui().txtBand->setText("20");
         w->Timer1_Timer();
-        QTest::keyClicks(w->txtCallsign, "K1AA");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::keyClicks(w->ui().txtCallsign, "K1AA");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         fakes.clock.current = fakes.clock.current.addSecs(65);
         w->Timer1_Timer();
-        QTest::keyClicks(w->txtCallsign, "K2BB");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::keyClicks(w->ui().txtCallsign, "K2BB");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
 
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         QCOMPARE(qrp.size(), 3 * 48);
@@ -131,14 +131,14 @@ private Q_SLOTS:
         QCOMPARE(third.raw(QrpRecord::Band), QStringLiteral("20 "));
         QCOMPARE(third.value(QrpRecord::Callsign), QString());
         QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 2 * 83);
-        QCOMPARE(w->txtBand->text(), QStringLiteral("20"));
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 3"));
+        QCOMPARE(w->ui().txtBand->text(), QStringLiteral("20"));
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 3"));
 
         // An empty entry row still stores band, date and time, and moves on.
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         const QrpRecord blank = QrpRecord::fromBytes(readFile(dir.path(), "QRPDATA.DAT").mid(96, 48));
         QCOMPARE(blank.bytes(), QByteArray("                           20 12/07/9814:04:32  "));
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 4"));
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 4"));
     }
 
     void saveBeforeTheFirstTickStoresNoDateOrTime()
@@ -146,8 +146,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
-        QTest::keyClicks(w->txtCallsign, "N0CALL");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::keyClicks(w->ui().txtCallsign, "N0CALL");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         const QrpRecord r = QrpRecord::fromBytes(readFile(dir.path(), "QRPDATA.DAT").left(48));
         QCOMPARE(r.raw(QrpRecord::QsoDate), QStringLiteral("        "));
         QCOMPARE(r.raw(QrpRecord::QsoTime), QStringLiteral("        "));
@@ -173,18 +173,18 @@ private Q_SLOTS:
         auto w = TestLog::openWindow(dir.path(), fakes);
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         const QByteArray arci = readFile(dir.path(), "ARCIFILE.DAT");
-        QTest::keyClicks(w->txtCallsign, "W9ZZ");
-        w->txtRecNumber->setText(number);
+        QTest::keyClicks(w->ui().txtCallsign, "W9ZZ");
+        w->ui().txtRecNumber->setText(number);
         const int beeps = fakes.beeper.count;
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
         QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), arci);
         QCOMPARE(fakes.beeper.count, beeps + 1);
-        QVERIFY(w->txtSpecs->text().startsWith(QStringLiteral("Record NOT saved.")));
-        QCOMPARE(w->txtCallsign->text(), QStringLiteral("W9ZZ")); // nothing typed is lost
+        QVERIFY(w->ui().txtSpecs->text().startsWith(QStringLiteral("Record NOT saved.")));
+        QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("W9ZZ")); // nothing typed is lost
         // The placeholder's own number, written either way, saves.
-        w->txtRecNumber->setText("2.0");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        w->ui().txtRecNumber->setText("2.0");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 3 * 48);
     }
 
@@ -196,36 +196,36 @@ private Q_SLOTS:
         auto w = TestLog::openWindow(dir.path(), fakes);
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         const QByteArray arci = readFile(dir.path(), "ARCIFILE.DAT");
-        QTest::keyClicks(w->txtCallsign, "W1HALF");
-        QTest::keyClicks(w->txtSpc, "MA");
-        w->txtCall->setText("K9REV");
-        QTest::mouseClick(w->cmdClear, Qt::LeftButton);
-        for (QLineEdit *box : {w->txtCallsign, w->txtArci, w->txtPower, w->txtSpc, w->txtRstRcvd, w->txtRstSent,
-                               w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier, w->txtSearchInfo, w->txtCall,
-                               w->txtRecNum})
+        QTest::keyClicks(w->ui().txtCallsign, "W1HALF");
+        QTest::keyClicks(w->ui().txtSpc, "MA");
+        w->ui().txtCall->setText("K9REV");
+        QTest::mouseClick(w->ui().cmdClear, Qt::LeftButton);
+        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtArci, w->ui().txtPower, w->ui().txtSpc, w->ui().txtRstRcvd, w->ui().txtRstSent,
+                               w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier, w->ui().txtSearchInfo, w->ui().txtCall,
+                               w->ui().txtRecNum})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 2"));
-        QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nScreens Cleared"));
-        QCOMPARE(w->txtSpecs->text(), Title);
-        QCOMPARE(w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 2"));
+        QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Mode\r\nScreens Cleared"));
+        QCOMPARE(w->ui().txtSpecs->text(), Title);
+        QCOMPARE(w->ui().txtSpecs->fontSize(), 18.0);
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
         QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), arci);
 
         // Add only instructs: no box, file or mode line changes.
-        w->txtCallsign->setText("K5X");
-        const QString mode = w->lblMode->text();
+        w->ui().txtCallsign->setText("K5X");
+        const QString mode = w->ui().lblMode->text();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QTest::mouseClick(w->cmdAddRecord, Qt::LeftButton);
-        QCOMPARE(w->txtSpecs->text(), QStringLiteral("Add data in the RED BOXES only\r\n"
+        QTest::mouseClick(w->ui().cmdAddRecord, Qt::LeftButton);
+        QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Add data in the RED BOXES only\r\n"
                                                      "CLICK the [SAVE RECORD] button to SAVE record.\r\n"
                                                      "Time/date will be added automatically\r\n"
                                                      "Use TAB KEY to step through boxes"));
-        QCOMPARE(w->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(w->lblMode->text(), mode);
-        QCOMPARE(w->txtCallsign->text(), QStringLiteral("K5X"));
-        QCOMPARE(QApplication::focusWidget(), w->txtCallsign);
+        QCOMPARE(w->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(w->ui().lblMode->text(), mode);
+        QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("K5X"));
+        QCOMPARE(QApplication::focusWidget(), w->ui().txtCallsign);
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), qrp);
     }
 
@@ -239,11 +239,11 @@ private Q_SLOTS:
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  12/ 12"));
-        QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" 12"));
-        QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  12"));
-        QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
-        QCOMPARE(w->txtCallsign->text(), QString());
-        QCOMPARE(w->txtSpecs->text(), Title);
+        QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 12"));
+        QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Current Record =  12"));
+        QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
+        QCOMPARE(w->ui().txtCallsign->text(), QString());
+        QCOMPARE(w->ui().txtSpecs->text(), Title);
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").size(), 12 * 48); // start-up writes nothing
     }
 
@@ -257,15 +257,15 @@ private Q_SLOTS:
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  3/ 3"));
-        QCOMPARE(w->txtBand->text(), QStringLiteral("15"));
+        QCOMPARE(w->ui().txtBand->text(), QStringLiteral("15"));
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         QCOMPARE(qrp.left(96), first.bytes() + cut.bytes());
         QCOMPARE(qrp.size(), 144);
         QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), LogStore::lineFor(cut).bytes());
         // The next contact goes after the one that was cut off.
         w->Timer1_Timer();
-        QTest::keyClicks(w->txtCallsign, "K3NEXT");
-        QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+        QTest::keyClicks(w->ui().txtCallsign, "K3NEXT");
+        QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
         const QByteArray after = readFile(dir.path(), "QRPDATA.DAT");
         QCOMPARE(after.left(96), first.bytes() + cut.bytes());
         QCOMPARE(QrpRecord::fromBytes(after.mid(96, 48)).value(QrpRecord::Callsign), QStringLiteral("K3NEXT"));
@@ -278,7 +278,7 @@ private Q_SLOTS:
             QTemporaryDir dir;
             FakePlatform fakes;
             auto w = TestLog::openWindow(dir.path(), fakes);
-            w->mnuExit->trigger();
+            w->ui().mnuExit->trigger();
             QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), QByteArray());
             QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
         }
@@ -292,13 +292,13 @@ private Q_SLOTS:
             FakePlatform fakes;
             auto w = TestLog::openWindow(dir.path(), fakes);
             const QStringList values{"K1AA", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
-            w->txtRecNum->setText("1");
-            QLineEdit *row[] = {w->txtCall, w->txtClub, w->txtPwr, w->txtLocale, w->txtRstS, w->txtRstR,
-                                w->txtBnd, w->txtCalendar, w->txtClock, w->txtPts, w->txtMult};
+            w->ui().txtRecNum->setText("1");
+            QLineEdit *row[] = {w->ui().txtCall, w->ui().txtClub, w->ui().txtPwr, w->ui().txtLocale, w->ui().txtRstS, w->ui().txtRstR,
+                                w->ui().txtBnd, w->ui().txtCalendar, w->ui().txtClock, w->ui().txtPts, w->ui().txtMult};
             for (int i = 0; i < 11; ++i)
                 row[i]->setText(values[i]);
-            w->txtPwr->setText("5");
-            w->mnuExit->trigger();
+            w->ui().txtPwr->setText("5");
+            w->ui().mnuExit->trigger();
             QrpRecord changed = first;
             changed.set(QrpRecord::Power, "5");
             QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").left(48), changed.bytes());
@@ -311,9 +311,9 @@ private Q_SLOTS:
             const QByteArray before = readFile(dir.path(), "QRPDATA.DAT");
             FakePlatform fakes;
             auto w = TestLog::openWindow(dir.path(), fakes);
-            w->txtRecNum->setText(QLatin1String(number));
-            w->txtCall->setText("OVERWRITE");
-            w->mnuExit->trigger();
+            w->ui().txtRecNum->setText(QLatin1String(number));
+            w->ui().txtCall->setText("OVERWRITE");
+            w->ui().mnuExit->trigger();
             QVERIFY2(readFile(dir.path(), "QRPDATA.DAT") == before, number);
         }
     }
@@ -325,14 +325,14 @@ private Q_SLOTS:
         const QByteArray before = readFile(dir.path(), "QRPDATA.DAT");
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
-        w->txtRecNum->setText("1");
-        w->txtCall->setText("CHANGED");
+        w->ui().txtRecNum->setText("1");
+        w->ui().txtCall->setText("CHANGED");
         w->show();
         QVERIFY(w->close());
         QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), before);
         QVERIFY(!w->log().qrpFile().isOpen());
         QVERIFY(!w->log().arciFile().isOpen());
-        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!w->ui().Timer1->isActive());
     }
 
     void clockRollsOverMidnight()
@@ -342,12 +342,12 @@ private Q_SLOTS:
         auto w = TestLog::openWindow(dir.path(), fakes);
         fakes.clock.current = QDateTime(QDate(1998, 12, 31), QTime(23, 59, 59, 700), Qt::UTC);
         w->Timer1_Timer();
-        QCOMPARE(w->lblClock->text(), QStringLiteral("23:59:59 GMT"));
-        QCOMPARE(w->lblDate->text(), QStringLiteral("12/31/98"));
+        QCOMPARE(w->ui().lblClock->text(), QStringLiteral("23:59:59 GMT"));
+        QCOMPARE(w->ui().lblDate->text(), QStringLiteral("12/31/98"));
         fakes.clock.current = fakes.clock.current.addMSecs(500);
         w->Timer1_Timer();
-        QCOMPARE(w->lblClock->text(), QStringLiteral("00:00:00 GMT"));
-        QCOMPARE(w->lblDate->text(), QStringLiteral("01/01/99"));
+        QCOMPARE(w->ui().lblClock->text(), QStringLiteral("00:00:00 GMT"));
+        QCOMPARE(w->ui().lblDate->text(), QStringLiteral("01/01/99"));
     }
 
     void layoutAsTabled()
@@ -355,30 +355,30 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
-        QCOMPARE(w->client->size(), QSize(787, 573));
+        QCOMPARE(w->ui().client->size(), QSize(787, 573));
         // Controls by name, place in twips / 15, colour and limit.
         auto *call = w->findChild<QLineEdit *>("txtCallsign");
-        QCOMPARE(call, w->txtCallsign);
+        QCOMPARE(call, w->ui().txtCallsign);
         QCOMPARE(call->geometry(), QRect(48, 368, 89, 38));
         QCOMPARE(call->maxLength(), 8);
         QCOMPARE(call->palette().color(QPalette::Base), QColor(0xFF, 0, 0));
         QCOMPARE(call->alignment(), Qt::AlignCenter);
-        QCOMPARE(w->txtArci->maxLength(), 5);
-        QCOMPARE(w->txtPower->maxLength(), 4);
-        QCOMPARE(w->txtPoints->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
-        QCOMPARE(w->txtRecNum->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xFF));
-        QCOMPARE(w->txtClub->palette().color(QPalette::Base), QColor(0x80, 0xFF, 0xFF));
-        QCOMPARE(w->txtSearchInfo->maxLength(), 8);
-        QCOMPARE(w->cmdSaveRecord->geometry(), QRect(525, 242, 51, 33));
-        QCOMPARE(w->cmdSaveRecord->text(), QStringLiteral("Save Record"));
-        QCOMPARE(w->txtSpecs->geometry(), QRect(296, 40, 273, 65));
-        QCOMPARE(w->lblS6->geometry(), QRect(600, 496, 49, 17));
-        QCOMPARE(w->lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
+        QCOMPARE(w->ui().txtArci->maxLength(), 5);
+        QCOMPARE(w->ui().txtPower->maxLength(), 4);
+        QCOMPARE(w->ui().txtPoints->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
+        QCOMPARE(w->ui().txtRecNum->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xFF));
+        QCOMPARE(w->ui().txtClub->palette().color(QPalette::Base), QColor(0x80, 0xFF, 0xFF));
+        QCOMPARE(w->ui().txtSearchInfo->maxLength(), 8);
+        QCOMPARE(w->ui().cmdSaveRecord->geometry(), QRect(525, 242, 51, 33));
+        QCOMPARE(w->ui().cmdSaveRecord->text(), QStringLiteral("Save Record"));
+        QCOMPARE(w->ui().txtSpecs->geometry(), QRect(296, 40, 273, 65));
+        QCOMPARE(w->ui().lblS6->geometry(), QRect(600, 496, 49, 17));
+        QCOMPARE(w->ui().lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
         // The Tab key steps through the entry boxes in column order.
-        QWidget *expected[] = {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci,
-                               w->txtPower, w->txtBand, w->txtDate, w->txtTime, w->txtPoints, w->txtMultiplier,
-                               w->cmdClear};
-        QCOMPARE(w->cmdAddRecord->nextInFocusChain(), w->txtCallsign);
+        QWidget *expected[] = {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci,
+                               w->ui().txtPower, w->ui().txtBand, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier,
+                               w->ui().cmdClear};
+        QCOMPARE(w->ui().cmdAddRecord->nextInFocusChain(), w->ui().txtCallsign);
         for (int i = 0; i + 1 < 12; ++i)
             QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);
         // Menus and their captions.
@@ -387,12 +387,12 @@ private Q_SLOTS:
             top << a->text();
         QCOMPARE(top, QStringList({"E&xit", "Zell Specifications", "Kestrix Program", "Help"}));
         QStringList band;
-        for (QAction *a : w->mnuBand->actions())
+        for (QAction *a : w->ui().mnuBand->actions())
             band << a->objectName() + u'=' + a->text();
         QCOMPARE(band, QStringList({"mnu160=160 Meters", "mnu80=80 Meters", "mnu40=40 Meters", "mnu20=20 Meters",
                                     "mnu15=15 Meters", "mnu10=10 Meters", "mnu6=6 Meters"}));
-        QCOMPARE(w->mnuInstructions->actions().size(), 14);
-        QCOMPARE(w->mnuInstructions->actions().last()->text(), QStringLiteral("Contact Dravek"));
+        QCOMPARE(w->ui().mnuInstructions->actions().size(), 14);
+        QCOMPARE(w->ui().mnuInstructions->actions().last()->text(), QStringLiteral("Contact Dravek"));
     }
 };
 

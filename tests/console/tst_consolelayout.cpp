@@ -65,7 +65,7 @@ class tst_ConsoleLayout : public QObject {
         const bool hasSymbol =
             QFontDatabase::writingSystems(QFontInfo(symbol).family()).contains(QFontDatabase::Symbol);
         qInfo("\"Symbol\" resolves to %s", qPrintable(QFontInfo(symbol).family()));
-        for (QLabel *cell : m_window->pointLabels()) {
+        for (QLabel *cell : m_window->ui().pointLabels()) {
             QCOMPARE(cell->font().family(), hasSymbol ? QStringLiteral("Symbol") : QStringLiteral("Times New Roman"));
             QVERIFY(cell->font().bold());
             QCOMPARE(cell->font().pointSizeF(), 9.75);
@@ -74,7 +74,7 @@ class tst_ConsoleLayout : public QObject {
                 QVERIFY(metrics.inFontUcs4(digit));
         }
         // The multiplier row keeps its sans.
-        for (QLabel *cell : m_window->multiplierLabels())
+        for (QLabel *cell : m_window->ui().multiplierLabels())
             QVERIFY(cell->font().family() != QStringLiteral("Symbol"));
     }
 };

@@ -36,11 +36,11 @@ void twoContacts(const QString &dir)
 
 void typeContact(frmKestrix &w, const char *call)
 {
-    QTest::keyClicks(w.txtCallsign, call);
-    QTest::keyClicks(w.txtRstRcvd, "599");
-    QTest::keyClicks(w.txtRstSent, "579");
-    QTest::keyClicks(w.txtSpc, "MA");
-    QTest::keyClicks(w.txtArci, "77");
+    QTest::keyClicks(w.ui().txtCallsign, call);
+    QTest::keyClicks(w.ui().txtRstRcvd, "599");
+    QTest::keyClicks(w.ui().txtRstSent, "579");
+    QTest::keyClicks(w.ui().txtSpc, "MA");
+    QTest::keyClicks(w.ui().txtArci, "77");
 }
 
 } // namespace
@@ -90,10 +90,10 @@ void tst_LogIntegrity::filesChangedWhileRunning()
     QVERIFY2(!LogLock(dir).acquire(), "a second program got the log after the rename");
 
     // The save that notices writes nothing anywhere, and says so.
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
     QCOMPARE(fakes.beeper.count, 1);
-    QVERIFY(w->txtSpecs->text().contains(QStringLiteral("NOTHING WRITTEN")));
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("W1NEW"));
+    QVERIFY(w->ui().txtSpecs->text().contains(QStringLiteral("NOTHING WRITTEN")));
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("W1NEW"));
     if (how != QLatin1String("replace"))
         QCOMPARE(readFile(dir, "QRPDATA.OLD"), qrp);
     if (how != QLatin1String("remove"))
@@ -104,8 +104,8 @@ void tst_LogIntegrity::filesChangedWhileRunning()
     QCOMPARE(readFile(dir, "QRPDATA.DAT"), qrpNow);
     const qint32 next = how == QLatin1String("replace") ? 3 : 1;
     QCOMPARE(w->RecordCount(), next);
-    QCOMPARE(w->txtRecNumber->text(), QStringLiteral(" %1").arg(next));
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" %1").arg(next));
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
     const QByteArray qrpAfter = readFile(dir, "QRPDATA.DAT");
     QCOMPARE(qrpAfter.size(), (next + 1) * 48);
     QCOMPARE(QrpRecord::fromBytes(qrpAfter.mid((next - 1) * 48, 48)).value(QrpRecord::Callsign),
@@ -130,13 +130,13 @@ void tst_LogIntegrity::placeholderRowNotWrittenBackAtExit()
     twoContacts(dir);
     FakePlatform fakes;
     auto w = TestLog::openWindow(dir, fakes);
-    w->txtRecNum->setText("3");
-    QCOMPARE(w->txtBnd->text(), QStringLiteral("40"));
+    w->ui().txtRecNum->setText("3");
+    QCOMPARE(w->ui().txtBnd->text(), QStringLiteral("40"));
     typeContact(*w, "W3SAVE");
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
     const QByteArray saved = readFile(dir, "QRPDATA.DAT");
     QCOMPARE(saved.size(), 4 * 48);
-    w->mnuExit->trigger();
+    w->ui().mnuExit->trigger();
     QCOMPARE(readFile(dir, "QRPDATA.DAT"), saved);
 }
 
@@ -150,19 +150,19 @@ void tst_LogIntegrity::controlCharactersNeverStored()
 
     // Pasted, typed and set by the program: tab, line feed, NUL, DEL, C1 controls.
     QApplication::clipboard()->setText(QString::fromLatin1("W1\tA\nB\x7F", 8) + QChar(0) + QChar(0x85));
-    w->txtCallsign->setFocus();
-    QTest::keyClick(w->txtCallsign, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("W1AB"));
-    w->txtSpc->setText(QStringLiteral("N\x01Y\r"));
-    QCOMPARE(w->txtSpc->text(), QStringLiteral("NY"));
-    QTest::keyClicks(w->txtRstRcvd, "5\t");
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    w->ui().txtCallsign->setFocus();
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("W1AB"));
+    w->ui().txtSpc->setText(QStringLiteral("N\x01Y\r"));
+    QCOMPARE(w->ui().txtSpc->text(), QStringLiteral("NY"));
+    QTest::keyClicks(w->ui().txtRstRcvd, "5\t");
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
 
-    w->txtRecNum->setText("1");
-    w->txtClub->setText(QString::fromLatin1("12\x00"
+    w->ui().txtRecNum->setText("1");
+    w->ui().txtClub->setText(QString::fromLatin1("12\x00"
                                             "3",
                                             4));
-    QTest::mouseClick(w->cmdChangeRecord, Qt::RightButton);
+    QTest::mouseClick(w->ui().cmdChangeRecord, Qt::RightButton);
 
     const QByteArray qrp = readFile(dir, "QRPDATA.DAT");
     const QByteArray arci = readFile(dir, "ARCIFILE.DAT");

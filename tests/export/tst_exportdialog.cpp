@@ -46,7 +46,7 @@ struct Session {
     }
     frmExport &open()
     {
-        window->mnuExport->trigger();
+        window->ui().mnuExport->trigger();
         dialog = window->findChild<frmExport *>(QStringLiteral("frmExport"));
         return *dialog;
     }
@@ -81,15 +81,15 @@ class tst_ExportDialog : public QObject {
     void menuItemOpensOneDialog()
     {
         Session s;
-        QMenu *menu = s.window->mnuKestrix;
-        QCOMPARE(menu->actions().last(), s.window->mnuExport);
-        QCOMPARE(s.window->mnuExport->text(), "Export Log...");
-        QVERIFY(s.window->mnuExport->isEnabled());
+        QMenu *menu = s.window->ui().mnuKestrix;
+        QCOMPARE(menu->actions().last(), s.window->ui().mnuExport);
+        QCOMPARE(s.window->ui().mnuExport->text(), "Export Log...");
+        QVERIFY(s.window->ui().mnuExport->isEnabled());
 
         frmExport &dialog = s.open();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.windowTitle(), "Export Log");
-        s.window->mnuExport->trigger();
+        s.window->ui().mnuExport->trigger();
         QCOMPARE(s.window->findChildren<frmExport *>().size(), 1);
 
         // The file name follows the call sign and the format.
@@ -106,7 +106,7 @@ class tst_ExportDialog : public QObject {
 
         QTest::mouseClick(dialog.cmdClose, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
-        s.window->mnuExport->trigger();
+        s.window->ui().mnuExport->trigger();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.txtCall->text(), "k1xyz/p");
     }
@@ -172,7 +172,7 @@ class tst_ExportDialog : public QObject {
     void prefilledFromThePrintOptions()
     {
         Session s;
-        s.window->mnuPrint->trigger();
+        s.window->ui().mnuPrint->trigger();
         QWidget *printer = s.window->findChild<QWidget *>(QStringLiteral("frmPrinter"));
         QVERIFY(printer);
         auto box = [printer](const char *name) { return printer->findChild<QLineEdit *>(QLatin1String(name)); };
@@ -193,7 +193,7 @@ class tst_ExportDialog : public QObject {
         dialog.txtNumber->clear();
         QTest::keyClicks(dialog.txtNumber, "1234");
         QTest::keyClick(dialog.cboMode, Qt::Key_Up);
-        s.window->mnuExport->trigger();
+        s.window->ui().mnuExport->trigger();
         QCOMPARE(dialog.txtNumber->text(), "1234");
         QCOMPARE(dialog.cboMode->currentText(), "CW");
 

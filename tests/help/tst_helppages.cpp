@@ -112,8 +112,8 @@ void tst_HelpPages::everyPage()
 
     reach(*w, control, opening);
 
-    const QString text = w->txtSpecs->text();
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(size));
+    const QString text = w->ui().txtSpecs->text();
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(size));
     QVERIFY2(!text.startsWith(CrLf) && !text.endsWith(CrLf), qPrintable(text));
     QCOMPARE(text.count(QLatin1Char('\n')), text.count(CrLf)); // every break is CR LF
     const QStringList got = text.split(CrLf);
@@ -243,7 +243,7 @@ void tst_HelpPages::helpTexts()
     auto w = TestLog::openWindow(dir.path(), fakes);
     w->writePanel(8, {QStringLiteral("-")});
     reach(*w, control, opening);
-    QCOMPARE(w->txtSpecs->text(), lines.join(CrLf));
+    QCOMPARE(w->ui().txtSpecs->text(), lines.join(CrLf));
 }
 
 // A page stays in the panel until the next writer replaces it, and the next page
@@ -253,14 +253,14 @@ void tst_HelpPages::pagesLeft()
     QTemporaryDir dir;
     FakePlatform fakes;
     auto w = TestLog::openWindow(dir.path(), fakes);
-    w->mnuEnding->trigger();
-    QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 8);
-    w->mnuHomepage->trigger(); // 18-point page after a 10-point one
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(18));
-    QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 2);
-    w->mnuDupe->trigger(); // and back
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(10));
-    QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 3);
+    w->ui().mnuEnding->trigger();
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).size(), 8);
+    w->ui().mnuHomepage->trigger(); // 18-point page after a 10-point one
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(18));
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).size(), 2);
+    w->ui().mnuDupe->trigger(); // and back
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(10));
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).size(), 3);
 }
 
 // Through the menu bar: a menu opened and closed without a choice leaves its
@@ -273,39 +273,39 @@ void tst_HelpPages::menuOpenedAndClosed()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
 
-    clickMenuTitle(*w, w->mnuSpecs);
-    QTest::keyClick(w->mnuSpecs, Qt::Key_Escape);
-    QTRY_VERIFY(!w->mnuSpecs->isVisible());
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("Orvane's Fabulous\r\nZell  QRP Transceiver"));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(18));
+    clickMenuTitle(*w, w->ui().mnuSpecs);
+    QTest::keyClick(w->ui().mnuSpecs, Qt::Key_Escape);
+    QTRY_VERIFY(!w->ui().mnuSpecs->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Orvane's Fabulous\r\nZell  QRP Transceiver"));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(18));
 
     w->writePanel(8, {QStringLiteral("search result")});
-    clickMenuTitle(*w, w->mnuKestrix);
-    QTest::keyClick(w->mnuKestrix, Qt::Key_Escape);
-    QTRY_VERIFY(!w->mnuKestrix->isVisible());
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("Dravek's\r\nARCI Kestrix Program"));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(18));
+    clickMenuTitle(*w, w->ui().mnuKestrix);
+    QTest::keyClick(w->ui().mnuKestrix, Qt::Key_Escape);
+    QTRY_VERIFY(!w->ui().mnuKestrix->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Dravek's\r\nARCI Kestrix Program"));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(18));
 
     // "Set Band" inside "Kestrix Program": the menu's own title page stays.
     w->writePanel(8, {QStringLiteral("search result")});
-    clickMenuTitle(*w, w->mnuKestrix);
-    w->mnuBand->popup(w->mapToGlobal(QPoint(40, 40)));
-    QTRY_VERIFY(w->mnuBand->isVisible());
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("Dravek's\r\nARCI Kestrix Program"));
-    w->mnuBand->close();
-    w->mnuKestrix->close();
+    clickMenuTitle(*w, w->ui().mnuKestrix);
+    w->ui().mnuBand->popup(w->mapToGlobal(QPoint(40, 40)));
+    QTRY_VERIFY(w->ui().mnuBand->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Dravek's\r\nARCI Kestrix Program"));
+    w->ui().mnuBand->close();
+    w->ui().mnuKestrix->close();
     w->writePanel(8, {QStringLiteral("search result")});
-    w->mnuBand->popup(w->mapToGlobal(QPoint(40, 40)));
-    QTRY_VERIFY(w->mnuBand->isVisible());
-    w->mnuBand->close();
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("search result"));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(8));
+    w->ui().mnuBand->popup(w->mapToGlobal(QPoint(40, 40)));
+    QTRY_VERIFY(w->ui().mnuBand->isVisible());
+    w->ui().mnuBand->close();
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("search result"));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(8));
 
-    clickMenuTitle(*w, w->mnuHelp);
-    QTest::keyClick(w->mnuHelp, Qt::Key_Escape);
-    QTRY_VERIFY(!w->mnuHelp->isVisible());
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("search result"));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(8));
+    clickMenuTitle(*w, w->ui().mnuHelp);
+    QTest::keyClick(w->ui().mnuHelp, Qt::Key_Escape);
+    QTRY_VERIFY(!w->ui().mnuHelp->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("search result"));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(8));
 }
 
 // "Help" > "Instructions" > "Dupe Checking": the Instructions page while the
@@ -317,24 +317,24 @@ void tst_HelpPages::instructionsThenChoice()
     auto w = TestLog::openWindow(dir.path(), fakes);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    const QString startText = w->txtSpecs->text();
+    const QString startText = w->ui().txtSpecs->text();
 
-    clickMenuTitle(*w, w->mnuHelp);
-    QCOMPARE(w->txtSpecs->text(), startText);
-    QTest::keyClick(w->mnuHelp, Qt::Key_Down); // onto "Instructions"
-    QCOMPARE(w->mnuHelp->activeAction(), w->mnuInstructions->menuAction());
-    QTest::keyClick(w->mnuHelp, Qt::Key_Right); // opens the submenu
-    QTRY_VERIFY(w->mnuInstructions->isVisible());
-    QCOMPARE(w->txtSpecs->text().split(CrLf).first(), QStringLiteral("             Instructions"));
-    QCOMPARE(w->txtSpecs->text().split(CrLf).size(), 5);
+    clickMenuTitle(*w, w->ui().mnuHelp);
+    QCOMPARE(w->ui().txtSpecs->text(), startText);
+    QTest::keyClick(w->ui().mnuHelp, Qt::Key_Down); // onto "Instructions"
+    QCOMPARE(w->ui().mnuHelp->activeAction(), w->ui().mnuInstructions->menuAction());
+    QTest::keyClick(w->ui().mnuHelp, Qt::Key_Right); // opens the submenu
+    QTRY_VERIFY(w->ui().mnuInstructions->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).first(), QStringLiteral("             Instructions"));
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).size(), 5);
 
-    const QRect dupe = w->mnuInstructions->actionGeometry(w->mnuDupe);
-    QTest::mouseClick(w->mnuInstructions, Qt::LeftButton, {}, dupe.center());
-    QTRY_VERIFY(!w->mnuInstructions->isVisible());
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("Kestrix automatically checks for duplicates\r\n"
+    const QRect dupe = w->ui().mnuInstructions->actionGeometry(w->ui().mnuDupe);
+    QTest::mouseClick(w->ui().mnuInstructions, Qt::LeftButton, {}, dupe.center());
+    QTRY_VERIFY(!w->ui().mnuInstructions->isVisible());
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Kestrix automatically checks for duplicates\r\n"
                                                  "after you enter the callsign in the\r\n"
                                                  "RED callsign box."));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(10));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(10));
 }
 
 // Pages write the display panel only: the mode line, the boxes, the band chart,
@@ -349,16 +349,16 @@ void tst_HelpPages::pagesChangeNothingElse()
         QStringLiteral("40"));
     FakePlatform fakes;
     auto w = TestLog::openWindow(dir.path(), fakes);
-    w->txtCallsign->setText(QStringLiteral("W2"));
-    w->txtCall->setText(QStringLiteral("N0CALL"));
-    QTest::mouseClick(w->cmdCalendar, Qt::LeftButton); // "Date"
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+    w->ui().txtCallsign->setText(QStringLiteral("W2"));
+    w->ui().txtCall->setText(QStringLiteral("N0CALL"));
+    QTest::mouseClick(w->ui().cmdCalendar, Qt::LeftButton); // "Date"
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
 
     auto snapshot = [&] {
-        QStringList s{w->lblMode->text(), w->windowTitle(), w->lblChartHeader->text()};
+        QStringList s{w->ui().lblMode->text(), w->windowTitle(), w->ui().lblChartHeader->text()};
         for (QLineEdit *box : w->findChildren<QLineEdit *>())
             s << box->objectName() + QLatin1Char('=') + box->text();
-        for (QLabel *cell : w->pointLabels() + w->multiplierLabels())
+        for (QLabel *cell : w->ui().pointLabels() + w->ui().multiplierLabels())
             s << cell->text();
         return s;
     };
@@ -366,15 +366,15 @@ void tst_HelpPages::pagesChangeNothingElse()
     const QByteArray qrp = TestLog::readFile(dir.path(), QStringLiteral("QRPDATA.DAT"));
     const QByteArray arci = TestLog::readFile(dir.path(), QStringLiteral("ARCIFILE.DAT"));
 
-    for (QMenu *menu : {w->mnuSpecs, w->mnuKestrix, w->mnuInstructions}) {
+    for (QMenu *menu : {w->ui().mnuSpecs, w->ui().mnuKestrix, w->ui().mnuInstructions}) {
         menu->popup(QPoint(10, 10));
         menu->close();
     }
-    for (QAction *item : w->mnuSpecs->actions() + w->mnuInstructions->actions())
+    for (QAction *item : w->ui().mnuSpecs->actions() + w->ui().mnuInstructions->actions())
         item->trigger();
 
-    QCOMPARE(w->txtSpecs->text().split(CrLf).first().left(11), QStringLiteral("To contact "));
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
+    QCOMPARE(w->ui().txtSpecs->text().split(CrLf).first().left(11), QStringLiteral("To contact "));
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
     QCOMPARE(snapshot(), before);
     QCOMPARE(TestLog::readFile(dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     QCOMPARE(TestLog::readFile(dir.path(), QStringLiteral("ARCIFILE.DAT")), arci);

@@ -325,9 +325,9 @@ void tst_ReferenceWindows::oneWindow()
         QCOMPARE(found.first(), first);
         QCOMPARE(found.first()->parentWidget(), w.get());
     }
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
-    QCOMPARE(w->txtSpecs->text(), QStringLiteral("first\r\nrecord"));
-    QCOMPARE(w->txtSpecs->fontSize(), qreal(12));
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
+    QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("first\r\nrecord"));
+    QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(12));
     // Only the asked-for window came up.
     for (const char *other : {"frmRST", "frmStates", "frmProvinces"})
         if (window != QLatin1String(other))

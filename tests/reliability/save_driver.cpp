@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     });
     if (!w.Form_Load())
         return 1;
-    say("READY " + QByteArray::number(Text::wholeValue(w.txtRecNumber->text()).value_or(-1)));
+    say("READY " + QByteArray::number(Text::wholeValue(w.ui().txtRecNumber->text()).value_or(-1)));
     if (wait) {
         std::string line;
         int c;
@@ -63,25 +63,25 @@ int main(int argc, char *argv[])
     }
 
     for (qint64 saved = 0; count < 0 || saved < count; ++saved) {
-        const qint64 n = Text::wholeValue(w.txtRecNumber->text()).value_or(-1);
+        const qint64 n = Text::wholeValue(w.ui().txtRecNumber->text()).value_or(-1);
         const Reliability::Contact c = Reliability::contactFor(n);
         fakes.clock.current = c.when;
         w.Timer1_Timer();
-        w.txtBand->setText(c.band);
-        w.txtCallsign->setText(c.call);
-        w.txtRstRcvd->setText(c.rstRcvd);
-        w.txtRstSent->setText(c.rstSent);
-        w.txtSpc->setText(c.spc);
+        w.ui().txtBand->setText(c.band);
+        w.ui().txtCallsign->setText(c.call);
+        w.ui().txtRstRcvd->setText(c.rstRcvd);
+        w.ui().txtRstSent->setText(c.rstSent);
+        w.ui().txtSpc->setText(c.spc);
         if (!c.arci.isEmpty())
-            w.txtArci->setText(c.arci);
+            w.ui().txtArci->setText(c.arci);
         else
-            w.txtPower->setText(c.power);
+            w.ui().txtPower->setText(c.power);
         // The points and the mark as the rules would give them, set last so the
         // record does not depend on which rules are in the build.
-        w.txtPoints->setText(c.points);
-        w.txtMultiplier->setText(c.mult);
-        w.cmdSaveRecord->click();
-        const qint64 next = Text::wholeValue(w.txtRecNumber->text()).value_or(-1);
+        w.ui().txtPoints->setText(c.points);
+        w.ui().txtMultiplier->setText(c.mult);
+        w.ui().cmdSaveRecord->click();
+        const qint64 next = Text::wholeValue(w.ui().txtRecNumber->text()).value_or(-1);
         if (next != n + 1) {
             std::fprintf(stderr, "save of record %lld moved on to %lld\n", n, next);
             return 4;

@@ -46,7 +46,7 @@ QByteArray snapshot(frmKestrix &w)
     QStringList texts;
     for (const QString &name : Session::snapshotNames()) {
         if (name == QLatin1String("txtSpecs"))
-            texts.append(w.txtSpecs->toPlainText());
+            texts.append(w.ui().txtSpecs->toPlainText());
         else if (auto *label = w.findChild<QLabel *>(name))
             texts.append(label->text());
         else if (auto *box = w.findChild<QLineEdit *>(name))

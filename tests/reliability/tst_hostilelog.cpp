@@ -69,39 +69,39 @@ void operate(frmKestrix &w, QRandomGenerator &random, const QByteArray &qrp)
     const QString call = QString::fromLatin1(some.left(8)).trimmed();
     const QString spc = QString::fromLatin1(some.mid(17, 4)).trimmed();
 
-    w.cmdUpdate->click();
+    w.ui().cmdUpdate->click();
     w.summary().cmdCalculate_Click(); // the final score from the recounted totals
-    w.txtBand->setText(bands.at(random.bounded(bands.size())));
-    QTest::keyClicks(w.txtCallsign, QStringLiteral("k1abc"));
-    w.txtCallsign->setText(call);
-    w.txtSpc->setText(spc);
-    QTest::keyClicks(w.txtArci, QStringLiteral("123"));
-    QTest::keyClicks(w.txtPower, QStringLiteral("5"));
-    w.cmdClear->click();
+    w.ui().txtBand->setText(bands.at(random.bounded(bands.size())));
+    QTest::keyClicks(w.ui().txtCallsign, QStringLiteral("k1abc"));
+    w.ui().txtCallsign->setText(call);
+    w.ui().txtSpc->setText(spc);
+    QTest::keyClicks(w.ui().txtArci, QStringLiteral("123"));
+    QTest::keyClicks(w.ui().txtPower, QStringLiteral("5"));
+    w.ui().cmdClear->click();
 
-    w.cmdSearch->click();
-    QTest::keyClicks(w.txtSearchInfo, QStringLiteral("deleted"));
-    w.txtSearchInfo->setText(call.left(8));
-    w.txtSearchInfo->clear();
+    w.ui().cmdSearch->click();
+    QTest::keyClicks(w.ui().txtSearchInfo, QStringLiteral("deleted"));
+    w.ui().txtSearchInfo->setText(call.left(8));
+    w.ui().txtSearchInfo->clear();
 
-    w.cmdReview->click();
+    w.ui().cmdReview->click();
     for (const QString &number :
          {QStringLiteral("1"), QString::number(records), QString::number(records + 1), QStringLiteral("-3"),
           QStringLiteral("2.5"), QStringLiteral("x"), QStringLiteral("32767"), QStringLiteral("99999999999")}) {
-        w.txtRecNum->setText(number);
-        w.cmdPlus->click();
-        w.cmdMinus->click();
+        w.ui().txtRecNum->setText(number);
+        w.ui().cmdPlus->click();
+        w.ui().cmdMinus->click();
     }
-    w.txtRecNum->setText(QString::number(random.bounded(records) + 1));
+    w.ui().txtRecNum->setText(QString::number(random.bounded(records) + 1));
     for (int i = 0; i < 3; ++i)
-        w.cmdPlus->click();
-    w.cmdChangeRecord->click(); // a left click only explains
-    w.cmdDeleteRecord->click();
+        w.ui().cmdPlus->click();
+    w.ui().cmdChangeRecord->click(); // a left click only explains
+    w.ui().cmdDeleteRecord->click();
 
     // A log sheet of a band from the file, caught by the fake print target.
     w.logSheetPrinting().form().txtWhichBand->setText(QString::fromLatin1(some.mid(27, 3)).trimmed());
-    QTest::mouseClick(w.cmdPrinter, Qt::RightButton);
-    w.cmdClear->click();
+    QTest::mouseClick(w.ui().cmdPrinter, Qt::RightButton);
+    w.ui().cmdClear->click();
 }
 
 } // namespace

@@ -76,7 +76,7 @@ void Soak::fiveThousandContacts()
     FakePlatform fakes;
     auto window = TestLog::openWindow(dir->path(), fakes);
     frmKestrix &w = *window;
-    const QList<QAction *> bandMenu{w.mnu160, w.mnu80, w.mnu40, w.mnu20, w.mnu15, w.mnu10, w.mnu6};
+    const QList<QAction *> bandMenu{w.ui().mnu160, w.ui().mnu80, w.ui().mnu40, w.ui().mnu20, w.ui().mnu15, w.ui().mnu10, w.ui().mnu6};
 
     QList<Row> log;
     QStringList calls;
@@ -84,13 +84,13 @@ void Soak::fiveThousandContacts()
     QString band;
     while (log.size() < total) {
         const int n = log.size() + 1;
-        QCOMPARE(w.txtRecNumber->text(), QStringLiteral(" %1").arg(n));
+        QCOMPARE(w.ui().txtRecNumber->text(), QStringLiteral(" %1").arg(n));
         if (n % 97 == 1) {
             const int b = random.bounded(bandNames.size());
             bandMenu.at(b)->trigger();
             band = bandNames.at(b);
         }
-        QCOMPARE(w.txtBand->text(), band);
+        QCOMPARE(w.ui().txtBand->text(), band);
 
         Row r;
         r.band = band;
@@ -104,48 +104,48 @@ void Soak::fiveThousandContacts()
         const QString call =
             again ? calls.at(random.bounded(calls.size())).toLower() : QStringLiteral("w%1x").arg(n, 0, 36);
         calls.append(call.toUpper());
-        QTest::keyClicks(w.txtCallsign, call);
+        QTest::keyClicks(w.ui().txtCallsign, call);
         r.call = call.toUpper();
         bool worked = false;
         for (const Row &s : log)
             worked = worked || (s.call == r.call && s.band == band);
-        QCOMPARE(w.txtSpecs->toPlainText().startsWith(QStringLiteral("Duplicate Contact")), worked);
+        QCOMPARE(w.ui().txtSpecs->toPlainText().startsWith(QStringLiteral("Duplicate Contact")), worked);
         duplicates += worked ? 1 : 0;
 
         r.rstRcvd = random.bounded(3) ? QStringLiteral("599") : QStringLiteral("449");
-        QTest::keyClicks(w.txtRstRcvd, r.rstRcvd);
+        QTest::keyClicks(w.ui().txtRstRcvd, r.rstRcvd);
         if (random.bounded(4)) {
-            QTest::keyClicks(w.txtRstSent, QStringLiteral("5 ")); // the space bar enters 579
+            QTest::keyClicks(w.ui().txtRstSent, QStringLiteral("5 ")); // the space bar enters 579
             r.rstSent = QStringLiteral("579");
         } else {
             r.rstSent = QStringLiteral("559");
-            QTest::keyClicks(w.txtRstSent, r.rstSent);
+            QTest::keyClicks(w.ui().txtRstSent, r.rstSent);
         }
         const QString spc = spcs.at(random.bounded(spcs.size()));
-        QTest::keyClicks(w.txtSpc, spc);
+        QTest::keyClicks(w.ui().txtSpc, spc);
         r.spc = spc.toUpper();
         if (random.bounded(3)) {
             r.arci = QString::number(1 + random.bounded(9999));
-            QTest::keyClicks(w.txtArci, r.arci);
+            QTest::keyClicks(w.ui().txtArci, r.arci);
             r.points = QStringLiteral("5");
         } else {
             r.power = QString::number(1 + random.bounded(20));
-            QTest::keyClicks(w.txtPower, r.power);
+            QTest::keyClicks(w.ui().txtPower, r.power);
             r.points = r.spc.size() == 4 ? QStringLiteral("4") : QStringLiteral("2");
         }
         bool known = false;
         for (const Row &s : log)
             known = known || (s.spc == r.spc && s.band == band);
         r.mult = known ? QStringLiteral("0") : QStringLiteral("1");
-        QTest::mouseClick(w.cmdSaveRecord, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdSaveRecord, Qt::LeftButton);
         log.append(r);
 
         // Now and then a stored record is deleted (or the question answered No) ...
         if (n % 53 == 0) {
             const int k = 1 + random.bounded(log.size());
-            retype(w.txtRecNum, QString::number(k));
+            retype(w.ui().txtRecNum, QString::number(k));
             fakes.confirmation.answer = random.bounded(6) != 0;
-            QTest::mouseClick(w.cmdDeleteRecord, Qt::RightButton);
+            QTest::mouseClick(w.ui().cmdDeleteRecord, Qt::RightButton);
             if (fakes.confirmation.answer) {
                 log[k - 1] = Row{QStringLiteral("DELETED"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
                 ++deletes;
@@ -156,23 +156,23 @@ void Soak::fiveThousandContacts()
         // ... or changed: a new band, power or S-P-C typed over the shown one.
         if (n % 41 == 0) {
             const int k = 1 + random.bounded(log.size());
-            retype(w.txtRecNum, QString::number(k));
+            retype(w.ui().txtRecNum, QString::number(k));
             Row &c = log[k - 1];
             switch (random.bounded(3)) {
             case 0:
                 c.band = bandNames.at(random.bounded(bandNames.size()));
-                retype(w.txtBnd, c.band);
+                retype(w.ui().txtBnd, c.band);
                 break;
             case 1:
                 c.power = QString::number(random.bounded(100));
-                retype(w.txtPwr, c.power);
+                retype(w.ui().txtPwr, c.power);
                 break;
             default:
                 c.spc = spcs.at(random.bounded(spcs.size())).toUpper();
-                retype(w.txtLocale, c.spc.toLower());
+                retype(w.ui().txtLocale, c.spc.toLower());
                 break;
             }
-            QTest::mouseClick(w.cmdChangeRecord, Qt::RightButton);
+            QTest::mouseClick(w.ui().cmdChangeRecord, Qt::RightButton);
             ++changes;
         }
     }
@@ -198,7 +198,7 @@ void Soak::fiveThousandContacts()
     QCOMPARE(arciOnDisk, arci);
 
     // The band chart adds up what the model holds.
-    w.cmdUpdate->click();
+    w.ui().cmdUpdate->click();
     for (int b = 0; b < bandNames.size(); ++b) {
         int points = 0, mults = 0;
         for (const Row &r : log)
@@ -206,14 +206,14 @@ void Soak::fiveThousandContacts()
                 points += r.points.toInt();
                 mults += r.mult.toInt();
             }
-        QCOMPARE(w.pointLabels().at(b)->text(), QString::number(points));
-        QCOMPARE(w.multiplierLabels().at(b)->text(), QString::number(mults));
+        QCOMPARE(w.ui().pointLabels().at(b)->text(), QString::number(points));
+        QCOMPARE(w.ui().multiplierLabels().at(b)->text(), QString::number(mults));
     }
     // A new start on the log finds it whole: nothing to mend, the next save after the last contact.
     window.reset();
     auto again = TestLog::openWindow(dir->path(), fakes);
-    QCOMPARE(again->txtRecNumber->text(), QStringLiteral(" %1").arg(total + 1));
-    QCOMPARE(again->txtBand->text(), band);
+    QCOMPARE(again->ui().txtRecNumber->text(), QStringLiteral(" %1").arg(total + 1));
+    QCOMPARE(again->ui().txtBand->text(), band);
     QCOMPARE(TestLog::readFile(dir->path(), QStringLiteral("QRPDATA.DAT")), qrp);
     QCOMPARE(TestLog::readFile(dir->path(), QStringLiteral("ARCIFILE.DAT")), arci);
     qInfo("contacts soaked: %d (duplicates %d, deleted %d, delete cancelled %d, changed %d); both files as the "

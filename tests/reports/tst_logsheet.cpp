@@ -88,8 +88,8 @@ class tst_LogSheet : public QObject {
             box->clear();
             QTest::keyClicks(box, text);
         }
-        void rightClickPrint() { QTest::mouseClick(window->cmdPrinter, Qt::RightButton); }
-        QString panel() const { return window->txtSpecs->text(); }
+        void rightClickPrint() { QTest::mouseClick(window->ui().cmdPrinter, Qt::RightButton); }
+        QString panel() const { return window->ui().txtSpecs->text(); }
     };
 
     OwnSettings m_settings;
@@ -116,11 +116,11 @@ class tst_LogSheet : public QObject {
 void tst_LogSheet::dialogOpensAndOkTellsToRightClick()
 {
     Setup s({contact(QStringLiteral("Q1ABC"), QStringLiteral("1234"), {}, QStringLiteral("40"))});
-    QVERIFY(s.window->mnuPrint->isEnabled());
+    QVERIFY(s.window->ui().mnuPrint->isEnabled());
     QVERIFY(!s.dialog->isVisible());
 
     // A left click opens the dialog and prints nothing.
-    QTest::mouseClick(s.window->cmdPrinter, Qt::LeftButton);
+    QTest::mouseClick(s.window->ui().cmdPrinter, Qt::LeftButton);
     QVERIFY(s.dialog->isVisible());
     QCOMPARE(s.dialog->windowTitle(), QStringLiteral("Printer Info"));
     QVERIFY(s.fakes.printTarget.jobs.isEmpty());
@@ -131,11 +131,11 @@ void tst_LogSheet::dialogOpensAndOkTellsToRightClick()
     QVERIFY(!s.dialog->isVisible());
     QCOMPARE(s.panel(), QStringLiteral("Turn printer online, check paper supply\r\nRIGHT CLICK ON PRINT BUTTON\r\n"
                                        "to begin printing."));
-    QCOMPARE(s.window->txtSpecs->fontSize(), 12.0);
+    QCOMPARE(s.window->ui().txtSpecs->fontSize(), 12.0);
 
     // The menu item shows the same dialog, fields kept; Cancel hides it and changes nothing.
-    s.window->txtSpecs->setText(QStringLiteral("before"));
-    s.window->mnuPrint->trigger();
+    s.window->ui().txtSpecs->setText(QStringLiteral("before"));
+    s.window->ui().mnuPrint->trigger();
     QVERIFY(s.dialog->isVisible());
     QCOMPARE(&s.printing().form(), s.dialog);
     QCOMPARE(s.dialog->txtWhichBand->text(), QStringLiteral("40"));
@@ -400,7 +400,7 @@ void tst_LogSheet::emptyBandBoxPrintsNothing()
     QVERIFY(s.fakes.printTarget.jobs.isEmpty());
     QCOMPARE(s.fakes.beeper.count, 1);
     QVERIFY(s.panel().contains(QStringLiteral("band box is empty")));
-    QCOMPARE(s.window->txtSpecs->fontSize(), 12.0);
+    QCOMPARE(s.window->ui().txtSpecs->fontSize(), 12.0);
     QVERIFY(s.printing().lastSheet().isEmpty());
 }
 
@@ -432,15 +432,15 @@ void tst_LogSheet::successfulPrintLeavesPanelAndModeAlone()
     s.type(s.dialog->txtWhichBand, QStringLiteral("40"));
     s.window->setNewLine();
     s.window->writePanel(8, {QStringLiteral("something else")});
-    const QString mode = s.window->lblMode->text();
+    const QString mode = s.window->ui().lblMode->text();
     const QByteArray before = TestLog::readFile(s.dir.path(), QStringLiteral("QRPDATA.DAT"));
     // Only the right button prints.
-    QTest::mouseClick(s.window->cmdPrinter, Qt::MiddleButton);
+    QTest::mouseClick(s.window->ui().cmdPrinter, Qt::MiddleButton);
     QVERIFY(s.fakes.printTarget.jobs.isEmpty());
     s.rightClickPrint();
     QCOMPARE(s.fakes.printTarget.jobs.size(), 1);
     QCOMPARE(s.panel(), QStringLiteral("something else"));
-    QCOMPARE(s.window->lblMode->text(), mode);
+    QCOMPARE(s.window->ui().lblMode->text(), mode);
     QCOMPARE(s.fakes.beeper.count, 0);
     QCOMPARE(TestLog::readFile(s.dir.path(), QStringLiteral("QRPDATA.DAT")), before);
     QVERIFY(!s.dialog->isVisible());

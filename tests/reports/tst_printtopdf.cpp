@@ -136,19 +136,19 @@ void tst_PrintToPdf::logSheetAndSummaryAsPdf()
     QTest::keyClicks(dialog.txtNumber, QStringLiteral("4321"));
     QTest::keyClicks(dialog.txtWhichBand, QStringLiteral("40"));
     QTest::keyClicks(dialog.txtMode, QStringLiteral("cw"));
-    QTest::mouseClick(window.cmdPrinter, Qt::RightButton);
+    QTest::mouseClick(window.ui().cmdPrinter, Qt::RightButton);
 
     const QString sheetFile = QDir(dir.path()).filePath(QStringLiteral("LOGSHEET-40.pdf"));
     QVERIFY(QFileInfo::exists(sheetFile));
-    QCOMPARE(window.txtSpecs->text(), QStringLiteral("No printer found.\r\nLog sheet saved as\r\nLOGSHEET-40.pdf"));
+    QCOMPARE(window.ui().txtSpecs->text(), QStringLiteral("No printer found.\r\nLog sheet saved as\r\nLOGSHEET-40.pdf"));
     QCOMPARE(fakes.beeper.count, 0);
     // 60 contacts, 12 header lines and the totals take two pages.
     QCOMPARE(window.logSheetPrinting().lastSheet().size(), 2);
     QCOMPARE(pdfPages(TestLog::readFile(dir.path(), QStringLiteral("LOGSHEET-40.pdf"))), 2);
     keep(sheetFile);
 
-    QTest::mouseClick(window.cmdPrinter, Qt::RightButton);
-    QVERIFY(window.txtSpecs->text().endsWith(QStringLiteral("LOGSHEET-40-2.pdf")));
+    QTest::mouseClick(window.ui().cmdPrinter, Qt::RightButton);
+    QVERIFY(window.ui().txtSpecs->text().endsWith(QStringLiteral("LOGSHEET-40-2.pdf")));
 
     frmSummary &sheet = window.summarySheet();
     sheet.show();
@@ -161,7 +161,7 @@ void tst_PrintToPdf::logSheetAndSummaryAsPdf()
     const QString summaryFile = QDir(dir.path()).filePath(QStringLiteral("SUMMARY.pdf"));
     QVERIFY(QFileInfo::exists(summaryFile));
     QCOMPARE(pdfPages(TestLog::readFile(dir.path(), QStringLiteral("SUMMARY.pdf"))), 1);
-    QCOMPARE(window.txtSpecs->text(), QStringLiteral("No printer found.\r\nSummary sheet saved as\r\nSUMMARY.pdf"));
+    QCOMPARE(window.ui().txtSpecs->text(), QStringLiteral("No printer found.\r\nSummary sheet saved as\r\nSUMMARY.pdf"));
     keep(summaryFile);
 }
 

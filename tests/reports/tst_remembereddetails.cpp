@@ -67,7 +67,7 @@ class tst_RememberedDetails : public QObject {
         }
         frmPrinter &openPrintOptions()
         {
-            QTest::mouseClick(window->cmdPrinter, Qt::LeftButton);
+            QTest::mouseClick(window->ui().cmdPrinter, Qt::LeftButton);
             return window->logSheetPrinting().form();
         }
         static void type(QLineEdit *box, const QString &text)
@@ -109,7 +109,7 @@ class tst_RememberedDetails : public QObject {
         QCOMPARE(s.sheet->txtSendEntriesTo->toPlainText(), QString());
         Setup::type(options.txtCall, QStringLiteral("q1new"));
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
-        QVERIFY(s.window->txtSpecs->text().startsWith(QStringLiteral("Turn printer online")));
+        QVERIFY(s.window->ui().txtSpecs->text().startsWith(QStringLiteral("Turn printer online")));
         QCOMPARE(s.fakes.beeper.count, 0);
     }
 
@@ -149,7 +149,7 @@ class tst_RememberedDetails : public QObject {
 
         // The summary's untouched boxes follow; one the operator typed into keeps its text.
         Setup::type(s.sheet->txt5A, QStringLiteral("777"));
-        s.window->mnuSummary->trigger();
+        s.window->ui().mnuSummary->trigger();
         QCOMPARE(s.sheet->txt3A->text(), QStringLiteral("Q1NEW"));
         QCOMPARE(s.sheet->txt37A->text(), QStringLiteral("Q1NEW"));
         QCOMPARE(s.sheet->txt5A->text(), QStringLiteral("777"));
@@ -186,12 +186,12 @@ class tst_RememberedDetails : public QObject {
         Setup s;
         QWidget *form = summary ? static_cast<QWidget *>(s.sheet) : &s.openPrintOptions();
         if (summary)
-            s.window->mnuSummary->trigger();
+            s.window->ui().mnuSummary->trigger();
         Setup::type(form->findChild<QLineEdit *>(summary ? QStringLiteral("txt3A") : QStringLiteral("txtCall")),
                     QStringLiteral("Q2TYP"));
         if (action == QLatin1String("print")) {
             Setup::type(s.window->logSheetPrinting().form().txtWhichBand, QStringLiteral("40"));
-            QTest::mouseClick(s.window->cmdPrinter, Qt::RightButton);
+            QTest::mouseClick(s.window->ui().cmdPrinter, Qt::RightButton);
             QCOMPARE(s.fakes.printTarget.jobs.size(), 1);
         } else {
             QTest::mouseClick(form->findChild<QPushButton *>(action), Qt::LeftButton);
@@ -209,7 +209,7 @@ class tst_RememberedDetails : public QObject {
     void addressEntriesAreSentTo()
     {
         Setup s;
-        s.window->mnuSummary->trigger();
+        s.window->ui().mnuSummary->trigger();
         QVERIFY(!s.sheet->lbl19->text().contains(QStringLiteral("Example")));
         QVERIFY(s.sheet->lbl19->text().endsWith(QStringLiteral("\r\n5. Send entries to:")));
         QPlainTextEdit *box = s.sheet->txtSendEntriesTo;

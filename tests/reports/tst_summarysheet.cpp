@@ -200,7 +200,7 @@ void tst_SummarySheet::overflowKeepsTheScore()
     s.calculate();
     QCOMPARE(s.sheet->txt27A->text(), QStringLiteral("840"));
     QCOMPARE(s.fakes.beeper.count, 1);
-    QVERIFY(s.window->txtSpecs->text().contains(QStringLiteral("too large")));
+    QVERIFY(s.window->ui().txtSpecs->text().contains(QStringLiteral("too large")));
     QCOMPARE(s.sheet->txt22A->text(), QStringLiteral("1E300"));
 
     // Infinity times zero is no number either.
@@ -240,16 +240,16 @@ void tst_SummarySheet::clearFormKeepsBonusBoxes()
 void tst_SummarySheet::cancelKeepsContents()
 {
     Setup s;
-    QVERIFY(s.window->mnuSummary->isEnabled());
+    QVERIFY(s.window->ui().mnuSummary->isEnabled());
     QVERIFY(!s.sheet->isVisible());
-    s.window->mnuSummary->trigger();
+    s.window->ui().mnuSummary->trigger();
     QVERIFY(s.sheet->isVisible());
     QCOMPARE(s.sheet->windowTitle(), QStringLiteral("ARCI Contest Summary Sheet"));
     s.type(s.sheet->txt1A, QStringLiteral("Fireside Sprint"));
     s.type(s.sheet->txt9A, QStringLiteral("12"));
     QTest::mouseClick(s.sheet->cmdCancel, Qt::LeftButton);
     QVERIFY(!s.sheet->isVisible());
-    s.window->mnuSummary->trigger();
+    s.window->ui().mnuSummary->trigger();
     QVERIFY(s.sheet->isVisible());
     QCOMPARE(&s.window->summarySheet(), s.sheet);
     QCOMPARE(s.sheet->txt1A->text(), QStringLiteral("Fireside Sprint"));
@@ -287,9 +287,9 @@ void tst_SummarySheet::instructionsAndTabOrder()
 void tst_SummarySheet::printSummaryIsOnePage()
 {
     Setup s;
-    s.window->mnuSummary->trigger();
+    s.window->ui().mnuSummary->trigger();
     s.type(s.sheet->txt1A, QStringLiteral("FIRESIDE SPRINT"));
-    s.window->txtSpecs->setText(QStringLiteral("unchanged"));
+    s.window->ui().txtSpecs->setText(QStringLiteral("unchanged"));
     QTest::mouseClick(s.sheet->cmcPrint, Qt::LeftButton);
 
     QCOMPARE(s.fakes.printTarget.jobs.size(), 1);
@@ -300,7 +300,7 @@ void tst_SummarySheet::printSummaryIsOnePage()
     const QImage &page = job.pages[0];
     QVERIFY(inkPixels(page.copy(0, 0, page.width(), page.height() / 2)) > 1000);
     QCOMPARE(inkPixels(page.copy(0, page.height() * 3 / 4, page.width(), page.height() / 4)), 0);
-    QCOMPARE(s.window->txtSpecs->text(), QStringLiteral("unchanged"));
+    QCOMPARE(s.window->ui().txtSpecs->text(), QStringLiteral("unchanged"));
     QCOMPARE(s.sheet->txt1A->text(), QStringLiteral("FIRESIDE SPRINT"));
     QVERIFY(s.sheet->isVisible());
 }
@@ -308,11 +308,11 @@ void tst_SummarySheet::printSummaryIsOnePage()
 void tst_SummarySheet::printFailureChangesNothing()
 {
     Setup s;
-    s.window->mnuSummary->trigger();
+    s.window->ui().mnuSummary->trigger();
     s.type(s.sheet->txt3A, QStringLiteral("W1AW"));
     s.fakes.printTarget.fail = true;
     QTest::mouseClick(s.sheet->cmcPrint, Qt::LeftButton);
-    QCOMPARE(s.window->txtSpecs->text(), QStringLiteral("Summary sheet not printed.\r\nThe printer is out of paper."));
+    QCOMPARE(s.window->ui().txtSpecs->text(), QStringLiteral("Summary sheet not printed.\r\nThe printer is out of paper."));
     QCOMPARE(s.fakes.beeper.count, 1);
     QCOMPARE(s.sheet->txt3A->text(), QStringLiteral("W1AW"));
     QCOMPARE(s.sheet->txt25A->text(), QStringLiteral("1\r\n"));
@@ -340,7 +340,7 @@ void tst_SummarySheet::recountWritesBandsWithContacts()
     // Hand-typed rows of bands without contacts survive Update; the others are rewritten.
     s.type(s.sheet->txt9A, QStringLiteral("30"));
     s.type(s.sheet->txt11A, QStringLiteral("99"));
-    QTest::mouseClick(s.window->cmdUpdate, Qt::LeftButton);
+    QTest::mouseClick(s.window->ui().cmdUpdate, Qt::LeftButton);
     QCOMPARE(s.sheet->txt9A->text(), QStringLiteral("30"));
     QCOMPARE(s.sheet->txt11A->text(), QStringLiteral("7"));
     QVERIFY(!s.sheet->isVisible());

@@ -57,9 +57,9 @@ private:
 
     void showRecord(const QString &number)
     {
-        m_w->txtRecNum->selectAll();
-        QTest::keyClick(m_w->txtRecNum, Qt::Key_Backspace);
-        QTest::keyClicks(m_w->txtRecNum, number);
+        m_w->ui().txtRecNum->selectAll();
+        QTest::keyClick(m_w->ui().txtRecNum, Qt::Key_Backspace);
+        QTest::keyClicks(m_w->ui().txtRecNum, number);
     }
 
 private Q_SLOTS:
@@ -116,18 +116,18 @@ private Q_SLOTS:
         QFETCH(QString, mode);
         QFETCH(QString, panel);
         showRecord(QStringLiteral("7"));
-        m_w->txtBnd->setText(QStringLiteral("20"));
-        m_w->txtCallsign->setFocus();
+        m_w->ui().txtBnd->setText(QStringLiteral("20"));
+        m_w->ui().txtCallsign->setFocus();
 
-        QTest::mouseClick(change ? m_w->cmdChangeRecord : m_w->cmdDeleteRecord, Qt::LeftButton);
+        QTest::mouseClick(change ? m_w->ui().cmdChangeRecord : m_w->ui().cmdDeleteRecord, Qt::LeftButton);
 
-        QCOMPARE(m_w->lblMode->text(), mode);
-        QCOMPARE(m_w->txtSpecs->text(), panel);
-        QCOMPARE(m_w->txtSpecs->fontSize(), 8.0);
-        QVERIFY(m_w->txtRecNum->hasFocus());
+        QCOMPARE(m_w->ui().lblMode->text(), mode);
+        QCOMPARE(m_w->ui().txtSpecs->text(), panel);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
+        QVERIFY(m_w->ui().txtRecNum->hasFocus());
         QCOMPARE(m_fakes.confirmation.asked, 0);
-        QCOMPARE(m_w->txtBnd->text(), QStringLiteral("20"));
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("K7ABC"));
+        QCOMPARE(m_w->ui().txtBnd->text(), QStringLiteral("20"));
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("K7ABC"));
         QCOMPARE(qrpNow(), m_qrp);
         QCOMPARE(arciNow(), m_arci);
     }
@@ -135,14 +135,14 @@ private Q_SLOTS:
     void changeBandWritesBothFiles()
     {
         showRecord(QStringLiteral("7"));
-        QCOMPARE(m_w->txtBnd->text(), QStringLiteral("40"));
-        m_w->txtBnd->selectAll();
-        QTest::keyClicks(m_w->txtBnd, QStringLiteral("20"));
-        const QString panel = m_w->txtSpecs->text();
-        const QString mode = m_w->lblMode->text();
-        const QString chart = m_w->lblS40->text() + m_w->lblS20->text();
+        QCOMPARE(m_w->ui().txtBnd->text(), QStringLiteral("40"));
+        m_w->ui().txtBnd->selectAll();
+        QTest::keyClicks(m_w->ui().txtBnd, QStringLiteral("20"));
+        const QString panel = m_w->ui().txtSpecs->text();
+        const QString mode = m_w->ui().lblMode->text();
+        const QString chart = m_w->ui().lblS40->text() + m_w->ui().lblS20->text();
 
-        QTest::mouseClick(m_w->cmdChangeRecord, Qt::RightButton);
+        QTest::mouseClick(m_w->ui().cmdChangeRecord, Qt::RightButton);
 
         QByteArray qrp = m_qrp, arci = m_arci;
         qrp.replace(6 * 48 + 27, 3, "20 ");
@@ -150,28 +150,28 @@ private Q_SLOTS:
         QCOMPARE(qrpNow(), qrp);
         QCOMPARE(arciNow(), arci);
         // Nothing is shown and nothing recounted.
-        QCOMPARE(m_w->txtSpecs->text(), panel);
-        QCOMPARE(m_w->lblMode->text(), mode);
-        QCOMPARE(m_w->lblS40->text() + m_w->lblS20->text(), chart);
+        QCOMPARE(m_w->ui().txtSpecs->text(), panel);
+        QCOMPARE(m_w->ui().lblMode->text(), mode);
+        QCOMPARE(m_w->ui().lblS40->text() + m_w->ui().lblS20->text(), chart);
         QCOMPARE(m_fakes.beeper.count, 0);
         QCOMPARE(m_fakes.confirmation.asked, 0);
         QCOMPARE(m_w->RecordCount(), 10);
         // The changed record shows again with its new band.
         showRecord(QStringLiteral("6"));
         showRecord(QStringLiteral("7"));
-        QCOMPARE(m_w->txtBnd->text(), QStringLiteral("20"));
+        QCOMPARE(m_w->ui().txtBnd->text(), QStringLiteral("20"));
     }
 
     void deleteAnsweredYes()
     {
         showRecord(QStringLiteral("7"));
         m_fakes.confirmation.answer = true;
-        QTest::mouseClick(m_w->cmdDeleteRecord, Qt::RightButton);
+        QTest::mouseClick(m_w->ui().cmdDeleteRecord, Qt::RightButton);
 
         QCOMPARE(m_fakes.confirmation.asked, 1);
         QCOMPARE(m_fakes.confirmation.lastText, QStringLiteral("Delete this record?"));
         QCOMPARE(m_fakes.confirmation.lastTitle, QStringLiteral("Kestrix"));
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("\r\nDeleting Record Number  7"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("\r\nDeleting Record Number  7"));
 
         const QByteArray qrp = qrpNow(), arci = arciNow();
         QCOMPARE(qrp.size(), m_qrp.size());
@@ -185,50 +185,50 @@ private Q_SLOTS:
             if (n != 7)
                 QCOMPARE(lineAt(arci, n), lineAt(m_arci, n));
 
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("DELETED"));
-        for (QLineEdit *box : {m_w->txtRstR, m_w->txtRstS, m_w->txtLocale, m_w->txtClub, m_w->txtPwr, m_w->txtBnd,
-                               m_w->txtCalendar, m_w->txtClock, m_w->txtPts, m_w->txtMult})
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("DELETED"));
+        for (QLineEdit *box : {m_w->ui().txtRstR, m_w->ui().txtRstS, m_w->ui().txtLocale, m_w->ui().txtClub, m_w->ui().txtPwr, m_w->ui().txtBnd,
+                               m_w->ui().txtCalendar, m_w->ui().txtClock, m_w->ui().txtPts, m_w->ui().txtMult})
             QCOMPARE(box->text(), QString());
         QCOMPARE(m_w->RecordCount(), 10);
 
         // The deleted record is found by search and shown again by number; 8 keeps 8.
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        QTest::keyClicks(m_w->txtSearchInfo, QStringLiteral("deleted"));
-        QVERIFY(m_w->txtSpecs->text().startsWith(QStringLiteral("Record Number =  7\r\nCallsign = DELETED \r\n")));
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        QTest::keyClicks(m_w->ui().txtSearchInfo, QStringLiteral("deleted"));
+        QVERIFY(m_w->ui().txtSpecs->text().startsWith(QStringLiteral("Record Number =  7\r\nCallsign = DELETED \r\n")));
         showRecord(QStringLiteral("8"));
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("K8ABC"));
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("K8ABC"));
         showRecord(QStringLiteral("7"));
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("DELETED"));
-        QCOMPARE(m_w->txtBnd->text(), QString());
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("DELETED"));
+        QCOMPARE(m_w->ui().txtBnd->text(), QString());
     }
 
     void deleteAnsweredNo()
     {
         showRecord(QStringLiteral("5.0"));
         m_fakes.confirmation.answer = false;
-        QTest::mouseClick(m_w->cmdDeleteRecord, Qt::RightButton);
+        QTest::mouseClick(m_w->ui().cmdDeleteRecord, Qt::RightButton);
 
         QCOMPARE(m_fakes.confirmation.asked, 1);
         QCOMPARE(qrpNow(), m_qrp);
         QCOMPARE(arciNow(), m_arci);
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("\r\nDelete function cancelled !"));
-        QVERIFY(m_w->txtRecNumber->hasFocus());
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("K5ABC"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("\r\nDelete function cancelled !"));
+        QVERIFY(m_w->ui().txtRecNumber->hasFocus());
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("K5ABC"));
         QCOMPARE(m_fakes.beeper.count, 0);
     }
 
     void deleteSameRecordTwice()
     {
         showRecord(QStringLiteral("3"));
-        QTest::mouseClick(m_w->cmdDeleteRecord, Qt::RightButton);
+        QTest::mouseClick(m_w->ui().cmdDeleteRecord, Qt::RightButton);
         const QByteArray qrp = qrpNow(), arci = arciNow();
         QCOMPARE(recordAt(qrp, 3), QByteArray("DELETED ") + QByteArray(40, ' '));
         QVERIFY(arci != m_arci);
 
         showRecord(QStringLiteral("3"));
-        QTest::mouseClick(m_w->cmdDeleteRecord, Qt::RightButton);
+        QTest::mouseClick(m_w->ui().cmdDeleteRecord, Qt::RightButton);
         QCOMPARE(m_fakes.confirmation.asked, 2);
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("\r\nDeleting Record Number  3"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("\r\nDeleting Record Number  3"));
         QCOMPARE(qrpNow(), qrp);
         QCOMPARE(arciNow(), arci);
     }
@@ -266,21 +266,21 @@ private Q_SLOTS:
 
         // The review row holds a record edited into something else, so any write shows.
         showRecord(QStringLiteral("4"));
-        m_w->txtCall->setText(QStringLiteral("XX9XX"));
-        m_w->txtBnd->setText(QStringLiteral("6"));
-        m_w->txtRecNum->setText(number);
+        m_w->ui().txtCall->setText(QStringLiteral("XX9XX"));
+        m_w->ui().txtBnd->setText(QStringLiteral("6"));
+        m_w->ui().txtRecNum->setText(number);
         m_fakes.beeper.count = 0;
 
-        QTest::mouseClick(change ? m_w->cmdChangeRecord : m_w->cmdDeleteRecord, Qt::RightButton);
+        QTest::mouseClick(change ? m_w->ui().cmdChangeRecord : m_w->ui().cmdDeleteRecord, Qt::RightButton);
 
         QCOMPARE(qrpNow(), m_qrp);
         QCOMPARE(arciNow(), m_arci);
         QCOMPARE(m_fakes.beeper.count, 1);
         QCOMPARE(m_fakes.confirmation.asked, 0);
-        QCOMPARE(m_w->txtSpecs->text(), message);
-        QVERIFY(!m_w->txtSpecs->text().contains(QStringLiteral("\r\n")));
-        QCOMPARE(m_w->txtRecNum->text(), number);
-        QCOMPARE(m_w->txtCall->text(), QStringLiteral("XX9XX"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), message);
+        QVERIFY(!m_w->ui().txtSpecs->text().contains(QStringLiteral("\r\n")));
+        QCOMPARE(m_w->ui().txtRecNum->text(), number);
+        QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("XX9XX"));
     }
 
     void placeholderIsRefused()
@@ -289,15 +289,15 @@ private Q_SLOTS:
         // shows it, change and delete leave both files as they are.
         for (bool change : {true, false}) {
             showRecord(QStringLiteral("10"));
-            QCOMPARE(m_w->txtBnd->text(), QStringLiteral("40"));
-            m_w->txtBnd->setText(QStringLiteral("20"));
+            QCOMPARE(m_w->ui().txtBnd->text(), QStringLiteral("40"));
+            m_w->ui().txtBnd->setText(QStringLiteral("20"));
             m_fakes.beeper.count = 0;
-            QTest::mouseClick(change ? m_w->cmdChangeRecord : m_w->cmdDeleteRecord, Qt::RightButton);
+            QTest::mouseClick(change ? m_w->ui().cmdChangeRecord : m_w->ui().cmdDeleteRecord, Qt::RightButton);
             QCOMPARE(qrpNow(), m_qrp);
             QCOMPARE(arciNow(), m_arci);
             QCOMPARE(m_fakes.beeper.count, 1);
             QCOMPARE(m_fakes.confirmation.asked, 0);
-            QCOMPARE(m_w->txtSpecs->text(), (change ? QStringLiteral("Nothing changed: ") : QStringLiteral("Nothing deleted: ")) +
+            QCOMPARE(m_w->ui().txtSpecs->text(), (change ? QStringLiteral("Nothing changed: ") : QStringLiteral("Nothing deleted: ")) +
                                                 QStringLiteral("record 10 is kept for the next contact."));
         }
     }

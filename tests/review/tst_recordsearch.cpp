@@ -92,20 +92,20 @@ class tst_RecordSearch : public QObject {
     {
         m_w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        QCOMPARE(m_w->txtSpecs->text(), Instructions);
-        QCOMPARE(m_w->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_w->lblMode->text(), QStringLiteral("Mode\r\nSearching Records"));
-        QVERIFY(m_w->txtSearchInfo->hasFocus());
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        QCOMPARE(m_w->ui().txtSpecs->text(), Instructions);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nSearching Records"));
+        QVERIFY(m_w->ui().txtSearchInfo->hasFocus());
 
         // A second press empties the box and the list and shows the instructions again.
-        QTest::keyClicks(m_w->txtSearchInfo, QStringLiteral("ny"));
-        QCOMPARE(listedRecords(m_w->txtSpecs->text()), (QList<int>{2, 3}));
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        QCOMPARE(m_w->txtSearchInfo->text(), QString());
-        QCOMPARE(m_w->txtSpecs->text(), Instructions);
-        QCOMPARE(m_w->txtSpecs->fontSize(), 8.0);
-        QVERIFY(m_w->txtSearchInfo->hasFocus());
+        QTest::keyClicks(m_w->ui().txtSearchInfo, QStringLiteral("ny"));
+        QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), (QList<int>{2, 3}));
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        QCOMPARE(m_w->ui().txtSearchInfo->text(), QString());
+        QCOMPARE(m_w->ui().txtSpecs->text(), Instructions);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
+        QVERIFY(m_w->ui().txtSearchInfo->hasFocus());
     }
 
     void typing_data()
@@ -140,19 +140,19 @@ class tst_RecordSearch : public QObject {
         QFETCH(QString, box);
         QFETCH(QList<int>, records);
 
-        m_w->txtRecNum->setText(QStringLiteral("3"));
-        const QStringList review = {m_w->txtCall->text(), m_w->txtBnd->text(), m_w->txtRecNum->text()};
-        const QStringList entry = {m_w->txtCallsign->text(), m_w->txtBand->text(), m_w->txtRecNumber->text()};
+        m_w->ui().txtRecNum->setText(QStringLiteral("3"));
+        const QStringList review = {m_w->ui().txtCall->text(), m_w->ui().txtBnd->text(), m_w->ui().txtRecNum->text()};
+        const QStringList entry = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()};
         const QByteArray qrp = TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"));
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
         const QString caption = m_w->windowTitle();
         const qint32 current = m_w->CurrentRecord();
 
-        QTest::keyClicks(m_w->txtSearchInfo, keys);
+        QTest::keyClicks(m_w->ui().txtSearchInfo, keys);
 
-        QCOMPARE(m_w->txtSearchInfo->text(), box);
-        const QString panel = m_w->txtSpecs->text();
-        QCOMPARE(m_w->txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_w->ui().txtSearchInfo->text(), box);
+        const QString panel = m_w->ui().txtSpecs->text();
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
         if (records.isEmpty()) {
             QCOMPARE(panel, NoMatch);
             QCOMPARE(m_w->windowTitle(), caption);
@@ -163,18 +163,18 @@ class tst_RecordSearch : public QObject {
             QCOMPARE(panel.count(QStringLiteral("\r\n")), 13 * records.size());
             QCOMPARE(m_w->windowTitle(), QStringLiteral("Record  %1/ 11").arg(records.last()));
         }
-        QCOMPARE(m_w->lblMode->text(), QStringLiteral("Mode\r\nSearching Records"));
-        QCOMPARE((QStringList{m_w->txtCall->text(), m_w->txtBnd->text(), m_w->txtRecNum->text()}), review);
-        QCOMPARE((QStringList{m_w->txtCallsign->text(), m_w->txtBand->text(), m_w->txtRecNumber->text()}), entry);
+        QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nSearching Records"));
+        QCOMPARE((QStringList{m_w->ui().txtCall->text(), m_w->ui().txtBnd->text(), m_w->ui().txtRecNum->text()}), review);
+        QCOMPARE((QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}), entry);
         QCOMPARE(m_w->CurrentRecord(), current);
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     }
 
     void blocksKeepStoredWidths()
     {
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        QTest::keyClicks(m_w->txtSearchInfo, QStringLiteral("w2xy"));
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("Record Number =  2\r\n"
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        QTest::keyClicks(m_w->ui().txtSearchInfo, QStringLiteral("w2xy"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("Record Number =  2\r\n"
                                                        "Callsign = W2XY    \r\n"
                                                        "ARCI # =      \r\n"
                                                        "Power = 5   \r\n"
@@ -194,39 +194,39 @@ class tst_RecordSearch : public QObject {
     {
         // Emptying the box lists each record whose call sign, ARCI number or S-P-C is
         // blank: non-members, the deleted record and the placeholder.
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        QTest::keyClicks(m_w->txtSearchInfo, QStringLiteral("x"));
-        QCOMPARE(m_w->txtSpecs->text(), NoMatch);
-        QTest::keyClick(m_w->txtSearchInfo, Qt::Key_Backspace);
-        QCOMPARE(m_w->txtSearchInfo->text(), QString());
-        QCOMPARE(listedRecords(m_w->txtSpecs->text()), (QList<int>{2, 5, 6, 8, 10, 11}));
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        QTest::keyClicks(m_w->ui().txtSearchInfo, QStringLiteral("x"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), NoMatch);
+        QTest::keyClick(m_w->ui().txtSearchInfo, Qt::Key_Backspace);
+        QCOMPARE(m_w->ui().txtSearchInfo->text(), QString());
+        QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), (QList<int>{2, 5, 6, 8, 10, 11}));
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Record  11/ 11"));
     }
 
     void pastedTextIsNotConverted()
     {
-        QTest::mouseClick(m_w->cmdSearch, Qt::LeftButton);
-        m_w->txtSearchInfo->insert(QStringLiteral("k9low"));
-        QCOMPARE(m_w->txtSearchInfo->text(), QStringLiteral("k9low"));
-        QCOMPARE(listedRecords(m_w->txtSpecs->text()), QList<int>{9});
+        QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
+        m_w->ui().txtSearchInfo->insert(QStringLiteral("k9low"));
+        QCOMPARE(m_w->ui().txtSearchInfo->text(), QStringLiteral("k9low"));
+        QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), QList<int>{9});
         // Blanks around the text are part of it: " NY" is not NY.
-        m_w->txtSearchInfo->setText(QStringLiteral(" NY"));
-        QCOMPARE(m_w->txtSpecs->text(), NoMatch);
+        m_w->ui().txtSearchInfo->setText(QStringLiteral(" NY"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), NoMatch);
         // A character outside the log's character set matches nothing, not a stored '?'.
-        m_w->txtSearchInfo->setText(QStringLiteral("K1AB\u0106"));
-        QCOMPARE(m_w->txtSpecs->text(), NoMatch);
+        m_w->ui().txtSearchInfo->setText(QStringLiteral("K1AB\u0106"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), NoMatch);
     }
 
     void searchKeepsTheSizeInForce()
     {
         // Without the SEARCH button the title text is up at 18 points; the list keeps it.
-        QCOMPARE(m_w->txtSpecs->fontSize(), 18.0);
-        m_w->txtSearchInfo->setText(QStringLiteral("NY"));
-        QCOMPARE(listedRecords(m_w->txtSpecs->text()), (QList<int>{2, 3}));
-        QCOMPARE(m_w->txtSpecs->fontSize(), 18.0);
-        m_w->txtSearchInfo->setText(QStringLiteral("NX"));
-        QCOMPARE(m_w->txtSpecs->text(), NoMatch);
-        QCOMPARE(m_w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 18.0);
+        m_w->ui().txtSearchInfo->setText(QStringLiteral("NY"));
+        QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), (QList<int>{2, 3}));
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 18.0);
+        m_w->ui().txtSearchInfo->setText(QStringLiteral("NX"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), NoMatch);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 18.0);
     }
 
     void storedBlanksAreTrimmedTypedBlanksAreNot_data()
@@ -251,11 +251,11 @@ class tst_RecordSearch : public QObject {
                            rec("W3ZZ", "", "5", "N Y", "40", 2)},
                           QStringLiteral("40"));
         m_w = TestLog::openWindow(m_dir.path(), m_fakes);
-        m_w->txtSearchInfo->setText(text);
+        m_w->ui().txtSearchInfo->setText(text);
         if (records.isEmpty())
-            QCOMPARE(m_w->txtSpecs->text(), NoMatch);
+            QCOMPARE(m_w->ui().txtSpecs->text(), NoMatch);
         else
-            QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
+            QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), records);
     }
 
     void latin1Letters_data()
@@ -286,12 +286,12 @@ class tst_RecordSearch : public QObject {
         // Letters outside ASCII come as a keyboard layout sends them: a key carrying the text.
         for (QChar c : keys) {
             if (c.unicode() < 0x80)
-                QTest::keyClick(m_w->txtSearchInfo, char(c.unicode()));
+                QTest::keyClick(m_w->ui().txtSearchInfo, char(c.unicode()));
             else
-                QTest::sendKeyEvent(QTest::Click, m_w->txtSearchInfo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, m_w->ui().txtSearchInfo, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
-        QCOMPARE(m_w->txtSearchInfo->text(), box);
-        QCOMPARE(listedRecords(m_w->txtSpecs->text()), records);
+        QCOMPARE(m_w->ui().txtSearchInfo->text(), box);
+        QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), records);
     }
 
     void longListStaysResponsive()
@@ -308,9 +308,9 @@ class tst_RecordSearch : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
         QElapsedTimer timer;
         timer.start();
-        m_w->txtSearchInfo->setText(QStringLiteral("K1ABC"));
+        m_w->ui().txtSearchInfo->setText(QStringLiteral("K1ABC"));
         const qint64 ms = timer.elapsed();
-        const QList<int> listed = listedRecords(m_w->txtSpecs->text());
+        const QList<int> listed = listedRecords(m_w->ui().txtSpecs->text());
         QCOMPARE(listed.size(), 1000);
         QCOMPARE(listed.first(), 5);
         QCOMPARE(listed.last(), 5000);

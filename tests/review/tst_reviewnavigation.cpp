@@ -29,9 +29,9 @@ QrpRecord contact(int i)
 // The review row, left to right, without the record-number box.
 QStringList reviewRow(frmKestrix &w)
 {
-    return {w.txtCall->text(), w.txtRstR->text(),     w.txtRstS->text(),  w.txtLocale->text(),
-            w.txtClub->text(), w.txtPwr->text(),      w.txtBnd->text(),   w.txtCalendar->text(),
-            w.txtClock->text(), w.txtPts->text(),     w.txtMult->text()};
+    return {w.ui().txtCall->text(), w.ui().txtRstR->text(),     w.ui().txtRstS->text(),  w.ui().txtLocale->text(),
+            w.ui().txtClub->text(), w.ui().txtPwr->text(),      w.ui().txtBnd->text(),   w.ui().txtCalendar->text(),
+            w.ui().txtClock->text(), w.ui().txtPts->text(),     w.ui().txtMult->text()};
 }
 
 // What the review row shows for record r: the fields trimmed, in the row's order.
@@ -121,29 +121,29 @@ private Q_SLOTS:
         QFETCH(bool, typed);
         QFETCH(int, record);
 
-        m_w->txtRecNum->setText(QStringLiteral("2"));
+        m_w->ui().txtRecNum->setText(QStringLiteral("2"));
         QCOMPARE(reviewRow(*m_w), shownRecord(2));
-        m_w->txtRecNum->clear(); // no number: nothing changes
+        m_w->ui().txtRecNum->clear(); // no number: nothing changes
         QCOMPARE(reviewRow(*m_w), shownRecord(2));
 
-        const QString panel = m_w->txtSpecs->text();
-        const QString mode = m_w->lblMode->text();
+        const QString panel = m_w->ui().txtSpecs->text();
+        const QString mode = m_w->ui().lblMode->text();
         const QString caption = m_w->windowTitle();
         const qint32 current = m_w->CurrentRecord();
-        const QStringList entryRow = {m_w->txtCallsign->text(), m_w->txtBand->text(), m_w->txtRecNumber->text()};
+        const QStringList entryRow = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()};
         if (typed)
-            QTest::keyClicks(m_w->txtRecNum, text);
+            QTest::keyClicks(m_w->ui().txtRecNum, text);
         else
-            m_w->txtRecNum->setText(text);
+            m_w->ui().txtRecNum->setText(text);
 
-        QCOMPARE(m_w->txtRecNum->text(), text);
+        QCOMPARE(m_w->ui().txtRecNum->text(), text);
         QCOMPARE(reviewRow(*m_w), shownRecord(record == 0 ? 2 : record));
         QCOMPARE(m_fakes.beeper.count, 0);
-        QCOMPARE(m_w->txtSpecs->text(), panel);
-        QCOMPARE(m_w->lblMode->text(), mode);
+        QCOMPARE(m_w->ui().txtSpecs->text(), panel);
+        QCOMPARE(m_w->ui().lblMode->text(), mode);
         QCOMPARE(m_w->windowTitle(), caption);
         QCOMPARE(m_w->CurrentRecord(), current);
-        QCOMPARE((QStringList{m_w->txtCallsign->text(), m_w->txtBand->text(), m_w->txtRecNumber->text()}), entryRow);
+        QCOMPARE((QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}), entryRow);
     }
 
     void tooLarge_data()
@@ -157,12 +157,12 @@ private Q_SLOTS:
     void tooLarge()
     {
         QFETCH(QString, text);
-        m_w->txtRecNum->setText(QStringLiteral("3"));
+        m_w->ui().txtRecNum->setText(QStringLiteral("3"));
         m_fakes.beeper.count = 0;
-        m_w->txtRecNum->setText(text);
+        m_w->ui().txtRecNum->setText(text);
         QCOMPARE(m_fakes.beeper.count, 1);
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("Record number is too LARGE!"));
-        QCOMPARE(m_w->txtSpecs->fontSize(), 18.0);
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("Record number is too LARGE!"));
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 18.0);
         QCOMPARE(reviewRow(*m_w), shownRecord(3));
     }
 
@@ -212,18 +212,18 @@ private Q_SLOTS:
         QFETCH(int, size);
 
         const QByteArray qrp = TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"));
-        m_w->txtRecNum->setText(QStringLiteral("3"));
-        m_w->txtRecNum->setText(start);
+        m_w->ui().txtRecNum->setText(QStringLiteral("3"));
+        m_w->ui().txtRecNum->setText(start);
         m_fakes.beeper.count = 0;
 
-        QTest::mouseClick(plus ? m_w->cmdPlus : m_w->cmdMinus, Qt::LeftButton);
+        QTest::mouseClick(plus ? m_w->ui().cmdPlus : m_w->ui().cmdMinus, Qt::LeftButton);
 
-        QCOMPARE(m_w->txtRecNum->text(), box);
+        QCOMPARE(m_w->ui().txtRecNum->text(), box);
         QCOMPARE(reviewRow(*m_w), shownRecord(record == 0 ? 3 : record));
         QCOMPARE(m_fakes.beeper.count, beeps);
-        QCOMPARE(m_w->txtSpecs->text(), panel);
-        QCOMPARE(m_w->txtSpecs->fontSize(), qreal(size));
-        QCOMPARE(m_w->lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
+        QCOMPARE(m_w->ui().txtSpecs->text(), panel);
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), qreal(size));
+        QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     }
 
@@ -233,20 +233,20 @@ private Q_SLOTS:
         cleanup();
         openLog(1);
         QCOMPARE(m_w->RecordCount(), 2);
-        QTest::mouseClick(m_w->cmdPlus, Qt::LeftButton);
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral(" 1"));
+        QTest::mouseClick(m_w->ui().cmdPlus, Qt::LeftButton);
+        QCOMPARE(m_w->ui().txtRecNum->text(), QStringLiteral(" 1"));
         QCOMPARE(reviewRow(*m_w), shown(contact(1)));
         QCOMPARE(m_fakes.beeper.count, 1);
-        QVERIFY(m_w->txtSpecs->text().startsWith(QStringLiteral("Last Record")));
+        QVERIFY(m_w->ui().txtSpecs->text().startsWith(QStringLiteral("Last Record")));
 
         // No contacts and no file: [+] shows record 1, then finds the count and writes 0.
         cleanup();
         m_fakes.beeper.count = 0;
         m_w = TestLog::openWindow(m_dir.path(), m_fakes);
         QCOMPARE(m_w->RecordCount(), 1);
-        m_w->txtCall->setText(QStringLiteral("JUNK"));
-        QTest::mouseClick(m_w->cmdPlus, Qt::LeftButton);
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral("0"));
+        m_w->ui().txtCall->setText(QStringLiteral("JUNK"));
+        QTest::mouseClick(m_w->ui().cmdPlus, Qt::LeftButton);
+        QCOMPARE(m_w->ui().txtRecNum->text(), QStringLiteral("0"));
         QCOMPARE(reviewRow(*m_w), shown(QrpRecord()));
         QCOMPARE(m_fakes.beeper.count, 0);
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), QByteArray());
@@ -256,21 +256,21 @@ private Q_SLOTS:
     {
         m_w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
-        m_w->txtCallsign->setFocus();
-        m_w->txtRecNum->setText(QStringLiteral("4"));
+        m_w->ui().txtCallsign->setFocus();
+        m_w->ui().txtRecNum->setText(QStringLiteral("4"));
         const QStringList row = reviewRow(*m_w);
-        QTest::mouseClick(m_w->cmdReview, Qt::LeftButton);
-        QCOMPARE(m_w->txtSpecs->text(), QStringLiteral("To review records, enter record number\r\n"
+        QTest::mouseClick(m_w->ui().cmdReview, Qt::LeftButton);
+        QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("To review records, enter record number\r\n"
                                                        "in WHITE RecNum box and press\r\n"
                                                        "[+] or [-] buttons to change records."));
-        QCOMPARE(m_w->txtSpecs->fontSize(), 8.0);
-        QCOMPARE(m_w->lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
-        QVERIFY(m_w->txtRecNum->hasFocus());
+        QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
+        QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
+        QVERIFY(m_w->ui().txtRecNum->hasFocus());
         QCOMPARE(reviewRow(*m_w), row);
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral("4"));
+        QCOMPARE(m_w->ui().txtRecNum->text(), QStringLiteral("4"));
 
         // Then a typed number shows its record.
-        retype(m_w->txtRecNum, QStringLiteral("7"));
+        retype(m_w->ui().txtRecNum, QStringLiteral("7"));
         QCOMPARE(reviewRow(*m_w), shownRecord(7));
     }
 
@@ -279,12 +279,12 @@ private Q_SLOTS:
         // The Exit write-back with an empty record number: record 1 is shown and
         // written back as it was read, whatever the review row held.
         const QByteArray qrp = TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"));
-        m_w->txtRecNum->setText(QStringLiteral("6"));
-        m_w->txtCall->setText(QStringLiteral("CHANGED"));
-        m_w->txtBnd->setText(QStringLiteral("20"));
-        m_w->txtRecNum->clear();
+        m_w->ui().txtRecNum->setText(QStringLiteral("6"));
+        m_w->ui().txtCall->setText(QStringLiteral("CHANGED"));
+        m_w->ui().txtBnd->setText(QStringLiteral("20"));
+        m_w->ui().txtRecNum->clear();
         m_w->SaveExistingRecord();
-        QCOMPARE(m_w->txtRecNum->text(), QStringLiteral("1"));
+        QCOMPARE(m_w->ui().txtRecNum->text(), QStringLiteral("1"));
         QCOMPARE(reviewRow(*m_w), shownRecord(1));
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     }

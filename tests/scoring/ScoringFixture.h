@@ -90,7 +90,7 @@ struct Window {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         // The clock's first tick must not land inside a test's expectations.
-        w->Timer1->stop();
+        w->ui().Timer1->stop();
     }
     // The contacts, then a placeholder carrying `band`.
     Window(const QList<QrpRecord> &records, const QString &band) : Window(bytesOf(records, band)) {}
@@ -107,8 +107,8 @@ struct Window {
 
     frmKestrix *operator->() const { return w.get(); }
     int beeps() const { return fakes.beeper.count; }
-    QString panel() const { return w->txtSpecs->text(); }
-    qreal panelSize() const { return w->txtSpecs->fontSize(); }
+    QString panel() const { return w->ui().txtSpecs->text(); }
+    qreal panelSize() const { return w->ui().txtSpecs->fontSize(); }
     // Empties a box as the operator does: select all, delete.
     static void erase(QLineEdit *box)
     {

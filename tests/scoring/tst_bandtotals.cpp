@@ -57,10 +57,10 @@ void tst_BandTotals::emptyLog()
 {
     QFETCH(QByteArray, log);
     Window w(log);
-    QCOMPARE(w->lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
-    QCOMPARE(w->lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
-    QCOMPARE(texts(w->pointLabels()), QStringList(7, "0"));
-    QCOMPARE(texts(w->multiplierLabels()), QStringList(7, "0"));
+    QCOMPARE(w->ui().lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
+    QCOMPARE(w->ui().lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
+    QCOMPARE(texts(w->ui().pointLabels()), QStringList(7, "0"));
+    QCOMPARE(texts(w->ui().multiplierLabels()), QStringList(7, "0"));
     frmSummary &sheet = w->summarySheet();
     QVERIFY(!sheet.isVisible());
     QCOMPARE(bandBoxes(sheet), QStringList(14, QString()));
@@ -68,7 +68,7 @@ void tst_BandTotals::emptyLog()
     // Start-up leaves the title and the record number where they were.
     QCOMPARE(w.panel(), lines(TitleText));
     QCOMPARE(w.panelSize(), 18.0);
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  1"));
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Current Record =  1"));
 }
 
 void tst_BandTotals::totalsAtStartUp()
@@ -90,8 +90,8 @@ void tst_BandTotals::totalsAtStartUp()
         contact("B4", "F", "40", "9", "9"),   // a hand-changed record counts as it stands
     };
     Window w(log, "40");
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"9", "0", "9", "6", "0", "4", "4"}));
-    QCOMPARE(texts(w->multiplierLabels()), (QStringList{"2", "1", "9", "2", "0", "0", "1"}));
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"9", "0", "9", "6", "0", "4", "4"}));
+    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"2", "1", "9", "2", "0", "0", "1"}));
     frmSummary &sheet = w->summarySheet();
     QVERIFY(!sheet.isVisible());
     QCOMPARE(bandBoxes(sheet), (QStringList{"9", "2", "0", "1", "9", "9", "6", "2", "0", "0", "4", "0", "4", "1"}));
@@ -104,37 +104,37 @@ void tst_BandTotals::updateButton()
     Window w({contact("A1", "NY", "40", "5", "1")}, "40");
     w->Timer1_Timer();
     frmSummary &sheet = w->summarySheet();
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"0", "0", "5", "0", "0", "0", "0"}));
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "5", "0", "0", "0", "0"}));
 
     // A contact saved on 20 m: the chart waits for Update.
-    w->mnu20->trigger();
-    w->txtCallsign->setFocus();
-    QTest::keyClicks(w->txtCallsign, "g4xyz");
-    w->txtSpc->setFocus();
-    QTest::keyClicks(w->txtSpc, "eng");
-    w->txtPower->setFocus();
-    QTest::keyClicks(w->txtPower, "5");
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"0", "0", "5", "0", "0", "0", "0"}));
+    w->ui().mnu20->trigger();
+    w->ui().txtCallsign->setFocus();
+    QTest::keyClicks(w->ui().txtCallsign, "g4xyz");
+    w->ui().txtSpc->setFocus();
+    QTest::keyClicks(w->ui().txtSpc, "eng");
+    w->ui().txtPower->setFocus();
+    QTest::keyClicks(w->ui().txtPower, "5");
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "5", "0", "0", "0", "0"}));
     QCOMPARE(bandBoxes(sheet).mid(6, 2), (QStringList{"", ""}));
 
-    w->txtSpecs->setFontSize(18);
-    QTest::mouseClick(w->cmdUpdate, Qt::LeftButton);
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"0", "0", "5", "2", "0", "0", "0"}));
-    QCOMPARE(texts(w->multiplierLabels()), (QStringList{"0", "0", "1", "1", "0", "0", "0"}));
+    w->ui().txtSpecs->setFontSize(18);
+    QTest::mouseClick(w->ui().cmdUpdate, Qt::LeftButton);
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "5", "2", "0", "0", "0"}));
+    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "0", "1", "1", "0", "0", "0"}));
     QCOMPARE(bandBoxes(sheet), (QStringList{"", "", "", "", "5", "1", "2", "1", "", "", "", "", "", ""}));
     QCOMPARE(totalBoxes(sheet), (QStringList{"7", "7", "2", "2"}));
-    QCOMPARE(w->lblMode->text(), mode("Updating"));
+    QCOMPARE(w->ui().lblMode->text(), mode("Updating"));
     QCOMPARE(w.panel(), lines(UpdateText));
     QCOMPARE(w.panelSize(), 8.0);
     QVERIFY(!sheet.isVisible());
     QCOMPARE(w.beeps(), 0);
     // The entry row is not touched.
-    QCOMPARE(w->txtBand->text(), QStringLiteral("20"));
-    QCOMPARE(w->txtCallsign->text(), QString());
+    QCOMPARE(w->ui().txtBand->text(), QStringLiteral("20"));
+    QCOMPARE(w->ui().txtCallsign->text(), QString());
 
     // The chart header is a label only.
-    QTest::mouseClick(w->lblChartHeader, Qt::LeftButton);
+    QTest::mouseClick(w->ui().lblChartHeader, Qt::LeftButton);
     QCOMPARE(w.panel(), lines(UpdateText));
 }
 
@@ -153,9 +153,9 @@ void tst_BandTotals::deletedBandAndTypedOverBoxes()
         w->QrpRecord_() = deleted();
         QVERIFY(w->log().writeRecord(n));
     }
-    QTest::mouseClick(w->cmdUpdate, Qt::LeftButton);
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"0", "2", "0", "0", "0", "0", "0"}));
-    QCOMPARE(texts(w->multiplierLabels()), (QStringList{"0", "1", "0", "0", "0", "0", "0"}));
+    QTest::mouseClick(w->ui().cmdUpdate, Qt::LeftButton);
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "2", "0", "0", "0", "0", "0"}));
+    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "1", "0", "0", "0", "0", "0"}));
     // The figures the recount wrote for a band now without contacts are taken
     // away; what the operator typed stays.
     QCOMPARE(bandBoxes(sheet), (QStringList{"", "", "2", "1", "", "", "", "", "", "", "7", "", "", ""}));
@@ -168,8 +168,8 @@ void tst_BandTotals::sumsBeyondSixteenBits()
     for (int i = 0; i < 7000; ++i)
         log << contact("A" + QString::number(i), "NY", i % 2 ? "15" : " 15", "5", "1");
     Window w(log, "15");
-    QCOMPARE(w->lblS15->text(), QStringLiteral("35000"));
-    QCOMPARE(w->lblM15->text(), QStringLiteral("7000"));
+    QCOMPARE(w->ui().lblS15->text(), QStringLiteral("35000"));
+    QCOMPARE(w->ui().lblM15->text(), QStringLiteral("7000"));
     QCOMPARE(totalBoxes(w->summarySheet()), (QStringList{"35000", "35000", "7000", "7000"}));
 }
 
@@ -186,9 +186,9 @@ void tst_BandTotals::badInput()
     Window w(bytes);
     // The 23 stray bytes are set aside and A2 is kept as a contact, with a placeholder after it.
     QCOMPARE(w->RecordCount(), 23);
-    QCOMPARE(texts(w->pointLabels()), (QStringList{"0", "0", "0", "0", "0", "0", "0"}));
-    QCOMPARE(texts(w->multiplierLabels()), (QStringList{"0", "0", "0", "7", "0", "0", "8"}));
-    QTest::mouseClick(w->cmdUpdate, Qt::LeftButton);
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "0", "0", "7", "0", "0", "8"}));
+    QTest::mouseClick(w->ui().cmdUpdate, Qt::LeftButton);
     QCOMPARE(totalBoxes(w->summarySheet()), (QStringList{"0", "0", "15", "15"}));
 }
 

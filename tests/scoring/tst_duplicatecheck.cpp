@@ -30,21 +30,21 @@ private Q_SLOTS:
 void tst_DuplicateCheck::helpTextWhileTyping()
 {
     Window w({contact("W1AW", "CT", "40"), contact("K1ABC", "MA", "20")}, "40");
-    w->txtCallsign->setFocus();
+    w->ui().txtCallsign->setFocus();
     for (const QChar c : QStringLiteral("k1abc")) {
-        w->txtSpecs->setFontSize(18);
-        type(w->txtCallsign, QString(c));
+        w->ui().txtSpecs->setFontSize(18);
+        type(w->ui().txtCallsign, QString(c));
         QCOMPARE(w.panel(), lines(CallsignHelp));
         QCOMPARE(w.panelSize(), 8.0);
-        QCOMPARE(w->lblMode->text(), mode("Entering Data"));
+        QCOMPARE(w->ui().lblMode->text(), mode("Entering Data"));
     }
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("K1ABC"));
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("K1ABC"));
     QCOMPARE(w.beeps(), 0);
     // Nothing but the panel and the mode line is touched.
-    for (QLineEdit *box : {w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower, w->txtPoints,
-                           w->txtMultiplier})
+    for (QLineEdit *box : {w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower, w->ui().txtPoints,
+                           w->ui().txtMultiplier})
         QCOMPARE(box->text(), QString());
-    QCOMPARE(w->txtBand->text(), QStringLiteral("40"));
+    QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
 }
 
 void tst_DuplicateCheck::duplicate_data()
@@ -116,37 +116,37 @@ void tst_DuplicateCheck::duplicate()
     QFETCH(double, size);
     QFETCH(int, beeps);
     Window w(log);
-    w->txtBand->setText(band);
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, typed.chopped(1));
+    w->ui().txtBand->setText(band);
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, typed.chopped(1));
     const int before = w.beeps();
-    type(w->txtCallsign, typed.right(1));
+    type(w->ui().txtCallsign, typed.right(1));
     QCOMPARE(w.panel(), lines(panel));
     QCOMPARE(w.panelSize(), size);
     QCOMPARE(w.beeps() - before, beeps);
-    QCOMPARE(w->lblMode->text(), mode("Entering Data"));
-    QCOMPARE(w->txtBand->text(), band);
+    QCOMPARE(w->ui().lblMode->text(), mode("Entering Data"));
+    QCOMPARE(w->ui().txtBand->text(), band);
 }
 
 void tst_DuplicateCheck::prefixReportedWhileItStands()
 {
     Window w({contact("K1AB", "ME", "40"), contact("K1ABCD", "RI", "40")}, "40");
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, "k1a");
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, "k1a");
     QCOMPARE(w.beeps(), 0);
-    type(w->txtCallsign, "b");
+    type(w->ui().txtCallsign, "b");
     QCOMPARE(w.panel(), lines(report("K1AB  40  ME  12/07/98  14:03:27")));
     QCOMPARE(w.beeps(), 1);
-    type(w->txtCallsign, "c");
+    type(w->ui().txtCallsign, "c");
     QCOMPARE(w.panel(), lines(CallsignHelp));
     QCOMPARE(w.beeps(), 1);
-    type(w->txtCallsign, "d");
+    type(w->ui().txtCallsign, "d");
     QCOMPARE(w.panel(), lines(report("K1ABCD  40  RI  12/07/98  14:03:27")));
     QCOMPARE(w.beeps(), 2);
     // Backspace makes the shorter call sign stand again.
-    QTest::keyClick(w->txtCallsign, Qt::Key_Backspace);
-    QTest::keyClick(w->txtCallsign, Qt::Key_Backspace);
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("K1AB"));
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_Backspace);
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_Backspace);
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("K1AB"));
     QCOMPARE(w.panel(), lines(report("K1AB  40  ME  12/07/98  14:03:27")));
     QCOMPARE(w.beeps(), 3);
 }
@@ -154,25 +154,25 @@ void tst_DuplicateCheck::prefixReportedWhileItStands()
 void tst_DuplicateCheck::bandWarning()
 {
     Window w({contact("W1AW", "CT", "40")}, "");
-    QCOMPARE(w->txtBand->text(), QString());
-    w->txtCallsign->setFocus();
+    QCOMPARE(w->ui().txtBand->text(), QString());
+    w->ui().txtCallsign->setFocus();
     const QString typed = QStringLiteral("w1a/4");
     for (int i = 0; i < typed.size(); ++i) {
-        type(w->txtCallsign, typed.mid(i, 1));
+        type(w->ui().txtCallsign, typed.mid(i, 1));
         QCOMPARE(w.panel(), lines(BandWarning));
         QCOMPARE(w.panelSize(), 12.0);
         QCOMPARE(w.beeps(), i + 1);
-        QCOMPARE(w->lblMode->text(), mode("Entering Data"));
+        QCOMPARE(w->ui().lblMode->text(), mode("Entering Data"));
     }
     // With the band set from the menu the warning is gone at the next keystroke.
-    w->mnu40->trigger();
-    QTest::keyClick(w->txtCallsign, Qt::Key_Backspace);
-    QTest::keyClick(w->txtCallsign, Qt::Key_Backspace);
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("W1A"));
+    w->ui().mnu40->trigger();
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_Backspace);
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_Backspace);
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("W1A"));
     QCOMPARE(w.panel(), lines(CallsignHelp));
     QCOMPARE(w.panelSize(), 8.0);
     QCOMPARE(w.beeps(), 5);
-    type(w->txtCallsign, "w");
+    type(w->ui().txtCallsign, "w");
     QCOMPARE(w.panel(), lines(report("W1AW  40  CT  12/07/98  14:03:27")));
     QCOMPARE(w.panelSize(), 8.0);
     QCOMPARE(w.beeps(), 6);
@@ -183,13 +183,13 @@ void tst_DuplicateCheck::leadingBlank()
     // A blank first is not above "0": no mode line, no band warning; and the box is
     // compared as it stands, so the stored W1AW (band blank) is no match.
     Window w({contact("W1AW", "CT", "")}, "");
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, " w1aw");
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral(" W1AW"));
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, " w1aw");
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral(" W1AW"));
     QCOMPARE(w.panel(), lines(CallsignHelp));
     QCOMPARE(w.panelSize(), 8.0);
     QCOMPARE(w.beeps(), 0);
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  2"));
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Current Record =  2"));
 }
 
 void tst_DuplicateCheck::emptiedBox()
@@ -197,49 +197,49 @@ void tst_DuplicateCheck::emptiedBox()
     // A stored contact with a blank call sign on the band is reported when the box
     // is emptied; the mode line stays as it was and no band warning is given.
     Window w({contact("", "CT", "40", "5", "1", "09:00:00")}, "40");
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, "x");
-    w->lblMode->setText("Mode\r\nReviewing Records");
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, "x");
+    w->ui().lblMode->setText("Mode\r\nReviewing Records");
     const int before = w.beeps();
-    Window::erase(w->txtCallsign);
+    Window::erase(w->ui().txtCallsign);
     QCOMPARE(w.panel(), lines(report("  40  CT  12/07/98  09:00:00")));
     QCOMPARE(w.panelSize(), 8.0);
     QCOMPARE(w.beeps() - before, 1);
-    QCOMPARE(w->lblMode->text(), mode("Reviewing Records"));
+    QCOMPARE(w->ui().lblMode->text(), mode("Reviewing Records"));
 
     // The placeholder (blank call sign on the band) is the contact being entered: not reported.
     Window fresh({contact("W1AW", "CT", "40")}, "40");
-    fresh->txtCallsign->setText("x");
-    fresh->txtCallsign->setText("");
+    fresh->ui().txtCallsign->setText("x");
+    fresh->ui().txtCallsign->setText("");
     QCOMPARE(fresh.panel(), lines(CallsignHelp));
     QCOMPARE(fresh.beeps(), 0);
 
     // The Clear button empties the box, so the check runs, and then shows the title.
-    type(fresh->txtCallsign, "w1aw");
+    type(fresh->ui().txtCallsign, "w1aw");
     QCOMPARE(fresh.beeps(), 1);
-    QTest::mouseClick(fresh->cmdClear, Qt::LeftButton);
+    QTest::mouseClick(fresh->ui().cmdClear, Qt::LeftButton);
     QCOMPARE(fresh.panel(), lines(TitleText));
     QCOMPARE(fresh.panelSize(), 18.0);
-    QCOMPARE(fresh->lblMode->text(), mode("Screens Cleared"));
+    QCOMPARE(fresh->ui().lblMode->text(), mode("Screens Cleared"));
     QCOMPARE(fresh.beeps(), 1);
 }
 
 void tst_DuplicateCheck::duplicateStillSaves()
 {
     Window w({contact("W1AW", "CT", "40")}, "40");
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, "w1aw");
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, "w1aw");
     QCOMPARE(w.beeps(), 1);
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
     const QByteArray file = TestLog::readFile(w.dir.path(), "QRPDATA.DAT");
     QCOMPARE(file.size(), 3 * 48);
     QCOMPARE(file.mid(48, 8), QByteArray("W1AW    "));
     // Saving empties the box: the check runs again and finds nothing for an empty call sign.
     QCOMPARE(w.beeps(), 1);
     QCOMPARE(w.panel(), lines(TitleText));
-    QCOMPARE(w->lblMode->text(), mode("Adding New Record"));
+    QCOMPARE(w->ui().lblMode->text(), mode("Adding New Record"));
     // Typed again, the call sign now has two earlier contacts; the first is reported.
-    type(w->txtCallsign, "w1aw");
+    type(w->ui().txtCallsign, "w1aw");
     QCOMPARE(w.panel(), lines(report("W1AW  40  CT  12/07/98  14:03:27")));
     QCOMPARE(w.beeps(), 2);
 }
@@ -252,15 +252,15 @@ void tst_DuplicateCheck::badInput()
     bytes = bytes.repeated(4) + QByteArray(25, '\0');
     Window w(bytes);
     QCOMPARE(w->RecordCount(), 22);
-    w->txtCallsign->setFocus();
+    w->ui().txtCallsign->setFocus();
     const QString typed = QString::fromUtf8("д\U0001F600ÿ \t");
-    type(w->txtCallsign, typed);
-    type(w->txtCallsign, "        ");
-    QVERIFY(w->txtCallsign->text().size() <= 8);
+    type(w->ui().txtCallsign, typed);
+    type(w->ui().txtCallsign, "        ");
+    QVERIFY(w->ui().txtCallsign->text().size() <= 8);
     for (const QString &t : {QString(), QStringLiteral("        "), QString(QChar(0xDC00)), QString(QChar(0))}) {
-        w->txtBand->setText(t);
-        w->txtCallsign->setText(t);
-        w->txtCallsign->setText(t + QStringLiteral("x"));
+        w->ui().txtBand->setText(t);
+        w->ui().txtCallsign->setText(t);
+        w->ui().txtCallsign->setText(t + QStringLiteral("x"));
         QVERIFY(w.panel() == lines(CallsignHelp) || w.panel() == lines(BandWarning));
     }
 }

@@ -78,15 +78,15 @@ void tst_EntryRules::upperCase()
 void tst_EntryRules::assignedTextKeepsItsCase()
 {
     Window w({}, "40");
-    for (QLineEdit *box : {w->txtCallsign, w->txtSpc, w->txtCall, w->txtLocale}) {
+    for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtSpc, w->ui().txtCall, w->ui().txtLocale}) {
         box->setText("ab1");
         QCOMPARE(box->text(), QStringLiteral("ab1"));
     }
     // Backspace passes the rule like any control key.
-    w->txtCallsign->setFocus();
-    w->txtCallsign->end(false);
-    QTest::keyClick(w->txtCallsign, Qt::Key_Backspace);
-    QCOMPARE(w->txtCallsign->text(), QStringLiteral("ab"));
+    w->ui().txtCallsign->setFocus();
+    w->ui().txtCallsign->end(false);
+    QTest::keyClick(w->ui().txtCallsign, Qt::Key_Backspace);
+    QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("ab"));
 }
 
 // ---- the RST space bar ----------------------------------------------------------------
@@ -107,20 +107,20 @@ void tst_EntryRules::rstSpaceBar()
     QFETCH(QString, before);
     QFETCH(QString, after);
     Window w({}, "40");
-    w->txtRstSent->setFocus();
-    type(w->txtRstSent, before);
-    QTest::keyClick(w->txtRstSent, Qt::Key_Space, Qt::NoModifier);
-    QCOMPARE(w->txtRstSent->text(), after);
+    w->ui().txtRstSent->setFocus();
+    type(w->ui().txtRstSent, before);
+    QTest::keyClick(w->ui().txtRstSent, Qt::Key_Space, Qt::NoModifier);
+    QCOMPARE(w->ui().txtRstSent->text(), after);
     // The space typed as text does the same, and the box's limit keeps later figures out.
-    type(w->txtRstSent, " 9");
-    QCOMPARE(w->txtRstSent->text(), after);
+    type(w->ui().txtRstSent, " 9");
+    QCOMPARE(w->ui().txtRstSent->text(), after);
     QCOMPARE(w.panel(), lines(RstSentHelp));
     QCOMPARE(w.panelSize(), 8.0);
 
     // Other boxes take the space as it is.
-    w->txtRstRcvd->setFocus();
-    type(w->txtRstRcvd, "5 9");
-    QCOMPARE(w->txtRstRcvd->text(), QStringLiteral("5 9"));
+    w->ui().txtRstRcvd->setFocus();
+    type(w->ui().txtRstRcvd, "5 9");
+    QCOMPARE(w->ui().txtRstRcvd->text(), QStringLiteral("5 9"));
 }
 
 // ---- help texts ----------------------------------------------------------------------
@@ -148,18 +148,18 @@ void tst_EntryRules::helpTexts()
     auto *edit = w->findChild<QLineEdit *>(box);
     edit->setFocus();
     for (const QChar c : typed) {
-        w->txtSpecs->setFontSize(18);
-        w->txtSpecs->setText("stale");
+        w->ui().txtSpecs->setFontSize(18);
+        w->ui().txtSpecs->setText("stale");
         type(edit, QString(c));
         QCOMPARE(w.panel(), lines(help));
         QCOMPARE(w.panelSize(), 8.0);
     }
     // Emptying the box shows the help text too.
-    w->txtSpecs->setText("stale");
+    w->ui().txtSpecs->setText("stale");
     Window::erase(edit);
     QCOMPARE(w.panel(), lines(help));
     // Help texts change neither the mode line nor anything audible.
-    QCOMPARE(w->lblMode->text(), QStringLiteral("Current Record =  1"));
+    QCOMPARE(w->ui().lblMode->text(), QStringLiteral("Current Record =  1"));
     QCOMPARE(w.beeps(), 0);
 }
 
@@ -168,57 +168,57 @@ void tst_EntryRules::helpTexts()
 void tst_EntryRules::memberPoints()
 {
     Window w({contact("W1AW", "CT", "40")}, "40");
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "ny");
-    w->txtArci->setFocus();
-    type(w->txtArci, "1234");
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("5"));
-    QCOMPARE(w->txtPower->text(), QStringLiteral("    "));
-    QCOMPARE(w->txtArci->text(), QStringLiteral("1234"));
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("1"));
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "ny");
+    w->ui().txtArci->setFocus();
+    type(w->ui().txtArci, "1234");
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("5"));
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("    "));
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("1234"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
     QCOMPARE(w.panel(), lines(ArciHelp));
     QCOMPARE(w.panelSize(), 8.0);
 
     // A letter counts as a member number just as a figure does.
-    Window::erase(w->txtArci);
-    Window::erase(w->txtPoints);
-    type(w->txtArci, "x");
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("5"));
+    Window::erase(w->ui().txtArci);
+    Window::erase(w->ui().txtPoints);
+    type(w->ui().txtArci, "x");
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("5"));
 
     // "0" is no member: power and points stay as they are, the multiplier is still checked.
-    w->txtPower->setText("5");
-    Window::erase(w->txtArci);
-    QCOMPARE(w->txtPower->text(), QStringLiteral("5"));
-    w->txtPoints->setText("");
-    w->txtMultiplier->setText("");
-    w->txtArci->setFocus();
-    type(w->txtArci, "0");
-    QCOMPARE(w->txtPower->text(), QStringLiteral("5"));
-    QCOMPARE(w->txtPoints->text(), QString());
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("1"));
+    w->ui().txtPower->setText("5");
+    Window::erase(w->ui().txtArci);
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("5"));
+    w->ui().txtPoints->setText("");
+    w->ui().txtMultiplier->setText("");
+    w->ui().txtArci->setFocus();
+    type(w->ui().txtArci, "0");
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("5"));
+    QCOMPARE(w->ui().txtPoints->text(), QString());
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
 }
 
 void tst_EntryRules::memberAfterPower()
 {
     Window w({}, "20");
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "scot");
-    w->txtPower->setFocus();
-    type(w->txtPower, "5");
-    QCOMPARE(w->txtArci->text(), QStringLiteral("     "));
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("4"));
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "scot");
+    w->ui().txtPower->setFocus();
+    type(w->ui().txtPower, "5");
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("     "));
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("4"));
 
     // The ARCI box is full with its blanks: typing into it adds nothing.
-    w->txtArci->setFocus();
-    w->txtArci->end(false);
-    type(w->txtArci, "77");
-    QCOMPARE(w->txtArci->text(), QStringLiteral("     "));
+    w->ui().txtArci->setFocus();
+    w->ui().txtArci->end(false);
+    type(w->ui().txtArci, "77");
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("     "));
     // Once the blanks are selected and a number typed over them, the contact is a member's.
-    w->txtArci->selectAll();
-    type(w->txtArci, "77");
-    QCOMPARE(w->txtArci->text(), QStringLiteral("77"));
-    QCOMPARE(w->txtPower->text(), QStringLiteral("    "));
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("5"));
+    w->ui().txtArci->selectAll();
+    type(w->ui().txtArci, "77");
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("77"));
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("    "));
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("5"));
     QCOMPARE(w.panel(), lines(ArciHelp));
 }
 
@@ -249,32 +249,32 @@ void tst_EntryRules::powerPoints()
     QFETCH(QString, previousPoints);
     QFETCH(QString, points);
     Window w({}, "40");
-    w->txtSpc->setFocus();
-    type(w->txtSpc, spc);
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, spc);
     if (!previousPoints.isEmpty()) {
         // An ARCI number first (points 5), then the operator changes his mind.
-        w->txtArci->setFocus();
-        type(w->txtArci, "1234");
-        QCOMPARE(w->txtPoints->text(), previousPoints);
-        w->txtPower->setFocus();
-        w->txtPower->selectAll();
+        w->ui().txtArci->setFocus();
+        type(w->ui().txtArci, "1234");
+        QCOMPARE(w->ui().txtPoints->text(), previousPoints);
+        w->ui().txtPower->setFocus();
+        w->ui().txtPower->selectAll();
     } else {
-        w->txtPower->setFocus();
+        w->ui().txtPower->setFocus();
     }
-    type(w->txtPower, "5");
-    QCOMPARE(w->txtPower->text(), QStringLiteral("5"));
-    QCOMPARE(w->txtArci->text(), QStringLiteral("     "));
-    QCOMPARE(w->txtPoints->text(), points);
+    type(w->ui().txtPower, "5");
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("5"));
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("     "));
+    QCOMPARE(w->ui().txtPoints->text(), points);
     // The nested ARCI rule ran the multiplier check.
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("1"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
     QCOMPARE(w.panel(), lines(PowerHelp));
     QCOMPARE(w.panelSize(), 8.0);
 
     // More figures of the power keep the same result.
-    type(w->txtPower, "00");
-    QCOMPARE(w->txtPower->text(), QStringLiteral("500"));
-    QCOMPARE(w->txtArci->text(), QStringLiteral("     "));
-    QCOMPARE(w->txtPoints->text(), points);
+    type(w->ui().txtPower, "00");
+    QCOMPARE(w->ui().txtPower->text(), QStringLiteral("500"));
+    QCOMPARE(w->ui().txtArci->text(), QStringLiteral("     "));
+    QCOMPARE(w->ui().txtPoints->text(), points);
 }
 
 void tst_EntryRules::powerNotAboveZero_data()
@@ -302,17 +302,17 @@ void tst_EntryRules::powerNotAboveZero()
     QFETCH(QString, arciAfter);
     QFETCH(QString, points);
     Window w({}, "40");
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "ny");
-    w->txtArci->setText(arciBefore);
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "ny");
+    w->ui().txtArci->setText(arciBefore);
     // Whatever the ARCI rule put into the boxes is cleared before the power is typed.
-    w->txtPower->setText("");
-    w->txtPoints->setText("");
-    w->txtPower->setFocus();
-    type(w->txtPower, power);
-    QCOMPARE(w->txtPower->text(), power);
-    QCOMPARE(w->txtArci->text(), arciAfter);
-    QCOMPARE(w->txtPoints->text(), points);
+    w->ui().txtPower->setText("");
+    w->ui().txtPoints->setText("");
+    w->ui().txtPower->setFocus();
+    type(w->ui().txtPower, power);
+    QCOMPARE(w->ui().txtPower->text(), power);
+    QCOMPARE(w->ui().txtArci->text(), arciAfter);
+    QCOMPARE(w->ui().txtPoints->text(), points);
     QCOMPARE(w.panel(), lines(PowerHelp));
     QCOMPARE(w.panelSize(), 8.0);
 }
@@ -322,28 +322,28 @@ void tst_EntryRules::trimmedSpcForPointsUntrimmedForMultiplier()
     Window w({contact("W1AW", "NY", "40")}, "40");
     // Two blanks before the state: 2 points (length taken without blanks), but a
     // new multiplier (the S-P-C box is compared as it stands).
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "  ny");
-    QCOMPARE(w->txtSpc->text(), QStringLiteral("  NY"));
-    w->txtPower->setFocus();
-    type(w->txtPower, "5");
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("2"));
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("1"));
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "  ny");
+    QCOMPARE(w->ui().txtSpc->text(), QStringLiteral("  NY"));
+    w->ui().txtPower->setFocus();
+    type(w->ui().txtPower, "5");
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("2"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
 
     // Typed without the blanks, the state is already worked on 40 m.
-    Window::erase(w->txtSpc);
-    type(w->txtSpc, "ny");
-    w->txtPower->setFocus();
-    w->txtPower->selectAll();
-    type(w->txtPower, "6");
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("2"));
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("0"));
+    Window::erase(w->ui().txtSpc);
+    type(w->ui().txtSpc, "ny");
+    w->ui().txtPower->setFocus();
+    w->ui().txtPower->selectAll();
+    type(w->ui().txtPower, "6");
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("2"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("0"));
 
     // Changing the S-P-C afterwards recomputes neither points nor multiplier.
-    Window::erase(w->txtSpc);
-    type(w->txtSpc, "scot");
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("2"));
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("0"));
+    Window::erase(w->ui().txtSpc);
+    type(w->ui().txtSpc, "scot");
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("2"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("0"));
 }
 
 // ---- the multiplier mark ----------------------------------------------------------------
@@ -400,21 +400,21 @@ void tst_EntryRules::multiplier()
     QFETCH(QString, band);
     QFETCH(QString, mark);
     Window w(log);
-    w->txtBand->setText(band);
-    w->txtSpc->setText(spc);
-    QCOMPARE(w->txtSpc->text(), spc);
-    w->txtMultiplier->setText("");
+    w->ui().txtBand->setText(band);
+    w->ui().txtSpc->setText(spc);
+    QCOMPARE(w->ui().txtSpc->text(), spc);
+    w->ui().txtMultiplier->setText("");
     // (Start-up may have beeped: a cut last record holding a call sign is shown and emptied.)
     const int beeps = w.beeps();
-    w->txtArci->setFocus();
-    type(w->txtArci, "1");
-    QCOMPARE(w->txtMultiplier->text(), mark);
+    w->ui().txtArci->setFocus();
+    type(w->ui().txtArci, "1");
+    QCOMPARE(w->ui().txtMultiplier->text(), mark);
     // The check writes nothing else and never beeps.
     QCOMPARE(w.panel(), lines(ArciHelp));
     QCOMPARE(w.beeps(), beeps);
     // Every typed figure checks again, with the same answer.
-    type(w->txtArci, "2");
-    QCOMPARE(w->txtMultiplier->text(), mark);
+    type(w->ui().txtArci, "2");
+    QCOMPARE(w->ui().txtMultiplier->text(), mark);
 }
 
 // ---- the band menu -------------------------------------------------------------------
@@ -439,27 +439,27 @@ void tst_EntryRules::bandMenu()
     QFETCH(QString, caption);
     QFETCH(QString, band);
     Window w({}, "");
-    QCOMPARE(w->txtBand->text(), QString());
+    QCOMPARE(w->ui().txtBand->text(), QString());
     // A contact half entered: points and multiplier already shown.
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "ny");
-    w->txtArci->setFocus();
-    type(w->txtArci, "1234");
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "ny");
+    w->ui().txtArci->setFocus();
+    type(w->ui().txtArci, "1234");
     const QString panel = w.panel();
-    const QString modeLine = w->lblMode->text();
+    const QString modeLine = w->ui().lblMode->text();
 
     auto *action = w->findChild<QAction *>(item);
     QVERIFY(action);
-    QVERIFY(w->mnuBand->actions().contains(action));
+    QVERIFY(w->ui().mnuBand->actions().contains(action));
     QCOMPARE(action->text(), caption);
     QVERIFY(action->isEnabled());
     QVERIFY(!action->isCheckable());
     action->trigger();
-    QCOMPARE(w->txtBand->text(), band);
-    QCOMPARE(w->txtPoints->text(), QStringLiteral("5"));
-    QCOMPARE(w->txtMultiplier->text(), QStringLiteral("1"));
+    QCOMPARE(w->ui().txtBand->text(), band);
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("5"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
     QCOMPARE(w.panel(), panel);
-    QCOMPARE(w->lblMode->text(), modeLine);
+    QCOMPARE(w->ui().lblMode->text(), modeLine);
     QCOMPARE(w.beeps(), 0);
 }
 
@@ -469,17 +469,17 @@ void tst_EntryRules::savedContactCarriesPointsAndMultiplier()
 {
     Window w({contact("K1ABC", "ON", "40")}, "40");
     w->Timer1_Timer();
-    w->mnu20->trigger();
-    w->txtCallsign->setFocus();
-    type(w->txtCallsign, "g4xyz");
-    type(w->txtRstRcvd, "599");
-    w->txtRstSent->setFocus();
-    QTest::keyClick(w->txtRstSent, Qt::Key_Space);
-    w->txtSpc->setFocus();
-    type(w->txtSpc, "scot");
-    w->txtPower->setFocus();
-    type(w->txtPower, "5");
-    QTest::mouseClick(w->cmdSaveRecord, Qt::LeftButton);
+    w->ui().mnu20->trigger();
+    w->ui().txtCallsign->setFocus();
+    type(w->ui().txtCallsign, "g4xyz");
+    type(w->ui().txtRstRcvd, "599");
+    w->ui().txtRstSent->setFocus();
+    QTest::keyClick(w->ui().txtRstSent, Qt::Key_Space);
+    w->ui().txtSpc->setFocus();
+    type(w->ui().txtSpc, "scot");
+    w->ui().txtPower->setFocus();
+    type(w->ui().txtPower, "5");
+    QTest::mouseClick(w->ui().cmdSaveRecord, Qt::LeftButton);
 
     const QByteArray file = TestLog::readFile(w.dir.path(), "QRPDATA.DAT");
     QCOMPARE(file.size(), 3 * 48);
@@ -503,18 +503,18 @@ void tst_EntryRules::badInput()
     // Characters outside Latin-1, blanks and nothing in every box with a rule.
     const QStringList texts{QString::fromUtf8("Д\U0001F600ÿ"), "    ", "", QString(QChar(0xD800)), "\t\x01"};
     for (const QString &t : texts) {
-        for (QLineEdit *box : {w->txtCallsign, w->txtRstRcvd, w->txtRstSent, w->txtSpc, w->txtArci, w->txtPower,
-                               w->txtBand, w->txtCall, w->txtLocale}) {
+        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
+                               w->ui().txtBand, w->ui().txtCall, w->ui().txtLocale}) {
             Window::erase(box);
             type(box, t);
             box->setText(t + t);
         }
     }
     // Every run of the rules ended with a mark from the multiplier check.
-    QVERIFY(w->txtMultiplier->text() == "0" || w->txtMultiplier->text() == "1");
-    for (QAction *a : w->mnuBand->actions())
+    QVERIFY(w->ui().txtMultiplier->text() == "0" || w->ui().txtMultiplier->text() == "1");
+    for (QAction *a : w->ui().mnuBand->actions())
         a->trigger();
-    QCOMPARE(w->txtBand->text(), QStringLiteral("6"));
+    QCOMPARE(w->ui().txtBand->text(), QStringLiteral("6"));
 }
 
 QTEST_MAIN(tst_EntryRules)

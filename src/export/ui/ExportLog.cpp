@@ -62,8 +62,8 @@ void choose(QComboBox *box, const QString &text)
 
 ExportLog::ExportLog(frmKestrix &window) : m_window(window)
 {
-    connect(m_window.mnuExport, &QAction::triggered, this, &ExportLog::mnuExport_Click);
-    m_window.mnuExport->setEnabled(true);
+    connect(m_window.ui().mnuExport, &QAction::triggered, this, &ExportLog::mnuExport_Click);
+    m_window.ui().mnuExport->setEnabled(true);
 }
 
 ExportLog::~ExportLog() = default;
