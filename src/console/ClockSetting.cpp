@@ -1,19 +1,18 @@
 #include "ClockSetting.h"
 
+#include "ClockDialog.h"
 #include "DisplayPanel.h"
 #include "frmKestrix.h"
-#include "frmSetDate.h"
-#include "frmSetTime.h"
 
 #include <QAction>
 #include <QPushButton>
 
 ClockSetting::ClockSetting(frmKestrix &window) : m_window(window)
 {
-    QObject::connect(window.ui().cmdCalendar, &QPushButton::clicked, &window, [this] { cmdCalendar_Click(); });
-    QObject::connect(window.ui().cmdSetTime, &QPushButton::clicked, &window, [this] { cmdSetTime_Click(); });
-    QObject::connect(window.ui().mnuDate, &QAction::triggered, &window, [this] { mnuDate_Click(); });
-    QObject::connect(window.ui().mnuClock, &QAction::triggered, &window, [this] { mnuClock_Click(); });
+    connect(window.ui().cmdCalendar, &QPushButton::clicked, this, &ClockSetting::cmdCalendar_Click);
+    connect(window.ui().cmdSetTime, &QPushButton::clicked, this, &ClockSetting::cmdSetTime_Click);
+    connect(window.ui().mnuDate, &QAction::triggered, this, &ClockSetting::mnuDate_Click);
+    connect(window.ui().mnuClock, &QAction::triggered, this, &ClockSetting::mnuClock_Click);
     window.ui().mnuDate->setEnabled(true);
     window.ui().mnuClock->setEnabled(true);
 }
@@ -22,7 +21,7 @@ ClockSetting::~ClockSetting() = default;
 
 void ClockSetting::cmdCalendar_Click()
 {
-    showSetDate();
+    show(m_setDate, true);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Date"));
     m_window.writePanel(8, {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
@@ -31,16 +30,16 @@ void ClockSetting::cmdCalendar_Click()
 
 void ClockSetting::cmdSetTime_Click()
 {
-    showSetTime();
+    show(m_setTime, false);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Clock"));
     m_window.writePanel(8, {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
                             QStringLiteral("press the [OK] button.")});
 }
 
-void ClockSetting::mnuDate_Click() { showSetDate(); }
+void ClockSetting::mnuDate_Click() { show(m_setDate, true); }
 
-void ClockSetting::mnuClock_Click() { showSetTime(); }
+void ClockSetting::mnuClock_Click() { show(m_setTime, false); }
 
 namespace {
 
@@ -53,27 +52,15 @@ void bringUp(QWidget *dialog)
 
 } // namespace
 
-void ClockSetting::showSetDate()
+void ClockSetting::show(ClockDialog *&dialog, bool date)
 {
-    if (!m_setDate) {
-        m_setDate = new frmSetDate(m_window.platform().clock, &m_window);
-        QObject::connect(m_setDate, &frmSetDate::refused, &m_window,
-                         [this](const QStringList &lines) { reportRefusal(lines); });
+    if (!dialog) {
+        dialog = new ClockDialog(date ? setDateForm() : setTimeForm(), m_window.platform().clock, &m_window);
+        connect(dialog, &ClockDialog::refused, this, &ClockSetting::reportRefusal);
         // Connected after the dialog's own handler: a hidden dialog has set the clock.
-        QObject::connect(m_setDate->cmdOK, &QPushButton::clicked, &m_window, [this] { afterOK(m_setDate); });
+        connect(dialog->cmdOK, &QPushButton::clicked, this, [this, shown = dialog] { afterOK(shown); });
     }
-    bringUp(m_setDate);
-}
-
-void ClockSetting::showSetTime()
-{
-    if (!m_setTime) {
-        m_setTime = new frmSetTime(m_window.platform().clock, &m_window);
-        QObject::connect(m_setTime, &frmSetTime::refused, &m_window,
-                         [this](const QStringList &lines) { reportRefusal(lines); });
-        QObject::connect(m_setTime->cmdOK, &QPushButton::clicked, &m_window, [this] { afterOK(m_setTime); });
-    }
-    bringUp(m_setTime);
+    bringUp(dialog);
 }
 
 // The clock stays as it was; the dialog stays open for another try. The panel's

@@ -1,15 +1,16 @@
 #pragma once
 // The date and time dialogs and the buttons and menu items that open them.
 
+#include <QObject>
 #include <QStringList>
 
 class QWidget;
 
 class frmKestrix;
-class frmSetDate;
-class frmSetTime;
+class ClockDialog;
 
-class ClockSetting {
+class ClockSetting : public QObject {
+    Q_OBJECT
   public:
     explicit ClockSetting(frmKestrix &window);
     ~ClockSetting();
@@ -22,20 +23,19 @@ class ClockSetting {
     void mnuClock_Click();
 
     // The dialogs, once they have been opened in this run; null before.
-    frmSetDate *setDateDialog() const { return m_setDate; }
-    frmSetTime *setTimeDialog() const { return m_setTime; }
+    ClockDialog *setDateDialog() const { return m_setDate; }
+    ClockDialog *setTimeDialog() const { return m_setTime; }
 
   private:
-    void showSetDate();
-    void showSetTime();
+    void show(ClockDialog *&dialog, bool date);
     void reportRefusal(const QStringList &lines);
     bool showsRefusal() const;
     void afterOK(const QWidget *dialog);
 
     frmKestrix &m_window;
     // Children of the main window: created on first opening, kept for the run.
-    frmSetDate *m_setDate = nullptr;
-    frmSetTime *m_setTime = nullptr;
+    ClockDialog *m_setDate = nullptr;
+    ClockDialog *m_setTime = nullptr;
     // The refusal the panel was given last, and what the panel held before it.
     QString m_refusal, m_before;
     qreal m_beforeSize = 0;

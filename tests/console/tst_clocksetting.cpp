@@ -6,8 +6,7 @@
 #include "DisplayPanel.h"
 #include "TestLog.h"
 #include "frmKestrix.h"
-#include "frmSetDate.h"
-#include "frmSetTime.h"
+#include "ClockDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -43,12 +42,12 @@ class tst_ClockSetting : public QObject {
     std::unique_ptr<frmKestrix> m_window;
 
     ClockSetting &clock() { return m_window->clockSetting(); }
-    frmSetDate *openDateByButton()
+    ClockDialog *openDateByButton()
     {
         QTest::mouseClick(m_window->ui().cmdCalendar, Qt::LeftButton);
         return clock().setDateDialog();
     }
-    frmSetTime *openTimeByButton()
+    ClockDialog *openTimeByButton()
     {
         QTest::mouseClick(m_window->ui().cmdSetTime, Qt::LeftButton);
         return clock().setTimeDialog();
@@ -207,30 +206,30 @@ class tst_ClockSetting : public QObject {
     void oneInstance()
     {
         QVERIFY(!clock().setDateDialog());
-        frmSetDate *date = openDateByButton();
+        ClockDialog *date = openDateByButton();
         QVERIFY(date && date->isVisible());
         m_window->ui().mnuDate->trigger();
         QCOMPARE(clock().setDateDialog(), date);
-        QCOMPARE(m_window->findChildren<frmSetDate *>().size(), 1);
+        QCOMPARE(m_window->findChildren<ClockDialog *>(QStringLiteral("frmSetDate")).size(), 1);
         QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Date"));
         QVERIFY(m_window->ui().txtSpecs->text().startsWith(QLatin1String("To change the date")));
 
-        frmSetTime *time = openTimeByButton();
+        ClockDialog *time = openTimeByButton();
         m_window->ui().mnuClock->trigger();
         QCOMPARE(clock().setTimeDialog(), time);
-        QCOMPARE(m_window->findChildren<frmSetTime *>().size(), 1);
+        QCOMPARE(m_window->findChildren<ClockDialog *>(QStringLiteral("frmSetTime")).size(), 1);
         QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
         QVERIFY(m_window->ui().txtSpecs->text().startsWith(QLatin1String("To change the time")));
 
         // Hidden and opened again: the same window, the box as it was left, no new load.
-        retype(date->txtSetDate, QStringLiteral("1/2/03"));
+        retype(date->txtEntry, QStringLiteral("1/2/03"));
         QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
         QVERIFY(!date->isVisible());
         m_fakes->clock.current = utc(2001, 5, 5, 5, 5, 5);
         m_window->ui().mnuDate->trigger();
         QCOMPARE(clock().setDateDialog(), date);
         QVERIFY(date->isVisible());
-        QCOMPARE(date->txtSetDate->text(), QStringLiteral("1/2/03"));
+        QCOMPARE(date->txtEntry->text(), QStringLiteral("1/2/03"));
 
         // The close box hides it the same way.
         time->close();
@@ -238,36 +237,36 @@ class tst_ClockSetting : public QObject {
         QTest::mouseClick(m_window->ui().cmdSetTime, Qt::LeftButton);
         QCOMPARE(clock().setTimeDialog(), time);
         QVERIFY(time->isVisible());
-        QCOMPARE(time->txtSetTime->text(), QStringLiteral("14:03:27"));
+        QCOMPARE(time->txtEntry->text(), QStringLiteral("14:03:27"));
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
     }
 
     void loadTexts()
     {
-        frmSetDate *date = openDateByButton();
+        ClockDialog *date = openDateByButton();
         QCOMPARE(date->objectName(), QStringLiteral("frmSetDate"));
         QCOMPARE(date->windowTitle(), QStringLiteral("                   Set Date"));
-        QCOMPARE(date->txtSetDate->text(), QStringLiteral("12/7/98"));
-        QCOMPARE(date->lblSetDate->text(), QStringLiteral("Enter Date\r\n(Ex: 6/10/98)"));
+        QCOMPARE(date->txtEntry->text(), QStringLiteral("12/7/98"));
+        QCOMPARE(date->lblPrompt->text(), QStringLiteral("Enter Date\r\n(Ex: 6/10/98)"));
         QCOMPARE(date->cmdOK->text(), QStringLiteral("&OK"));
         QCOMPARE(date->cmdCancel->text(), QStringLiteral("&Cancel"));
         QCOMPARE(date->size(), QSize(206, 175));
-        QCOMPARE(date->txtSetDate->geometry(), QRect(24, 56, 161, 41));
+        QCOMPARE(date->txtEntry->geometry(), QRect(24, 56, 161, 41));
 
-        frmSetTime *time = openTimeByButton();
+        ClockDialog *time = openTimeByButton();
         QCOMPARE(time->objectName(), QStringLiteral("frmSetTime"));
         QCOMPARE(time->windowTitle(), QStringLiteral("               Set GMT Time"));
-        QCOMPARE(time->txtSetTime->text(), QStringLiteral("14:03:27"));
-        QCOMPARE(time->lblSetTime->text(), QStringLiteral("Enter GMT Time\r\n(Ex: 23:30:15)"));
-        QCOMPARE(time->cmcCancel->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(time->txtEntry->text(), QStringLiteral("14:03:27"));
+        QCOMPARE(time->lblPrompt->text(), QStringLiteral("Enter GMT Time\r\n(Ex: 23:30:15)"));
+        QCOMPARE(time->cmdCancel->text(), QStringLiteral("&Cancel"));
         QCOMPARE(time->size(), QSize(206, 175));
-        QCOMPARE(time->txtSetTime->geometry(), QRect(8, 56, 193, 41));
+        QCOMPARE(time->txtEntry->geometry(), QRect(8, 56, 193, 41));
 
         // The boxes cut typed text to 8 and 12 characters.
-        retype(date->txtSetDate, QStringLiteral("12/31/1998"));
-        QCOMPARE(date->txtSetDate->text(), QStringLiteral("12/31/19"));
-        retype(time->txtSetTime, QStringLiteral("23:30:15.250 GMT"));
-        QCOMPARE(time->txtSetTime->text(), QStringLiteral("23:30:15.250"));
+        retype(date->txtEntry, QStringLiteral("12/31/1998"));
+        QCOMPARE(date->txtEntry->text(), QStringLiteral("12/31/19"));
+        retype(time->txtEntry, QStringLiteral("23:30:15.250 GMT"));
+        QCOMPARE(time->txtEntry->text(), QStringLiteral("23:30:15.250"));
     }
 
     // ---- setting the clock -----------------------------------------------------
@@ -285,10 +284,10 @@ class tst_ClockSetting : public QObject {
     {
         QFETCH(QString, typed);
         QFETCH(QDate, day);
-        frmSetDate *date = openDateByButton();
+        ClockDialog *date = openDateByButton();
         // The time of day kept is the clock's at OK, not at load.
         m_fakes->clock.current = utc(1998, 12, 7, 23, 59, 58, 640);
-        retype(date->txtSetDate, typed);
+        retype(date->txtEntry, typed);
         QTest::mouseClick(date->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.size(), 1);
         const QDateTime set = m_fakes->clock.setCalls.first();
@@ -313,10 +312,10 @@ class tst_ClockSetting : public QObject {
     {
         QFETCH(QString, typed);
         QFETCH(QTime, time);
-        frmSetTime *dialog = openTimeByButton();
+        ClockDialog *dialog = openTimeByButton();
         // The date kept is the clock's at OK: here the day has turned since the load.
         m_fakes->clock.current = utc(1998, 12, 8, 0, 0, 3, 120);
-        retype(dialog->txtSetTime, typed);
+        retype(dialog->txtEntry, typed);
         QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.size(), 1);
         QCOMPARE(m_fakes->clock.setCalls.first(), QDateTime(QDate(1998, 12, 8), time, Qt::UTC));
@@ -328,12 +327,12 @@ class tst_ClockSetting : public QObject {
     // the date is the one shown.
     void unchangedBoxes()
     {
-        frmSetTime *time = openTimeByButton();
+        ClockDialog *time = openTimeByButton();
         m_fakes->clock.current = utc(1998, 12, 7, 14, 10, 0);
         QTest::mouseClick(time->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.value(0), utc(1998, 12, 7, 14, 3, 27));
 
-        frmSetDate *date = openDateByButton();
+        ClockDialog *date = openDateByButton();
         m_fakes->clock.current = utc(1998, 12, 8, 0, 0, 1);
         QTest::mouseClick(date->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.value(1), utc(1998, 12, 7, 0, 0, 1));
@@ -369,16 +368,16 @@ class tst_ClockSetting : public QObject {
         QFETCH(QString, panel);
         QWidget *dialog;
         if (isDate) {
-            frmSetDate *date = openDateByButton();
-            retype(date->txtSetDate, typed);
-            QCOMPARE(date->txtSetDate->text(), typed);
+            ClockDialog *date = openDateByButton();
+            retype(date->txtEntry, typed);
+            QCOMPARE(date->txtEntry->text(), typed);
             m_window->ui().txtSpecs->setFontSize(18);
             QTest::mouseClick(date->cmdOK, Qt::LeftButton);
             dialog = date;
         } else {
-            frmSetTime *time = openTimeByButton();
-            retype(time->txtSetTime, typed);
-            QCOMPARE(time->txtSetTime->text(), typed);
+            ClockDialog *time = openTimeByButton();
+            retype(time->txtEntry, typed);
+            QCOMPARE(time->txtEntry->text(), typed);
             m_window->ui().txtSpecs->setFontSize(18);
             QTest::mouseClick(time->cmdOK, Qt::LeftButton);
             dialog = time;
@@ -399,8 +398,8 @@ class tst_ClockSetting : public QObject {
     {
         m_fakes->clock.refuse = true;
         m_fakes->clock.refuseReason = QStringLiteral("You are not allowed to set the computer's clock.");
-        frmSetDate *date = openDateByButton();
-        retype(date->txtSetDate, QStringLiteral("6/10/98"));
+        ClockDialog *date = openDateByButton();
+        retype(date->txtEntry, QStringLiteral("6/10/98"));
         QTest::mouseClick(date->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.setCalls.size(), 1);
         QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
@@ -411,8 +410,8 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(m_fakes->beeper.count, 1);
 
         m_fakes->clock.refuseReason = QStringLiteral("Automatic time synchronisation is on.");
-        frmSetTime *time = openTimeByButton();
-        retype(time->txtSetTime, QStringLiteral("23:30:15"));
+        ClockDialog *time = openTimeByButton();
+        retype(time->txtEntry, QStringLiteral("23:30:15"));
         QTest::mouseClick(time->cmdOK, Qt::LeftButton);
         QCOMPARE(m_fakes->clock.current, utc(1998, 12, 7, 14, 3, 27, 250));
         QVERIFY(time->isVisible());
@@ -470,22 +469,22 @@ class tst_ClockSetting : public QObject {
     // click on the label is no click.
     void cancelAndLabel()
     {
-        frmSetDate *date = openDateByButton();
-        retype(date->txtSetDate, QStringLiteral("6/10/98"));
+        ClockDialog *date = openDateByButton();
+        retype(date->txtEntry, QStringLiteral("6/10/98"));
         QTest::mouseClick(date->cmdCancel, Qt::LeftButton);
         QVERIFY(!date->isVisible());
         m_window->ui().mnuDate->trigger();
-        QTest::mouseClick(date->lblSetDate, Qt::RightButton);
+        QTest::mouseClick(date->lblPrompt, Qt::RightButton);
         QVERIFY(date->isVisible());
-        QTest::mouseClick(date->lblSetDate, Qt::LeftButton);
+        QTest::mouseClick(date->lblPrompt, Qt::LeftButton);
         QVERIFY(!date->isVisible());
 
-        frmSetTime *time = openTimeByButton();
-        retype(time->txtSetTime, QStringLiteral("23:30:15"));
-        QTest::mouseClick(time->cmcCancel, Qt::LeftButton);
+        ClockDialog *time = openTimeByButton();
+        retype(time->txtEntry, QStringLiteral("23:30:15"));
+        QTest::mouseClick(time->cmdCancel, Qt::LeftButton);
         QVERIFY(!time->isVisible());
         m_window->ui().mnuClock->trigger();
-        QTest::mouseClick(time->lblSetTime, Qt::LeftButton);
+        QTest::mouseClick(time->lblPrompt, Qt::LeftButton);
         QVERIFY(!time->isVisible());
 
         QVERIFY(m_fakes->clock.setCalls.isEmpty());
