@@ -10,9 +10,9 @@ HelpPages::HelpPages(frmKestrix &window) : m_window(window)
 {
     frmKestrix *w = &window;
     // A title page appears as soon as its menu drops open, before anything is chosen.
-    QObject::connect(w->ui().mnuSpecs, &QMenu::aboutToShow, w, [this] { mnuSpecs_Click(); });
-    QObject::connect(w->ui().mnuKestrix, &QMenu::aboutToShow, w, [this] { mnuKestrix_Click(); });
-    QObject::connect(w->ui().mnuInstructions, &QMenu::aboutToShow, w, [this] { mnuInstructions_Click(); });
+    connect(w->ui().mnuSpecs, &QMenu::aboutToShow, this, &HelpPages::mnuSpecs_Click);
+    connect(w->ui().mnuKestrix, &QMenu::aboutToShow, this, &HelpPages::mnuKestrix_Click);
+    connect(w->ui().mnuInstructions, &QMenu::aboutToShow, this, &HelpPages::mnuInstructions_Click);
 
     const struct {
         QAction *item;
@@ -40,8 +40,7 @@ HelpPages::HelpPages(frmKestrix &window) : m_window(window)
         {w->ui().mnuContact, &HelpPages::mnuContact_Click},
     };
     for (const auto &i : items) {
-        const auto handler = i.handler;
-        QObject::connect(i.item, &QAction::triggered, w, [this, handler] { (this->*handler)(); });
+        connect(i.item, &QAction::triggered, this, i.handler);
         i.item->setEnabled(true);
     }
 }

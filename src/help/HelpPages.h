@@ -3,10 +3,13 @@
 // menu opening) that has a page writes it into the display panel, replacing what
 // was there; nothing else changes.
 
+#include <QObject>
+
 class frmKestrix;
 struct HelpPage;
 
-class HelpPages {
+class HelpPages : public QObject {
+    Q_OBJECT
 public:
     explicit HelpPages(frmKestrix &window);
     ~HelpPages();

@@ -18,11 +18,11 @@ template <class Window> Window *loaded(const QPointer<Window> &slot)
 ReferenceWindows::ReferenceWindows(frmKestrix &window) : m_window(window)
 {
     frmKestrix *w = &window;
-    QObject::connect(w->ui().cmdRstSystem, &QPushButton::clicked, w, [this] { cmdRstSystem_Click(); });
-    QObject::connect(w->ui().cmdUS, &QPushButton::clicked, w, [this] { cmdUS_Click(); });
-    QObject::connect(w->ui().cmdCanada, &QPushButton::clicked, w, [this] { cmdCanada_Click(); });
-    QObject::connect(w->ui().mnuState, &QAction::triggered, w, [this] { mnuState_Click(); });
-    QObject::connect(w->ui().mnuProvinces, &QAction::triggered, w, [this] { mnuProvinces_Click(); });
+    connect(w->ui().cmdRstSystem, &QPushButton::clicked, this, &ReferenceWindows::cmdRstSystem_Click);
+    connect(w->ui().cmdUS, &QPushButton::clicked, this, &ReferenceWindows::cmdUS_Click);
+    connect(w->ui().cmdCanada, &QPushButton::clicked, this, &ReferenceWindows::cmdCanada_Click);
+    connect(w->ui().mnuState, &QAction::triggered, this, &ReferenceWindows::mnuState_Click);
+    connect(w->ui().mnuProvinces, &QAction::triggered, this, &ReferenceWindows::mnuProvinces_Click);
     w->ui().mnuState->setEnabled(true);
     w->ui().mnuProvinces->setEnabled(true);
 }

@@ -3,6 +3,7 @@
 // province windows. Each window is loaded on its first showing, exists once while
 // open, and is loaded afresh after its close box.
 
+#include <QObject>
 #include <QPointer>
 
 class frmKestrix;
@@ -10,7 +11,8 @@ class frmRST;
 class frmStates;
 class frmProvinces;
 
-class ReferenceWindows {
+class ReferenceWindows : public QObject {
+    Q_OBJECT
 public:
     explicit ReferenceWindows(frmKestrix &window);
     ~ReferenceWindows();
