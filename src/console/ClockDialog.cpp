@@ -3,6 +3,7 @@
 #include "ClockText.h"
 #include "ConsoleLayout.h"
 #include "SystemClock.h"
+#include "Twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,12 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-QRect pixels(const QRect &twips)
-{
-    using ConsoleLayout::px;
-    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
-}
 
 QFont systemFont()
 {
@@ -38,7 +33,7 @@ QPushButton *button(QWidget *window, const QString &name, const QString &caption
 {
     auto *b = new QPushButton(caption, window);
     b->setObjectName(name);
-    b->setGeometry(pixels(place));
+    b->setGeometry(Twips::rect(place));
     b->setFont(systemFont());
     b->setAutoDefault(false);
     b->setDefault(false);
@@ -114,13 +109,13 @@ ClockDialog::ClockDialog(const ClockDialogForm &form, SystemClock &clock, QWidge
     setWindowTitle(form.caption);
     setAutoFillBackground(true);
     fill(this, QPalette::Window, QColor(64, 64, 64));
-    const QRect client = pixels(QRect(8775, 1005, 3090, 2625));
+    const QRect client = Twips::rect(QRect(8775, 1005, 3090, 2625));
     setFixedSize(client.size());
     setGeometry(client);
 
     lblPrompt = new QLabel(this);
     lblPrompt->setObjectName(form.labelName);
-    lblPrompt->setGeometry(pixels(QRect(120, 120, 2895, 495)));
+    lblPrompt->setGeometry(Twips::rect(QRect(120, 120, 2895, 495)));
     lblPrompt->setAutoFillBackground(true);
     fill(lblPrompt, QPalette::Window, QColor(255, 255, 0));
     fill(lblPrompt, QPalette::WindowText, QColor(0, 0, 0));
@@ -130,7 +125,7 @@ ClockDialog::ClockDialog(const ClockDialogForm &form, SystemClock &clock, QWidge
 
     txtEntry = new QLineEdit(this);
     txtEntry->setObjectName(form.boxName);
-    txtEntry->setGeometry(pixels(form.box));
+    txtEntry->setGeometry(Twips::rect(form.box));
     fill(txtEntry, QPalette::Base, QColor(255, 0, 0));
     fill(txtEntry, QPalette::Text, QColor(0, 0, 0));
     txtEntry->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 // length limit and caption. The window builds its controls from this table.
 
 #include "KestrixControls.h"
+#include "Twips.h"
 
 #include <QColor>
 #include <QList>
@@ -37,9 +38,8 @@ struct ControlSpec {
 };
 
 namespace ConsoleLayout {
-constexpr int TwipsPerPixel = 15;
 constexpr int ClientWidth = 11805, ClientHeight = 8595;
-inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+using Twips::px;
 
 // Every control of the main window, in tab order where it takes the focus.
 const QList<ControlSpec> &controls();

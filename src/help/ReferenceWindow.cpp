@@ -1,6 +1,6 @@
 #include "ReferenceWindow.h"
 
-#include "ConsoleLayout.h"
+#include "Twips.h"
 
 #include <QCloseEvent>
 
@@ -16,15 +16,9 @@ ReferenceWindow::ReferenceWindow(QWidget *owner, const QString &name, const QStr
     p.setColor(QPalette::Window, background);
     setPalette(p);
     setAutoFillBackground(true);
-    const QRect client = twips(left, top, width, height);
+    const QRect client = Twips::rect(left, top, width, height);
     setGeometry(client);
     setFixedSize(client.size());
-}
-
-QRect ReferenceWindow::twips(int left, int top, int width, int height)
-{
-    using ConsoleLayout::px;
-    return QRect(px(left), px(top), px(width), px(height));
 }
 
 void ReferenceWindow::bringToFront()

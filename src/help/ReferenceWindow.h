@@ -16,8 +16,6 @@ public:
 protected:
     ReferenceWindow(QWidget *owner, const QString &name, const QString &caption, const QColor &background,
                     int left, int top, int width, int height);
-    // A rectangle given in twips, in pixels.
-    static QRect twips(int left, int top, int width, int height);
 
     void closeEvent(QCloseEvent *event) override;
 

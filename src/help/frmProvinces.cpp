@@ -1,5 +1,7 @@
 #include "frmProvinces.h"
 
+#include "Twips.h"
+
 #include "ConsoleLayout.h"
 #include "ReferenceTables.h"
 
@@ -11,7 +13,7 @@ frmProvinces::frmProvinces(QWidget *owner)
 {
     lblProvinces = new QLabel(this);
     lblProvinces->setObjectName(QStringLiteral("lblProvinces"));
-    lblProvinces->setGeometry(twips(0, 0, 3015, 3855));
+    lblProvinces->setGeometry(Twips::rect(0, 0, 3015, 3855));
     lblProvinces->setTextFormat(Qt::PlainText);
     lblProvinces->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProvinces->setWordWrap(true);

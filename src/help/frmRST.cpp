@@ -1,5 +1,7 @@
 #include "frmRST.h"
 
+#include "Twips.h"
+
 #include "ConsoleLayout.h"
 #include "MultiLineTextBox.h"
 #include "ReferenceTables.h"
@@ -10,7 +12,7 @@ frmRST::frmRST(QWidget *owner)
 {
     txtRST = new MultiLineTextBox(this);
     txtRST->setObjectName(QStringLiteral("txtRST"));
-    txtRST->setGeometry(twips(0, 0, 3015, 3855));
+    txtRST->setGeometry(Twips::rect(0, 0, 3015, 3855));
     QPalette p = txtRST->palette();
     p.setColor(QPalette::Base, QColor(255, 0, 0));
     txtRST->setPalette(p);

@@ -1,5 +1,7 @@
 #include "frmStates.h"
 
+#include "Twips.h"
+
 #include "ConsoleLayout.h"
 #include "MultiLineTextBox.h"
 #include "ReferenceTables.h"
@@ -11,7 +13,7 @@ frmStates::frmStates(QWidget *owner)
     // The table is part of the layout; the window has nothing to do on load.
     txtStates = new MultiLineTextBox(this);
     txtStates->setObjectName(QStringLiteral("txtStates"));
-    txtStates->setGeometry(twips(0, 0, 3015, 3975));
+    txtStates->setGeometry(Twips::rect(0, 0, 3015, 3975));
     QPalette p = txtStates->palette();
     p.setColor(QPalette::Base, QColor(255, 0, 0));
     txtStates->setPalette(p);

@@ -3,6 +3,8 @@
 // fonts and colours of the forms, the upper-case key rule and a button whose
 // caption wraps onto a second line.
 
+#include "Twips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
@@ -14,9 +16,8 @@ class QLineEdit;
 
 namespace ReportWidgets {
 
-constexpr int TwipsPerPixel = 15;
-inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
-inline QRect twips(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
+using Twips::px;
+constexpr QRect twips(int left, int top, int width, int height) { return Twips::rect(left, top, width, height); }
 
 // The forms' system face, 9.75 pt bold.
 QFont systemBold();
