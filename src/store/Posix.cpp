@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <linux/falloc.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -113,6 +114,27 @@ int writeAt(int fd, const char *data, qint64 size, qint64 offset)
     if (!goOn)
         throw Stopped{};
     return err;
+}
+
+int writeAll(int fd, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t put = ::write(fd, data + done, size_t(size - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, -1);
+            continue;
+        }
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        done += put;
+    }
+    return 0;
 }
 
 int truncate(int fd, qint64 length)

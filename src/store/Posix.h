@@ -36,6 +36,10 @@ qint64 readAt(int fd, char *into, qint64 size, qint64 offset);
 // the system stopped short without saying why).
 int writeAt(int fd, const char *data, qint64 size, qint64 offset);
 int truncate(int fd, qint64 length);
+// Writes all of data at the descriptor's position (a pipe, a terminal or a
+// file), through interruptions, short writes and a descriptor left
+// non-blocking. 0 or the errno of the failure. Not for the log files.
+int writeAll(int fd, const char *data, qint64 size);
 int sync(int fd);
 // Syncs the folder itself, so a file created or removed in it stays so.
 int syncDirectory(const QString &directory);

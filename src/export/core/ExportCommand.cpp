@@ -2,6 +2,7 @@
 
 #include "ExportSink.h"
 #include "LogExport.h"
+#include "Posix.h"
 #include "ReadOnlyLog.h"
 #include "StationDetails.h"
 
@@ -53,19 +54,9 @@ class Console {
     static void put(int fd, const QString &text, QString *error)
     {
         const QByteArray bytes = text.toUtf8();
-        qint64 done = 0;
-        while (done < bytes.size()) {
-            const ssize_t put =
-                fd < 0 ? (errno = EBADF, -1) : ::write(fd, bytes.constData() + done, bytes.size() - done);
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0) {
-                if (error && error->isEmpty())
-                    *error = QString::fromLocal8Bit(std::strerror(put < 0 ? errno : ENOSPC));
-                return;
-            }
-            done += put;
-        }
+        const int failed = fd < 0 ? EBADF : Posix::writeAll(fd, bytes.constData(), bytes.size());
+        if (failed && error && error->isEmpty())
+            *error = Posix::reason(failed);
     }
     int m_out, m_err;
     QString m_outError;

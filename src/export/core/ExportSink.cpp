@@ -1,42 +1,20 @@
 #include "ExportSink.h"
 
+#include "Posix.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// Writes all of `data`, through interruptions, short writes and a descriptor
-// that was left non-blocking. 0 or the error number.
-int writeAll(int fd, const char *data, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t put = ::write(fd, data + done, size_t(size - done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd p{fd, POLLOUT, 0};
-            ::poll(&p, 1, -1);
-            continue;
-        }
-        if (put < 0)
-            return errno;
-        if (put == 0)
-            return ENOSPC;
-        done += put;
-    }
-    return 0;
-}
+using Posix::writeAll;
 
 } // namespace
 
@@ -63,7 +41,7 @@ bool FileReplacement::open()
     QByteArray name = QFile::encodeName(QDir(target.absolutePath()).filePath(QStringLiteral(".kestrix-export-XXXXXX")));
     m_fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (m_fd < 0)
-        return fail(systemReason(errno));
+        return fail(Posix::reason(errno));
     m_temporary = QFile::decodeName(name);
 
     // The new file gets the old one's permissions (and owner, where allowed);
@@ -87,7 +65,7 @@ bool FileReplacement::write(const char *data, qint64 size)
     if (m_fd < 0)
         return fail(QStringLiteral("the file is not open"));
     const int error = writeAll(m_fd, data, size);
-    return error == 0 || fail(systemReason(error));
+    return error == 0 || fail(Posix::reason(error));
 }
 
 bool FileReplacement::finish()
@@ -95,11 +73,11 @@ bool FileReplacement::finish()
     if (m_fd < 0)
         return fail(QStringLiteral("the file is not open"));
     if (::fsync(m_fd) != 0)
-        return fail(systemReason(errno));
+        return fail(Posix::reason(errno));
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0 && errno != EINTR) {
-        fail(systemReason(errno));
+        fail(Posix::reason(errno));
         abandon();
         return false;
     }
@@ -112,18 +90,13 @@ bool FileReplacement::finish()
         return false;
     }
     if (::rename(QFile::encodeName(m_temporary).constData(), target.constData()) != 0) {
-        fail(systemReason(errno));
+        fail(Posix::reason(errno));
         abandon();
         return false;
     }
     m_temporary.clear();
     // The rename itself reaches the disk with the folder.
-    const int dir =
-        ::open(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    Posix::syncDirectory(QFileInfo(m_path).absolutePath());
     return true;
 }
 
@@ -142,22 +115,22 @@ DescriptorOutput::DescriptorOutput(int fd) : m_fd(fd) {}
 bool DescriptorOutput::write(const char *data, qint64 size)
 {
     if (m_fd < 0)
-        return fail(systemReason(EBADF));
+        return fail(Posix::reason(EBADF));
     const int error = writeAll(m_fd, data, size);
-    return error == 0 || fail(systemReason(error));
+    return error == 0 || fail(Posix::reason(error));
 }
 
 bool DescriptorOutput::finish()
 {
     if (m_fd < 0)
-        return fail(systemReason(EBADF));
+        return fail(Posix::reason(EBADF));
     struct stat st {};
     if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode) && ::fsync(m_fd) != 0)
-        return fail(systemReason(errno));
+        return fail(Posix::reason(errno));
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0 && errno != EINTR)
-        return fail(systemReason(errno));
+        return fail(Posix::reason(errno));
     return true;
 }
 

@@ -2,50 +2,40 @@
 
 #include "ExportContacts.h"
 #include "LogStore.h"
+#include "Posix.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 ReadOnlyLog::ReadOnlyLog(QString directory) : m_directory(std::move(directory)) {}
 
 ReadOnlyLog::~ReadOnlyLog()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    Posix::close(m_fd);
 }
 
 QString ReadOnlyLog::filePath() const { return QDir(m_directory).filePath(QLatin1String(LogStore::QrpFileName)); }
 
 bool ReadOnlyLog::open()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    Posix::close(m_fd);
     m_recordCount = 1;
-    const QByteArray p = QFile::encodeName(filePath());
     // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
-    int fd;
-    do {
-        fd = ::open(p.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
+    int fd = Posix::open(filePath(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        m_reason = QString::fromLocal8Bit(std::strerror(errno));
+        m_reason = Posix::reason(errno);
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (!Posix::idOf(fd).regular) {
         m_reason = QStringLiteral("not a regular file");
-        ::close(fd);
+        Posix::close(fd);
         return false;
     }
     m_fd = fd;
-    m_recordCount = LogStore::recordCountFor(st.st_size);
+    m_recordCount = LogStore::recordCountFor(Posix::length(fd));
     return true;
 }
 
@@ -57,20 +47,13 @@ bool ReadOnlyLog::readRecords(qint64 first, qint64 last, QByteArray &bytes, QStr
     const qint64 offset = (first - 1) * QrpRecord::Size;
     const qint64 wanted = (last - first + 1) * QrpRecord::Size;
     bytes.resize(wanted);
-    qint64 done = 0;
-    while (done < wanted) {
-        const ssize_t got = ::pread(m_fd, bytes.data() + done, wanted - done, offset + done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            if (error)
-                *error = QString::fromLocal8Bit(std::strerror(errno));
-            bytes.clear();
-            return false;
-        }
-        if (got == 0)
-            break; // shorter than its count, or shrunk meanwhile: what is missing reads as blanks
-        done += got;
+    // A file shorter than its count, or shrunk meanwhile: what is missing reads as blanks.
+    const qint64 done = Posix::readAt(m_fd, bytes.data(), wanted, offset);
+    if (done < 0) {
+        if (error)
+            *error = Posix::reason(errno);
+        bytes.clear();
+        return false;
     }
     bytes.truncate(done);
     return true;

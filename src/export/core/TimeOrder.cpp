@@ -1,11 +1,12 @@
 #include "TimeOrder.h"
 
+#include "Posix.h"
+
 #include <QByteArray>
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,7 +14,7 @@ namespace {
 
 constexpr qint64 ReaderEntries = 4096;
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 
 } // namespace
 
@@ -36,16 +37,10 @@ struct TimeOrder::Reader {
         buffer.resize(size_t(n));
         char *data = reinterpret_cast<char *>(buffer.data());
         const qint64 bytes = n * qint64(sizeof(Entry));
-        qint64 done = 0;
-        while (done < bytes) {
-            const ssize_t got = ::pread(fd, data + done, bytes - done, at * qint64(sizeof(Entry)) + done);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0) {
-                error = got < 0 ? errno : EIO;
-                return false;
-            }
-            done += got;
+        const qint64 got = Posix::readAt(fd, data, bytes, at * qint64(sizeof(Entry)));
+        if (got != bytes) {
+            error = got < 0 ? errno : EIO;
+            return false;
         }
         at += n;
         left -= n;
@@ -84,7 +79,7 @@ bool TimeOrder::openFile(int &fd)
     fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(
-            QStringLiteral("no temporary file for the time order in %1: %2").arg(m_folder, systemReason(errno)));
+            QStringLiteral("no temporary file for the time order in %1: %2").arg(m_folder, Posix::reason(errno)));
     ::unlink(name.constData());
     return true;
 }
@@ -93,17 +88,9 @@ bool TimeOrder::writeEntries(int fd, qint64 at, const Entry *entries, qint64 cou
 {
     const char *data = reinterpret_cast<const char *>(entries);
     const qint64 bytes = count * qint64(sizeof(Entry));
-    qint64 done = 0;
-    while (done < bytes) {
-        const ssize_t put = ::pwrite(fd, data + done, bytes - done, at * qint64(sizeof(Entry)) + done);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return fail(QStringLiteral("the time order's temporary file cannot be written: %1")
-                            .arg(systemReason(put < 0 ? errno : ENOSPC)));
-        done += put;
-    }
-    return true;
+    const int error = Posix::writeAt(fd, data, bytes, at * qint64(sizeof(Entry)));
+    return error == 0 ||
+           fail(QStringLiteral("the time order's temporary file cannot be written: %1").arg(Posix::reason(error)));
 }
 
 bool TimeOrder::add(qint64 key, qint32 record)
@@ -149,7 +136,7 @@ bool TimeOrder::mergeRuns(int fromFd, const std::vector<Run> &runs, int toFd, qi
             int error = 0;
             if (!readers[i].refill(error))
                 return fail(
-                    QStringLiteral("the time order's temporary file cannot be read: %1").arg(systemReason(error)));
+                    QStringLiteral("the time order's temporary file cannot be read: %1").arg(Posix::reason(error)));
             if (!readers[i].done() && (best < 0 || readers[i].head() < bestEntry)) {
                 best = int(i);
                 bestEntry = readers[i].head();
@@ -221,7 +208,7 @@ bool TimeOrder::startMerge()
         m_readers[i].left = m_runs[i].count;
         int error = 0;
         if (!m_readers[i].refill(error))
-            return fail(QStringLiteral("the time order's temporary file cannot be read: %1").arg(systemReason(error)));
+            return fail(QStringLiteral("the time order's temporary file cannot be read: %1").arg(Posix::reason(error)));
         if (!m_readers[i].done())
             m_heap.push_back(int(i));
     }
@@ -247,7 +234,7 @@ bool TimeOrder::next(Entry &entry)
     ++reader.pos;
     int error = 0;
     if (!reader.refill(error))
-        return fail(QStringLiteral("the time order's temporary file cannot be read: %1").arg(systemReason(error)));
+        return fail(QStringLiteral("the time order's temporary file cannot be read: %1").arg(Posix::reason(error)));
     if (!reader.done())
         std::push_heap(m_heap.begin(), m_heap.end(), later());
     else
