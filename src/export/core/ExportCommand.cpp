@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <new>
+#include <variant>
 #include <unistd.h>
 
 namespace {
@@ -127,13 +128,12 @@ QString rememberedMode(const QString &mode)
     return {};
 }
 
-int runCommand(const QStringList &arguments, int outFd, Console &console, const QDateTime &now)
-{
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const auto valued = [](const char *name, const char *value) {
+// The command's options, each by the name it is given with.
+struct Options {
+    static QCommandLineOption valued(const char *name, const char *value)
+    {
         return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(value));
-    };
+    }
     const QCommandLineOption format = valued("format", "FORMAT"), call = valued("call", "CALL"),
                              spc = valued("spc", "SPC"), nr = valued("number", "NR"), mode = valued("mode", "MODE"),
                              contest = valued("contest", "NAME"), output = valued("output", "FILE"),
@@ -143,109 +143,155 @@ int runCommand(const QStringList &arguments, int outFd, Console &console, const 
                              state = valued("state", "TEXT"), zip = valued("zip", "TEXT"),
                              station = valued("category-station", "CAT"),
                              transmitter = valued("category-transmitter", "CAT"), soapbox = valued("soapbox", "TEXT");
-    const QCommandLineOption skip(QStringLiteral("skip-incomplete"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption skip{QStringLiteral("skip-incomplete")};
+    const QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption version{QStringLiteral("version")};
     const QList<const QCommandLineOption *> values{&format, &call,  &spc,       &nr,      &mode,        &contest,
                                                    &output, &power, &bonusMult, &bonus,   &name,        &address,
                                                    &city,   &state, &zip,       &station, &transmitter, &soapbox};
-    for (const QCommandLineOption *o : values)
-        parser.addOption(*o);
-    parser.addOptions({skip, help, version});
+    QCommandLineParser parser;
 
-    if (!parser.parse(arguments))
-        return console.badArguments(parser.errorText());
-    if (parser.isSet(help)) {
-        console.out(helpText());
-        return ExportCommand::Success;
+    Options()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const QCommandLineOption *o : values)
+            parser.addOption(*o);
+        parser.addOptions({skip, help, version});
     }
-    if (parser.isSet(version)) {
-        console.out(QStringLiteral("kestrix-export %1\n").arg(QStringLiteral(KESTRIX_VERSION)));
-        return ExportCommand::Success;
+    QString given(const QCommandLineOption &o, const QString &otherwise) const
+    {
+        return parser.isSet(o) ? parser.value(o) : otherwise;
     }
-    for (const QCommandLineOption *o : values)
-        if (parser.values(*o).size() > 1)
-            return console.badArguments(QStringLiteral("--%1 is given more than once").arg(o->names().first()));
-    if (parser.positionalArguments().size() > 1)
-        return console.badArguments(QStringLiteral("only one log folder can be given, not \"%1\"")
-                                        .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));
+};
 
-    if (!parser.isSet(format))
-        return console.badArguments(QStringLiteral("--format cabrillo or --format adif is needed"));
-    const std::optional<ExportFormat> fmt = ExportFormats::fromName(parser.value(format));
-    if (!fmt)
-        return console.badArguments(
-            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(format)));
+// What an export run is asked to do.
+struct Request {
+    ExportSettings settings;
+    QString directory, path;
+    bool toStandardOutput = false;
+};
 
+// The settings the options and the remembered details give; a status when the
+// options are refused (the reason has been told).
+std::variant<ExportSettings, int> settingsFrom(const Options &o, ExportFormat fmt, Console &console,
+                                               const QDateTime &now)
+{
     // The remembered details, each replaced by the option that gives it.
     const StationDetails remembered = StationDetails::load();
-    const auto given = [&parser](const QCommandLineOption &o, const QString &otherwise) {
-        return parser.isSet(o) ? parser.value(o) : otherwise;
-    };
     ExportSettings settings;
-    settings.format = *fmt;
-    settings.station = StationData{given(call, remembered.call), given(spc, remembered.spc),
-                                   given(nr, remembered.number), given(mode, rememberedMode(remembered.mode)),
-                                   given(contest, ExportFormats::cabrilloContest(remembered.contest))};
+    settings.format = fmt;
+    settings.station = StationData{o.given(o.call, remembered.call), o.given(o.spc, remembered.spc),
+                                   o.given(o.nr, remembered.number), o.given(o.mode, rememberedMode(remembered.mode)),
+                                   o.given(o.contest, ExportFormats::cabrilloContest(remembered.contest))};
     EntrantData entrant = EntrantData::from(remembered);
-    settings.entrant = EntrantData{given(name, entrant.name),
-                                   given(address, entrant.address),
-                                   given(city, entrant.city),
-                                   given(state, entrant.state),
-                                   given(zip, entrant.postalCode),
-                                   given(station, entrant.categoryStation),
-                                   given(transmitter, entrant.categoryTransmitter),
-                                   parser.value(soapbox)};
-    const QList<std::pair<const QCommandLineOption *, QString>> needed{{&call, settings.station.call},
-                                                                       {&spc, settings.station.spc},
-                                                                       {&nr, settings.station.number},
-                                                                       {&mode, settings.station.mode}};
-    for (const auto &[o, value] : needed)
+    settings.entrant = EntrantData{o.given(o.name, entrant.name),
+                                   o.given(o.address, entrant.address),
+                                   o.given(o.city, entrant.city),
+                                   o.given(o.state, entrant.state),
+                                   o.given(o.zip, entrant.postalCode),
+                                   o.given(o.station, entrant.categoryStation),
+                                   o.given(o.transmitter, entrant.categoryTransmitter),
+                                   o.parser.value(o.soapbox)};
+    const QList<std::pair<const QCommandLineOption *, QString>> needed{{&o.call, settings.station.call},
+                                                                       {&o.spc, settings.station.spc},
+                                                                       {&o.nr, settings.station.number},
+                                                                       {&o.mode, settings.station.mode}};
+    for (const auto &[option, value] : needed)
         if (value.trimmed().isEmpty())
-            return console.badArguments(QStringLiteral("--%1 is needed").arg(o->names().first()));
-    if (*fmt == ExportFormat::Cabrillo) {
+            return console.badArguments(QStringLiteral("--%1 is needed").arg(option->names().first()));
+    if (fmt == ExportFormat::Cabrillo) {
         if (settings.station.contest.trimmed().isEmpty())
             return console.badArguments(QStringLiteral("--contest is needed"));
-        if (!parser.isSet(power))
+        if (!o.parser.isSet(o.power))
             return console.badArguments(QStringLiteral("--power-multiplier is needed for the claimed score"));
-        const std::optional<double> p = number(parser.value(power), false);
-        const std::optional<double> m = number(given(bonusMult, QStringLiteral("1")), false);
-        const std::optional<double> b = number(given(bonus, QStringLiteral("0")), true);
+        const std::optional<double> p = number(o.parser.value(o.power), false);
+        const std::optional<double> m = number(o.given(o.bonusMult, QStringLiteral("1")), false);
+        const std::optional<double> b = number(o.given(o.bonus, QStringLiteral("0")), true);
         if (!p)
-            return console.badArguments(
-                QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"").arg(parser.value(power)));
+            return console.badArguments(QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"")
+                                            .arg(o.parser.value(o.power)));
         if (!m)
-            return console.badArguments(
-                QStringLiteral("--bonus-multiplier needs a number above 0, not \"%1\"").arg(parser.value(bonusMult)));
+            return console.badArguments(QStringLiteral("--bonus-multiplier needs a number above 0, not \"%1\"")
+                                            .arg(o.parser.value(o.bonusMult)));
         if (!b)
             return console.badArguments(
-                QStringLiteral("--bonus needs a number, 0 or more, not \"%1\"").arg(parser.value(bonus)));
+                QStringLiteral("--bonus needs a number, 0 or more, not \"%1\"").arg(o.parser.value(o.bonus)));
         settings.powerMultiplier = *p;
         settings.bonusMultiplier = *m;
         settings.bonusPoints = *b;
     }
-    settings.skipIncomplete = parser.isSet(skip);
+    settings.skipIncomplete = o.parser.isSet(o.skip);
     settings.created = now;
     const QString problem = settings.problem();
     if (!problem.isEmpty())
         return console.badArguments(problem);
+    return settings;
+}
 
-    const QString directory = parser.positionalArguments().value(0, QStringLiteral("."));
-    if (!QFileInfo(directory).isDir())
-        return console.badArguments(QStringLiteral("\"%1\" is not a folder").arg(directory));
-    const bool toStandardOutput = parser.value(output) == QLatin1String("-");
-    const QString path = parser.isSet(output)
-                             ? parser.value(output)
-                             : QDir(directory).filePath(ExportFormats::defaultFileName(settings.station.call, *fmt));
-    if (path.isEmpty())
+// The request the arguments make; a status when the run ends here (help,
+// version, or arguments refused with the reason told).
+std::variant<Request, int> requestFrom(const QStringList &arguments, Console &console, const QDateTime &now)
+{
+    Options o;
+    QCommandLineParser &parser = o.parser;
+    if (!parser.parse(arguments))
+        return console.badArguments(parser.errorText());
+    if (parser.isSet(o.help)) {
+        console.out(helpText());
+        return ExportCommand::Success;
+    }
+    if (parser.isSet(o.version)) {
+        console.out(QStringLiteral("kestrix-export %1\n").arg(QStringLiteral(KESTRIX_VERSION)));
+        return ExportCommand::Success;
+    }
+    for (const QCommandLineOption *option : o.values)
+        if (parser.values(*option).size() > 1)
+            return console.badArguments(
+                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+    if (parser.positionalArguments().size() > 1)
+        return console.badArguments(QStringLiteral("only one log folder can be given, not \"%1\"")
+                                        .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));
+
+    if (!parser.isSet(o.format))
+        return console.badArguments(QStringLiteral("--format cabrillo or --format adif is needed"));
+    const std::optional<ExportFormat> fmt = ExportFormats::fromName(parser.value(o.format));
+    if (!fmt)
+        return console.badArguments(
+            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(o.format)));
+    std::variant<ExportSettings, int> settings = settingsFrom(o, *fmt, console, now);
+    if (const int *status = std::get_if<int>(&settings))
+        return *status;
+
+    Request r;
+    r.settings = std::get<ExportSettings>(settings);
+    r.directory = parser.positionalArguments().value(0, QStringLiteral("."));
+    if (!QFileInfo(r.directory).isDir())
+        return console.badArguments(QStringLiteral("\"%1\" is not a folder").arg(r.directory));
+    r.toStandardOutput = parser.value(o.output) == QLatin1String("-");
+    r.path = parser.isSet(o.output)
+                 ? parser.value(o.output)
+                 : QDir(r.directory).filePath(ExportFormats::defaultFileName(r.settings.station.call, *fmt));
+    if (r.path.isEmpty())
         return console.badArguments(QStringLiteral("--output needs a file name"));
-    if (!toStandardOutput) {
-        const QString refused = LogExport::refusal(path, directory);
+    if (!r.toStandardOutput) {
+        const QString refused = LogExport::refusal(r.path, r.directory);
         if (!refused.isEmpty())
             return console.badArguments(refused);
     }
+    return r;
+}
 
-    ReadOnlyLog log(directory);
+int runCommand(const QStringList &arguments, int outFd, Console &console, const QDateTime &now)
+{
+    std::variant<Request, int> request = requestFrom(arguments, console, now);
+    if (const int *status = std::get_if<int>(&request))
+        return *status;
+    const Request &r = std::get<Request>(request);
+    const ExportSettings &settings = r.settings;
+    const bool toStandardOutput = r.toStandardOutput;
+    const QString &path = r.path;
+
+    ReadOnlyLog log(r.directory);
     if (!log.open())
         return console.fileError(log.filePath(), log.reason());
 
@@ -292,7 +338,7 @@ int runCommand(const QStringList &arguments, int outFd, Console &console, const 
         summary += QStringLiteral(" (%1 incomplete contact%2 left out)")
                        .arg(result.leftOut)
                        .arg(result.leftOut == 1 ? "" : "s");
-    if (*fmt == ExportFormat::Cabrillo)
+    if (settings.format == ExportFormat::Cabrillo)
         summary += QStringLiteral(", claimed score %1,").arg(result.claimedScore);
     if (toStandardOutput)
         console.tell(QStringLiteral("%1 written").arg(summary));
