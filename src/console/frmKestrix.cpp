@@ -91,6 +91,74 @@ frmKestrix::~frmKestrix()
     m_entryWorkflow.reset();
 }
 
+namespace {
+
+// One control of the layout table, on the panel picture.
+QWidget *buildControl(const ControlSpec &c, QWidget *client)
+{
+    using ConsoleLayout::px;
+    QWidget *w = nullptr;
+    QFont font(c.family);
+    font.setPointSizeF(c.points);
+    font.setBold(c.bold);
+    QPalette pal;
+    switch (c.kind()) {
+    case ControlSpec::TextBox: {
+        auto *box = new QLineEdit(client);
+        box->setAlignment(c.align);
+        if (c.maxLength > 0)
+            box->setMaxLength(c.maxLength);
+        box->setFrame(true);
+        pal = box->palette();
+        pal.setColor(QPalette::Base, c.back);
+        pal.setColor(QPalette::Text, c.fore);
+        box->setPalette(pal);
+        w = box;
+        break;
+    }
+    case ControlSpec::Panel: {
+        auto *panel = new DisplayPanel(client);
+        pal = panel->palette();
+        pal.setColor(QPalette::Base, c.back);
+        pal.setColor(QPalette::Text, c.fore);
+        panel->setPalette(pal);
+        panel->setFont(font);
+        panel->setFontSize(c.points);
+        w = panel;
+        break;
+    }
+    case ControlSpec::Label: {
+        auto *label = new QLabel(c.caption, client);
+        label->setAlignment(c.align);
+        label->setTextFormat(Qt::PlainText);
+        pal = label->palette();
+        if (c.back.isValid()) {
+            label->setAutoFillBackground(true);
+            pal.setColor(QPalette::Window, c.back);
+        }
+        pal.setColor(QPalette::WindowText, c.fore);
+        label->setPalette(pal);
+        if (c.border)
+            label->setFrameShape(QFrame::Box);
+        w = label;
+        break;
+    }
+    case ControlSpec::Button: {
+        auto *button = new CaptionButton(c.caption, client);
+        button->setAutoDefault(false);
+        w = button;
+        break;
+    }
+    }
+    w->setObjectName(c.name);
+    if (c.kind() != ControlSpec::Panel)
+        w->setFont(font);
+    w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
+    return w;
+}
+
+} // namespace
+
 void frmKestrix::buildControls()
 {
     using namespace ConsoleLayout;
@@ -99,66 +167,8 @@ void frmKestrix::buildControls()
     m_ui.client->setFixedSize(px(ClientWidth), px(ClientHeight));
     setCentralWidget(m_ui.client);
 
-    for (const ControlSpec &c : controls()) {
-        QWidget *w = nullptr;
-        QFont font(c.family);
-        font.setPointSizeF(c.points);
-        font.setBold(c.bold);
-        QPalette pal;
-        switch (c.kind()) {
-        case ControlSpec::TextBox: {
-            auto *box = new QLineEdit(m_ui.client);
-            box->setAlignment(c.align);
-            if (c.maxLength > 0)
-                box->setMaxLength(c.maxLength);
-            box->setFrame(true);
-            pal = box->palette();
-            pal.setColor(QPalette::Base, c.back);
-            pal.setColor(QPalette::Text, c.fore);
-            box->setPalette(pal);
-            w = box;
-            break;
-        }
-        case ControlSpec::Panel: {
-            auto *panel = new DisplayPanel(m_ui.client);
-            pal = panel->palette();
-            pal.setColor(QPalette::Base, c.back);
-            pal.setColor(QPalette::Text, c.fore);
-            panel->setPalette(pal);
-            panel->setFont(font);
-            panel->setFontSize(c.points);
-            w = panel;
-            break;
-        }
-        case ControlSpec::Label: {
-            auto *label = new QLabel(c.caption, m_ui.client);
-            label->setAlignment(c.align);
-            label->setTextFormat(Qt::PlainText);
-            pal = label->palette();
-            if (c.back.isValid()) {
-                label->setAutoFillBackground(true);
-                pal.setColor(QPalette::Window, c.back);
-            }
-            pal.setColor(QPalette::WindowText, c.fore);
-            label->setPalette(pal);
-            if (c.border)
-                label->setFrameShape(QFrame::Box);
-            w = label;
-            break;
-        }
-        case ControlSpec::Button: {
-            auto *button = new CaptionButton(c.caption, m_ui.client);
-            button->setAutoDefault(false);
-            w = button;
-            break;
-        }
-        }
-        w->setObjectName(c.name);
-        if (c.kind() != ControlSpec::Panel)
-            w->setFont(font);
-        w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
-        bindControl(m_ui, c.member, w);
-    }
+    for (const ControlSpec &c : controls())
+        bindControl(m_ui, c.member, buildControl(c, m_ui.client));
 
     // The boxes whose text goes into the log files take no control characters.
     auto *printable = new PrintableText(this);
