@@ -10,23 +10,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-QWidget *controlAt(const KestrixControls &controls, const ControlMember &member)
-{
-    return std::visit([&](auto field) -> QWidget * { return static_cast<QWidget *>(controls.*field); }, member);
-}
-
-void bindControl(KestrixControls &controls, const ControlMember &member, QWidget *control)
-{
-    std::visit(
-        [&](auto field) {
-            using Control = std::remove_reference_t<decltype(*(controls.*field))>;
-            controls.*field = static_cast<Control *>(control);
-        },
-        member);
-}
-
-// A table entry names its control once: the name and the member it fills.
-#define CONTROL(name) QStringLiteral(#name), &KestrixControls::name
+#define CONTROL(name) FORM_CONTROL(KestrixControls, name)
 
 namespace ConsoleLayout {
 

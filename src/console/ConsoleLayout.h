@@ -2,6 +2,7 @@
 // The main window's controls as data: name, kind, place in twips, colours, font,
 // length limit and caption. The window builds its controls from this table.
 
+#include "FormBinding.h"
 #include "KestrixControls.h"
 #include "Twips.h"
 
@@ -14,10 +15,6 @@
 using ControlMember = std::variant<QLineEdit *KestrixControls::*, QLabel *KestrixControls::*,
                                    QPushButton *KestrixControls::*, DisplayPanel *KestrixControls::*>;
 
-// The control behind a member, as a plain widget.
-QWidget *controlAt(const KestrixControls &controls, const ControlMember &member);
-// Fills the member with a control built for it (of the member's kind).
-void bindControl(KestrixControls &controls, const ControlMember &member, QWidget *control);
 
 struct ControlSpec {
     // In the order of the member's alternatives.

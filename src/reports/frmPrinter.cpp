@@ -1,5 +1,6 @@
 #include "frmPrinter.h"
 
+#include "FormBinding.h"
 #include "ReportWidgets.h"
 
 #include <QLabel>
@@ -10,12 +11,14 @@ using namespace ReportWidgets;
 
 namespace {
 
-enum class Kind { Label, Box, Button };
 enum class Keys { AsTyped, UpperCase };
 
 struct Control {
-    const char *name;
-    Kind kind;
+    // In the order of the member's alternatives.
+    enum Kind { Label, Box, Button };
+    QString name;
+    std::variant<QLabel *frmPrinter::*, QLineEdit *frmPrinter::*, QPushButton *frmPrinter::*> member;
+    Kind kind() const { return Kind(member.index()); }
     int left, top, width, height;
     const char *caption;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
@@ -23,24 +26,26 @@ struct Control {
     int maxLength = 0;
 };
 
+#define CONTROL(name) FORM_CONTROL(frmPrinter, name)
+
 // In tab order.
 const Control Controls[] = {
-    {"lblContest", Kind::Label, 120, 120, 2655, 375, "Enter Name of Contest", Qt::AlignHCenter | Qt::AlignTop},
-    {"txtContestName", Kind::Box, 120, 480, 2655, 375, "", Qt::AlignCenter, Keys::UpperCase},
-    {"lblDate", Kind::Label, 120, 960, 1335, 375, "Contest Date"},
-    {"txtDate", Kind::Box, 1440, 960, 1455, 360, "", Qt::AlignCenter},
-    {"lblCallsign", Kind::Label, 120, 1440, 1335, 375, "Your Callsign"},
-    {"txtCall", Kind::Box, 1440, 1440, 1455, 375, "", Qt::AlignCenter, Keys::UpperCase},
-    {"lblSPC", Kind::Label, 120, 1920, 1335, 375, "Your SPC"},
-    {"txtSPC", Kind::Box, 1440, 1920, 1455, 375, "", Qt::AlignCenter, Keys::UpperCase},
-    {"lblNumber", Kind::Label, 120, 2400, 1335, 375, "QRP #/Power"},
-    {"txtNumber", Kind::Box, 1440, 2400, 1455, 375, "", Qt::AlignCenter},
-    {"lblPrintout", Kind::Label, 120, 2880, 2055, 375, "Print for which band?"},
-    {"txtWhichBand", Kind::Box, 2160, 2880, 735, 375, "", Qt::AlignCenter, Keys::AsTyped, 3},
-    {"cmdMode", Kind::Label, 120, 3360, 1815, 375, "Mode CW or SSB"},
-    {"txtMode", Kind::Box, 1920, 3360, 975, 375, "", Qt::AlignCenter, Keys::UpperCase},
-    {"cmdOK", Kind::Button, 240, 3840, 735, 375, "&OK"},
-    {"cmdCancel", Kind::Button, 1560, 3840, 1215, 375, "&Cancel"},
+    {CONTROL(lblContest), 120, 120, 2655, 375, "Enter Name of Contest", Qt::AlignHCenter | Qt::AlignTop},
+    {CONTROL(txtContestName), 120, 480, 2655, 375, "", Qt::AlignCenter, Keys::UpperCase},
+    {CONTROL(lblDate), 120, 960, 1335, 375, "Contest Date"},
+    {CONTROL(txtDate), 1440, 960, 1455, 360, "", Qt::AlignCenter},
+    {CONTROL(lblCallsign), 120, 1440, 1335, 375, "Your Callsign"},
+    {CONTROL(txtCall), 1440, 1440, 1455, 375, "", Qt::AlignCenter, Keys::UpperCase},
+    {CONTROL(lblSPC), 120, 1920, 1335, 375, "Your SPC"},
+    {CONTROL(txtSPC), 1440, 1920, 1455, 375, "", Qt::AlignCenter, Keys::UpperCase},
+    {CONTROL(lblNumber), 120, 2400, 1335, 375, "QRP #/Power"},
+    {CONTROL(txtNumber), 1440, 2400, 1455, 375, "", Qt::AlignCenter},
+    {CONTROL(lblPrintout), 120, 2880, 2055, 375, "Print for which band?"},
+    {CONTROL(txtWhichBand), 2160, 2880, 735, 375, "", Qt::AlignCenter, Keys::AsTyped, 3},
+    {CONTROL(cmdMode), 120, 3360, 1815, 375, "Mode CW or SSB"},
+    {CONTROL(txtMode), 1920, 3360, 975, 375, "", Qt::AlignCenter, Keys::UpperCase},
+    {CONTROL(cmdOK), 240, 3840, 735, 375, "&OK"},
+    {CONTROL(cmdCancel), 1560, 3840, 1215, 375, "&Cancel"},
 };
 
 } // namespace
@@ -55,8 +60,8 @@ frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCa
     QWidget *previous = nullptr;
     for (const Control &c : Controls) {
         QWidget *widget = nullptr;
-        switch (c.kind) {
-        case Kind::Label: {
+        switch (c.kind()) {
+        case Control::Label: {
             auto *label = new QLabel(QString::fromLatin1(c.caption), this);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(c.align);
@@ -64,7 +69,7 @@ frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCa
             widget = label;
             break;
         }
-        case Kind::Box: {
+        case Control::Box: {
             auto *box = new QLineEdit(this);
             box->setAlignment(c.align);
             if (c.maxLength > 0)
@@ -75,36 +80,18 @@ frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCa
             widget = box;
             break;
         }
-        case Kind::Button:
+        case Control::Button:
             widget = new QPushButton(QString::fromLatin1(c.caption), this);
             break;
         }
-        widget->setObjectName(QLatin1String(c.name));
+        widget->setObjectName(c.name);
+        bindControl(*this, c.member, widget);
         widget->setFont(systemBold());
         widget->setGeometry(twips(c.left, c.top, c.width, c.height));
-        if (c.kind != Kind::Label) {
+        if (c.kind() != Control::Label) {
             if (previous)
                 setTabOrder(previous, widget);
             previous = widget;
         }
     }
-
-    const auto label = [this](const char *name) { return findChild<QLabel *>(QLatin1String(name)); };
-    const auto box = [this](const char *name) { return findChild<QLineEdit *>(QLatin1String(name)); };
-    lblContest = label("lblContest");
-    lblDate = label("lblDate");
-    lblCallsign = label("lblCallsign");
-    lblSPC = label("lblSPC");
-    lblNumber = label("lblNumber");
-    lblPrintout = label("lblPrintout");
-    cmdMode = label("cmdMode");
-    txtContestName = box("txtContestName");
-    txtDate = box("txtDate");
-    txtCall = box("txtCall");
-    txtSPC = box("txtSPC");
-    txtNumber = box("txtNumber");
-    txtWhichBand = box("txtWhichBand");
-    txtMode = box("txtMode");
-    cmdOK = findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    cmdCancel = findChild<QPushButton *>(QStringLiteral("cmdCancel"));
 }
