@@ -122,8 +122,13 @@ class LogStore {
     int QrpFile() const { return m_qrp.fileNumber(); }
     int ArciFile() const { return m_arci.fileNumber(); }
 
-    // The ARCIFILE.DAT line for a stored record, as a rewrite from the review row
-    // would write it (a deleted record reads "DELETED" in the date column).
+    // The ARCIFILE.DAT line holding these values, each in its field's column.
+    static ArciLine lineOf(const QrpRecord::Values &values);
+    // The line a rewrite of a stored contact writes: as lineOf, but a deleted
+    // contact (call sign exactly "DELETED") reads "DELETED" in the date column
+    // and nothing in the call sign column.
+    static ArciLine rewrittenLineOf(const QrpRecord::Values &values);
+    // The line for a stored record, as a rewrite from the review row would write it.
     static ArciLine lineFor(const QrpRecord &record);
 
   private:
