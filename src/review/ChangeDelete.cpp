@@ -2,6 +2,7 @@
 
 #include "Confirmation.h"
 #include "DisplayPanel.h"
+#include "RecordBoxes.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -102,10 +103,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
         return;
     }
 
-    m_window.ui().txtCall->setText(QStringLiteral("DELETED"));
-    for (QLineEdit *box : {m_window.ui().txtClub, m_window.ui().txtPwr, m_window.ui().txtLocale, m_window.ui().txtRstR, m_window.ui().txtRstS,
-                           m_window.ui().txtBnd, m_window.ui().txtCalendar, m_window.ui().txtClock, m_window.ui().txtPts, m_window.ui().txtMult})
-        box->setText(QString());
+    RecordBoxes::showInReviewRow(m_window.ui(), QrpRecord::deleted());
     m_window.CurrentRecord() = i;
     m_window.log().ArciRecord = i;
     m_window.log().beginOperation();
