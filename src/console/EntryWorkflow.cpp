@@ -58,14 +58,14 @@ void EntryWorkflow::cmdSaveRecord_Click()
     w.SaveCurrentRecord();
     w.SaveArciFile();
     w.writeMode(QStringLiteral("Adding New Record"));
-    w.RecordCount() += 1;
+    w.log().recordAdded();
     QrpRecord &r = w.QrpRecord_();
     r.clear();
     r.set(QrpRecord::Band, w.ui().txtBand->text());
     w.log().writeRecord(w.RecordCount()); // the new placeholder, right after the contact
     if (!w.commitLogOperation())
         return; // what was typed stays in the boxes
-    w.CurrentRecord() = w.RecordCount();
+    w.log().setCurrentRecord(w.RecordCount());
     w.ShowCurrentRecord();
     for (QLineEdit *box : {w.ui().txtTime, w.ui().txtDate, w.ui().txtPoints, w.ui().txtMultiplier})
         box->setText(QString());

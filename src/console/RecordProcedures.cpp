@@ -16,7 +16,7 @@ std::optional<qint32> frmKestrix::reviewRecordNumber() const
     // Record RecordCount is the placeholder that takes the next contact: it is
     // shown, never written from the review row.
     const double value = Text::numericValue(m_ui.txtRecNum->text());
-    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount - 1)
+    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount() - 1)
         return std::nullopt;
     return static_cast<qint32>(value);
 }
@@ -26,9 +26,9 @@ void frmKestrix::SaveCurrentRecord()
     const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
     // New contacts go into the placeholder record only: any other number would
     // overwrite a stored contact or leave a gap in the log.
-    if (!number || *number != m_log->RecordCount)
+    if (!number || *number != m_log->RecordCount())
         return;
-    CurrentRecord() = *number;
+    m_log->setCurrentRecord(*number);
     QrpRecord_() = QrpRecord(RecordBoxes::entryRow(m_ui));
     if (!m_log->writeRecord(CurrentRecord()))
         return;
@@ -39,11 +39,11 @@ void frmKestrix::SaveArciFile()
 {
     setNewLine();
     const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
-    if (!number || *number < 1 || *number > m_log->RecordCount)
+    if (!number || *number < 1 || *number > m_log->RecordCount())
         return;
-    m_log->ArciRecord = *number;
+    m_log->setArciRecord(*number);
     m_log->ArciLine_ = LogStore::lineOf(RecordBoxes::entryRow(m_ui));
-    if (!m_log->writeArciLine(m_log->ArciRecord))
+    if (!m_log->writeArciLine(m_log->ArciRecord()))
         return;
     m_log->reopenArci();
 }
@@ -58,7 +58,7 @@ void frmKestrix::SaveExistingRecord()
     const auto number = reviewRecordNumber();
     if (!number)
         return;
-    CurrentRecord() = *number;
+    m_log->setCurrentRecord(*number);
     if (!m_log->writeRecord(CurrentRecord()))
         return;
     m_log->reopenQrp();
@@ -72,8 +72,8 @@ void frmKestrix::SaveExistingArci()
     const auto number = reviewRecordNumber();
     if (!number)
         return;
-    m_log->ArciRecord = *number;
-    if (!m_log->writeArciLine(m_log->ArciRecord))
+    m_log->setArciRecord(*number);
+    if (!m_log->writeArciLine(m_log->ArciRecord()))
         return;
     m_log->reopenArci();
 }

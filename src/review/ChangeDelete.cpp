@@ -55,8 +55,8 @@ void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
     if (!recordNumberUsable(QStringLiteral("Nothing changed: ")))
         return;
     const qint32 number = *m_window.reviewRecordNumber();
-    m_window.CurrentRecord() = number;
-    m_window.log().ArciRecord = number;
+    m_window.log().setCurrentRecord(number);
+    m_window.log().setArciRecord(number);
     m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();
@@ -85,7 +85,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     const qint32 i = *m_window.reviewRecordNumber();
     m_window.log().readRecord(i);
     keepSizeWrite({QString(), QStringLiteral("Deleting Record Number ") + Text::numberText(i)});
-    m_window.CurrentRecord() = i;
+    m_window.log().setCurrentRecord(i);
 
     const bool yes = m_window.platform().confirmation.askYesNo(&m_window, QStringLiteral("Delete this record?"),
                                                                QStringLiteral("Kestrix"));
@@ -104,8 +104,8 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     }
 
     RecordBoxes::showInReviewRow(m_window.ui(), QrpRecord::deleted());
-    m_window.CurrentRecord() = i;
-    m_window.log().ArciRecord = i;
+    m_window.log().setCurrentRecord(i);
+    m_window.log().setArciRecord(i);
     m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();

@@ -42,14 +42,14 @@ bool LogStore::openArci()
 void LogStore::reopenQrp()
 {
     m_qrp.reopen();
-    CurrentRecord = 1;
-    RecordCount = recordCountFor(lengthWithPending(Journal::Qrp));
+    m_currentRecord = 1;
+    m_recordCount = recordCountFor(lengthWithPending(Journal::Qrp));
 }
 
 void LogStore::reopenArci()
 {
     m_arci.reopen();
-    ArciRecord = 1;
+    m_arciRecord = 1;
 }
 
 void LogStore::reportJournal(int err)
