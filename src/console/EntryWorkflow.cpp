@@ -1,6 +1,7 @@
 #include "EntryWorkflow.h"
 
 #include "DisplayPanel.h"
+#include "RecordBoxes.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -57,14 +58,14 @@ void EntryWorkflow::cmdSaveRecord_Click()
     w.SaveCurrentRecord();
     w.SaveArciFile();
     w.writeMode(QStringLiteral("Adding New Record"));
-    w.RecordCount() += 1;
+    w.log().recordAdded();
     QrpRecord &r = w.QrpRecord_();
     r.clear();
     r.set(QrpRecord::Band, w.ui().txtBand->text());
     w.log().writeRecord(w.RecordCount()); // the new placeholder, right after the contact
     if (!w.commitLogOperation())
         return; // what was typed stays in the boxes
-    w.CurrentRecord() = w.RecordCount();
+    w.log().setCurrentRecord(w.RecordCount());
     w.ShowCurrentRecord();
     for (QLineEdit *box : {w.ui().txtTime, w.ui().txtDate, w.ui().txtPoints, w.ui().txtMultiplier})
         box->setText(QString());
@@ -76,13 +77,11 @@ void EntryWorkflow::cmdClear_Click()
 {
     frmKestrix &w = m_window;
     w.setNewLine();
-    for (QLineEdit *box : {w.ui().txtCallsign, w.ui().txtArci, w.ui().txtPower, w.ui().txtSpc, w.ui().txtRstRcvd, w.ui().txtRstSent, w.ui().txtDate,
-                           w.ui().txtTime, w.ui().txtPoints, w.ui().txtMultiplier})
-        box->setText(QString());
+    RecordBoxes::emptyEntryRow(w.ui());
     w.ui().txtSpecs->clear();
-    for (QLineEdit *box : {w.ui().txtSearchInfo, w.ui().txtCall, w.ui().txtRstR, w.ui().txtRstS, w.ui().txtLocale, w.ui().txtClub, w.ui().txtPwr,
-                           w.ui().txtBnd, w.ui().txtCalendar, w.ui().txtClock, w.ui().txtPts, w.ui().txtMult, w.ui().txtRecNum})
-        box->setText(QString());
+    w.ui().txtSearchInfo->setText(QString());
+    RecordBoxes::emptyReviewRow(w.ui());
+    w.ui().txtRecNum->setText(QString());
     w.ui().lblMode->setText(QString());
     w.ui().txtSpecs->setFontSize(18);
     w.ui().txtSpecs->setText(w.titleText());

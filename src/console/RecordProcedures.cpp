@@ -3,9 +3,9 @@
 #include "frmKestrix.h"
 
 #include "DisplayPanel.h"
+#include "RecordBoxes.h"
 #include "Text.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include <cmath>
@@ -16,7 +16,7 @@ std::optional<qint32> frmKestrix::reviewRecordNumber() const
     // Record RecordCount is the placeholder that takes the next contact: it is
     // shown, never written from the review row.
     const double value = Text::numericValue(m_ui.txtRecNum->text());
-    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount - 1)
+    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount() - 1)
         return std::nullopt;
     return static_cast<qint32>(value);
 }
@@ -26,21 +26,10 @@ void frmKestrix::SaveCurrentRecord()
     const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
     // New contacts go into the placeholder record only: any other number would
     // overwrite a stored contact or leave a gap in the log.
-    if (!number || *number != m_log->RecordCount)
+    if (!number || *number != m_log->RecordCount())
         return;
-    CurrentRecord() = *number;
-    QrpRecord &r = QrpRecord_();
-    r.set(QrpRecord::Callsign, m_ui.txtCallsign->text());
-    r.set(QrpRecord::Arci, m_ui.txtArci->text());
-    r.set(QrpRecord::Power, m_ui.txtPower->text());
-    r.set(QrpRecord::SPC, m_ui.txtSpc->text());
-    r.set(QrpRecord::RstSent, m_ui.txtRstSent->text());
-    r.set(QrpRecord::RstRcvd, m_ui.txtRstRcvd->text());
-    r.set(QrpRecord::Band, m_ui.txtBand->text());
-    r.set(QrpRecord::QsoDate, m_ui.lblDate->text());
-    r.set(QrpRecord::QsoTime, m_ui.lblClock->text().left(8));
-    r.set(QrpRecord::Points, m_ui.txtPoints->text());
-    r.set(QrpRecord::Multiplier, m_ui.txtMultiplier->text());
+    m_log->setCurrentRecord(*number);
+    QrpRecord_() = QrpRecord(RecordBoxes::entryRow(m_ui));
     if (!m_log->writeRecord(CurrentRecord()))
         return;
     m_log->reopenQrp();
@@ -50,42 +39,18 @@ void frmKestrix::SaveArciFile()
 {
     setNewLine();
     const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
-    if (!number || *number < 1 || *number > m_log->RecordCount)
+    if (!number || *number < 1 || *number > m_log->RecordCount())
         return;
-    m_log->ArciRecord = *number;
-    ArciLine &line = m_log->ArciLine_;
-    line = ArciLine();
-    line.set(ArciLine::QsoDate, m_ui.lblDate->text());
-    line.set(ArciLine::QsoTime, m_ui.lblClock->text().left(8));
-    line.set(ArciLine::Callsign, m_ui.txtCallsign->text());
-    line.set(ArciLine::Band, m_ui.txtBand->text());
-    line.set(ArciLine::RstRcvd, m_ui.txtRstRcvd->text());
-    line.set(ArciLine::SPC, m_ui.txtSpc->text());
-    line.set(ArciLine::Arci, m_ui.txtArci->text());
-    line.set(ArciLine::Power, m_ui.txtPower->text());
-    line.set(ArciLine::RstSent, m_ui.txtRstSent->text());
-    line.set(ArciLine::Points, m_ui.txtPoints->text());
-    line.set(ArciLine::Multiplier, m_ui.txtMultiplier->text());
-    if (!m_log->writeArciLine(m_log->ArciRecord))
+    m_log->setArciRecord(*number);
+    m_log->ArciLine_ = LogStore::lineOf(RecordBoxes::entryRow(m_ui));
+    if (!m_log->writeArciLine(m_log->ArciRecord()))
         return;
     m_log->reopenArci();
 }
 
 void frmKestrix::SaveExistingRecord()
 {
-    QrpRecord row;
-    row.set(QrpRecord::Callsign, m_ui.txtCall->text());
-    row.set(QrpRecord::Arci, m_ui.txtClub->text());
-    row.set(QrpRecord::Power, m_ui.txtPwr->text());
-    row.set(QrpRecord::SPC, m_ui.txtLocale->text());
-    row.set(QrpRecord::RstSent, m_ui.txtRstS->text());
-    row.set(QrpRecord::RstRcvd, m_ui.txtRstR->text());
-    row.set(QrpRecord::Band, m_ui.txtBnd->text());
-    row.set(QrpRecord::QsoDate, m_ui.txtCalendar->text());
-    row.set(QrpRecord::QsoTime, m_ui.txtClock->text());
-    row.set(QrpRecord::Points, m_ui.txtPts->text());
-    row.set(QrpRecord::Multiplier, m_ui.txtMult->text());
-    QrpRecord_() = row;
+    QrpRecord_() = QrpRecord(RecordBoxes::reviewRow(m_ui));
     if (m_ui.txtRecNum->text().isEmpty())
         m_ui.txtRecNum->setText(QStringLiteral("1")); // shows record 1, which is then written back as read
     // A number that addresses no stored record writes nothing: no record below 1,
@@ -93,7 +58,7 @@ void frmKestrix::SaveExistingRecord()
     const auto number = reviewRecordNumber();
     if (!number)
         return;
-    CurrentRecord() = *number;
+    m_log->setCurrentRecord(*number);
     if (!m_log->writeRecord(CurrentRecord()))
         return;
     m_log->reopenQrp();
@@ -101,30 +66,14 @@ void frmKestrix::SaveExistingRecord()
 
 void frmKestrix::SaveExistingArci()
 {
-    ArciLine &line = m_log->ArciLine_;
-    line = ArciLine();
-    line.set(ArciLine::Callsign, m_ui.txtCall->text());
-    line.set(ArciLine::Arci, m_ui.txtClub->text());
-    line.set(ArciLine::Power, m_ui.txtPwr->text());
-    line.set(ArciLine::SPC, m_ui.txtLocale->text());
-    line.set(ArciLine::RstSent, m_ui.txtRstS->text());
-    line.set(ArciLine::RstRcvd, m_ui.txtRstR->text());
-    line.set(ArciLine::Band, m_ui.txtBnd->text());
-    line.set(ArciLine::QsoDate, m_ui.txtCalendar->text());
-    line.set(ArciLine::QsoTime, m_ui.txtClock->text());
-    line.set(ArciLine::Points, m_ui.txtPts->text());
-    line.set(ArciLine::Multiplier, m_ui.txtMult->text());
-    if (m_ui.txtCall->text() == QStringLiteral("DELETED")) {
-        line.set(ArciLine::Callsign, QString());
-        line.set(ArciLine::QsoDate, QStringLiteral("DELETED"));
-    }
+    m_log->ArciLine_ = LogStore::rewrittenLineOf(RecordBoxes::reviewRow(m_ui));
     if (m_ui.txtRecNum->text().isEmpty())
         m_ui.txtRecNum->setText(QStringLiteral("1"));
     const auto number = reviewRecordNumber();
     if (!number)
         return;
-    m_log->ArciRecord = *number;
-    if (!m_log->writeArciLine(m_log->ArciRecord))
+    m_log->setArciRecord(*number);
+    if (!m_log->writeArciLine(m_log->ArciRecord()))
         return;
     m_log->reopenArci();
 }
@@ -135,22 +84,9 @@ void frmKestrix::ShowCurrentRecord()
     // The change rules of the boxes read other records into the shared buffer, so
     // the values come from a copy of the record read here.
     const QrpRecord shown = QrpRecord_();
-    m_ui.txtCallsign->setText(shown.value(QrpRecord::Callsign));
-    m_ui.txtArci->setText(shown.value(QrpRecord::Arci));
-    m_ui.txtPower->setText(shown.value(QrpRecord::Power));
-    m_ui.txtSpc->setText(shown.value(QrpRecord::SPC));
-    m_ui.txtRstSent->setText(shown.value(QrpRecord::RstSent));
-    m_ui.txtRstRcvd->setText(shown.value(QrpRecord::RstRcvd));
-    m_ui.txtBand->setText(shown.value(QrpRecord::Band));
-    m_ui.txtDate->setText(shown.value(QrpRecord::QsoDate));
-    m_ui.txtTime->setText(shown.value(QrpRecord::QsoTime));
-    m_ui.txtPoints->setText(shown.value(QrpRecord::Points));
-    m_ui.txtMultiplier->setText(shown.value(QrpRecord::Multiplier));
-    if (CurrentRecord() == RecordCount()) {
-        for (QLineEdit *box : {m_ui.txtCallsign, m_ui.txtArci, m_ui.txtPower, m_ui.txtSpc, m_ui.txtRstSent, m_ui.txtRstRcvd, m_ui.txtDate, m_ui.txtTime,
-                               m_ui.txtPoints, m_ui.txtMultiplier})
-            box->setText(QString());
-    }
+    RecordBoxes::showInEntryRow(m_ui, shown);
+    if (CurrentRecord() == RecordCount())
+        RecordBoxes::emptyEntryRow(m_ui); // the placeholder keeps its band only
     setNewLine();
     m_ui.txtSpecs->setFontSize(18);
     m_ui.txtSpecs->setText(titleText());

@@ -280,7 +280,7 @@ bool frmKestrix::Form_Load()
     if (!m_log->open())
         return false;
 
-    CurrentRecord() = RecordCount();
+    m_log->setCurrentRecord(RecordCount());
     ShowCurrentRecord();
     setNewLine();
     if (m_log->repairNotes().isEmpty()) {
@@ -335,7 +335,7 @@ bool frmKestrix::commitLogOperation()
     // The file error has been reported; the counts are those of the files as they are.
     m_log->reopenQrp();
     m_log->reopenArci();
-    CurrentRecord() = RecordCount();
+    m_log->setCurrentRecord(RecordCount());
     return false;
 }
 
@@ -344,7 +344,7 @@ void frmKestrix::logFilesChanged()
     beep();
     if (!m_log->open())
         return;
-    CurrentRecord() = RecordCount();
+    m_log->setCurrentRecord(RecordCount());
     m_ui.txtRecNumber->setText(Text::numberText(RecordCount()));
     setWindowTitle(QStringLiteral("Record ") + Text::numberText(CurrentRecord()) + QStringLiteral("/") +
                    Text::numberText(RecordCount()));

@@ -66,8 +66,8 @@ public:
     // ---- the log: files, record buffer and numbers ---------------------------
     LogStore &log() { return *m_log; }
     QrpRecord &QrpRecord_() { return m_log->QrpRecord_; }
-    qint32 &CurrentRecord() { return m_log->CurrentRecord; }
-    qint32 &RecordCount() { return m_log->RecordCount; }
+    qint32 CurrentRecord() const { return m_log->CurrentRecord(); }
+    qint32 RecordCount() const { return m_log->RecordCount(); }
 
     // The five record procedures between the boxes and the files.
     void SaveCurrentRecord();

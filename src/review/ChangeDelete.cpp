@@ -2,6 +2,7 @@
 
 #include "Confirmation.h"
 #include "DisplayPanel.h"
+#include "RecordBoxes.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -54,8 +55,8 @@ void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
     if (!recordNumberUsable(QStringLiteral("Nothing changed: ")))
         return;
     const qint32 number = *m_window.reviewRecordNumber();
-    m_window.CurrentRecord() = number;
-    m_window.log().ArciRecord = number;
+    m_window.log().setCurrentRecord(number);
+    m_window.log().setArciRecord(number);
     m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();
@@ -84,7 +85,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     const qint32 i = *m_window.reviewRecordNumber();
     m_window.log().readRecord(i);
     keepSizeWrite({QString(), QStringLiteral("Deleting Record Number ") + Text::numberText(i)});
-    m_window.CurrentRecord() = i;
+    m_window.log().setCurrentRecord(i);
 
     const bool yes = m_window.platform().confirmation.askYesNo(&m_window, QStringLiteral("Delete this record?"),
                                                                QStringLiteral("Kestrix"));
@@ -102,12 +103,9 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
         return;
     }
 
-    m_window.ui().txtCall->setText(QStringLiteral("DELETED"));
-    for (QLineEdit *box : {m_window.ui().txtClub, m_window.ui().txtPwr, m_window.ui().txtLocale, m_window.ui().txtRstR, m_window.ui().txtRstS,
-                           m_window.ui().txtBnd, m_window.ui().txtCalendar, m_window.ui().txtClock, m_window.ui().txtPts, m_window.ui().txtMult})
-        box->setText(QString());
-    m_window.CurrentRecord() = i;
-    m_window.log().ArciRecord = i;
+    RecordBoxes::showInReviewRow(m_window.ui(), QrpRecord::deleted());
+    m_window.log().setCurrentRecord(i);
+    m_window.log().setArciRecord(i);
     m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();

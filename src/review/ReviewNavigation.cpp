@@ -1,5 +1,6 @@
 #include "ReviewNavigation.h"
 
+#include "RecordBoxes.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -44,17 +45,7 @@ void ReviewNavigation::txtRecNum_Change()
     m_window.setReviewShowsPlaceholder(static_cast<qint32>(n) == count);
     // Filling a box may run its own rule; the values all come from this copy.
     const QrpRecord shown = m_window.QrpRecord_();
-    m_window.ui().txtCall->setText(shown.value(QrpRecord::Callsign));
-    m_window.ui().txtRstR->setText(shown.value(QrpRecord::RstRcvd));
-    m_window.ui().txtRstS->setText(shown.value(QrpRecord::RstSent));
-    m_window.ui().txtLocale->setText(shown.value(QrpRecord::SPC));
-    m_window.ui().txtClub->setText(shown.value(QrpRecord::Arci));
-    m_window.ui().txtPwr->setText(shown.value(QrpRecord::Power));
-    m_window.ui().txtBnd->setText(shown.value(QrpRecord::Band));
-    m_window.ui().txtCalendar->setText(shown.value(QrpRecord::QsoDate));
-    m_window.ui().txtClock->setText(shown.value(QrpRecord::QsoTime));
-    m_window.ui().txtPts->setText(shown.value(QrpRecord::Points));
-    m_window.ui().txtMult->setText(shown.value(QrpRecord::Multiplier));
+    RecordBoxes::showInReviewRow(m_window.ui(), shown);
     // The record shown is the record read: a write-back of an emptied box relies on it.
     m_window.QrpRecord_() = shown;
 }

@@ -42,14 +42,14 @@ bool LogStore::openArci()
 void LogStore::reopenQrp()
 {
     m_qrp.reopen();
-    CurrentRecord = 1;
-    RecordCount = recordCountFor(lengthWithPending(Journal::Qrp));
+    m_currentRecord = 1;
+    m_recordCount = recordCountFor(lengthWithPending(Journal::Qrp));
 }
 
 void LogStore::reopenArci()
 {
     m_arci.reopen();
-    ArciRecord = 1;
+    m_arciRecord = 1;
 }
 
 void LogStore::reportJournal(int err)
@@ -336,25 +336,36 @@ void LogStore::scan(qint32 first, qint32 last, const Visitor &visit)
     });
 }
 
-ArciLine LogStore::lineFor(const QrpRecord &r)
+ArciLine LogStore::lineOf(const QrpRecord::Values &values)
 {
     ArciLine line;
-    line.set(ArciLine::QsoDate, r.raw(QrpRecord::QsoDate));
-    line.set(ArciLine::QsoTime, r.raw(QrpRecord::QsoTime));
-    line.set(ArciLine::Callsign, r.raw(QrpRecord::Callsign));
-    line.set(ArciLine::Band, r.raw(QrpRecord::Band));
-    line.set(ArciLine::RstRcvd, r.raw(QrpRecord::RstRcvd));
-    line.set(ArciLine::SPC, r.raw(QrpRecord::SPC));
-    line.set(ArciLine::Arci, r.raw(QrpRecord::Arci));
-    line.set(ArciLine::Power, r.raw(QrpRecord::Power));
-    line.set(ArciLine::RstSent, r.raw(QrpRecord::RstSent));
-    line.set(ArciLine::Points, r.raw(QrpRecord::Points));
-    line.set(ArciLine::Multiplier, r.raw(QrpRecord::Multiplier));
-    if (r.raw(QrpRecord::Callsign) == QStringLiteral("DELETED ")) {
+    for (const QrpRecord::FieldPlace &f : QrpRecord::fields)
+        line.set(f.column, values[f.field]);
+    return line;
+}
+
+ArciLine LogStore::rewrittenLineOf(const QrpRecord::Values &values)
+{
+    ArciLine line = lineOf(values);
+    if (values[QrpRecord::Callsign] == QLatin1String(QrpRecord::DeletedCall)) {
         line.set(ArciLine::Callsign, QString());
-        line.set(ArciLine::QsoDate, QStringLiteral("DELETED"));
+        line.set(ArciLine::QsoDate, QLatin1String(QrpRecord::DeletedCall));
     }
     return line;
+}
+
+ArciLine LogStore::lineFor(const QrpRecord &r)
+{
+    // Each field as it was written: the blanks that pad it on the right are left
+    // off (they pad the wider column all the same), leading blanks stay.
+    QrpRecord::Values values;
+    for (const QrpRecord::FieldPlace &f : QrpRecord::fields) {
+        QString stored = r.raw(f.field);
+        while (stored.endsWith(u' '))
+            stored.chop(1);
+        values[f.field] = stored;
+    }
+    return rewrittenLineOf(values);
 }
 
 // ---- start-up repair -------------------------------------------------------------

@@ -85,13 +85,13 @@ class LogStore {
     using Visitor = std::function<bool(qint32 n, const QrpRecord &record)>;
     void scan(qint32 first, qint32 last, const Visitor &visit);
     // The stored contacts, records 1 to RecordCount - 1 (the placeholder excluded).
-    void scanContacts(const Visitor &visit) { scan(1, RecordCount - 1, visit); }
+    void scanContacts(const Visitor &visit) { scan(1, m_recordCount - 1, visit); }
 
     // As scan, for the scans that run on every keystroke: the callback gets each
     // record's 48 bytes in place (bool visit(qint32 n, const char *record)), with
     // no record built per visit. QrpRecord ends holding the last record visited.
     template <typename Visit> void scanRaw(qint32 first, qint32 last, Visit &&visit);
-    template <typename Visit> void scanContactsRaw(Visit &&visit) { scanRaw(1, RecordCount - 1, visit); }
+    template <typename Visit> void scanContactsRaw(Visit &&visit) { scanRaw(1, m_recordCount - 1, visit); }
 
     // Start-up repair, each step an operation of its own, so a repair cut short
     // is taken up again by the next start-up:
@@ -116,14 +116,26 @@ class LogStore {
     // The window's file state, by the names the rest of the program uses.
     QrpRecord QrpRecord_;
     ArciLine ArciLine_;
-    qint32 CurrentRecord = 1;
-    qint32 RecordCount = 1;
-    qint32 ArciRecord = 1;
+    // The record last shown or saved, the number of records in QRPDATA.DAT
+    // (the placeholder counted) and the ARCIFILE.DAT line last written. They
+    // change only here: a reopen sets them from the file, the rest by these.
+    qint32 CurrentRecord() const { return m_currentRecord; }
+    qint32 RecordCount() const { return m_recordCount; }
+    qint32 ArciRecord() const { return m_arciRecord; }
+    void setCurrentRecord(qint32 n) { m_currentRecord = n; }
+    void setArciRecord(qint32 n) { m_arciRecord = n; }
+    // A save counts the placeholder it writes after the contact.
+    void recordAdded() { ++m_recordCount; }
     int QrpFile() const { return m_qrp.fileNumber(); }
     int ArciFile() const { return m_arci.fileNumber(); }
 
-    // The ARCIFILE.DAT line for a stored record, as a rewrite from the review row
-    // would write it (a deleted record reads "DELETED" in the date column).
+    // The ARCIFILE.DAT line holding these values, each in its field's column.
+    static ArciLine lineOf(const QrpRecord::Values &values);
+    // The line a rewrite of a stored contact writes: as lineOf, but a deleted
+    // contact (call sign exactly "DELETED") reads "DELETED" in the date column
+    // and nothing in the call sign column.
+    static ArciLine rewrittenLineOf(const QrpRecord::Values &values);
+    // The line for a stored record, as a rewrite from the review row would write it.
     static ArciLine lineFor(const QrpRecord &record);
 
   private:
@@ -157,6 +169,9 @@ class LogStore {
     bool m_inOperation = false;
     Outcome m_lastOutcome = Outcome::Written;
     QStringList m_notes;
+    qint32 m_currentRecord = 1;
+    qint32 m_recordCount = 1;
+    qint32 m_arciRecord = 1;
 };
 
 template <typename Visit> void LogStore::scanRaw(qint32 first, qint32 last, Visit &&visit)

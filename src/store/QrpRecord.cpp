@@ -35,6 +35,20 @@ QrpRecord QrpRecord::fromBytes(const char *data, qsizetype available)
     return r;
 }
 
+QrpRecord::QrpRecord(const Values &values)
+{
+    clear();
+    for (const FieldPlace &f : fields)
+        set(f.field, values[f.field]);
+}
+
+QrpRecord QrpRecord::deleted()
+{
+    QrpRecord r;
+    r.set(Callsign, QLatin1String(DeletedCall));
+    return r;
+}
+
 void QrpRecord::set(Field f, const QString &value)
 {
     const Layout l = layout[f];

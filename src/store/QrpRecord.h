@@ -2,6 +2,8 @@
 // The contact record of QRPDATA.DAT: eleven fixed-width text fields, 48 bytes,
 // one byte a character (Latin-1), left-aligned and blank-padded.
 
+#include "ArciLine.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -12,11 +14,51 @@ public:
     static constexpr int FieldCount = 11;
     static constexpr int Size = 48;
 
-    struct Layout { int offset; int width; };
-    static constexpr std::array<Layout, FieldCount> layout{{
-        {0, 8}, {8, 5}, {13, 4}, {17, 4}, {21, 3}, {24, 3}, {27, 3}, {30, 8}, {38, 8}, {46, 1}, {47, 1}}};
+    // The one table of the contact's fields, in record order: each field's place
+    // in the 48-byte record and the ARCIFILE.DAT column that carries it. The
+    // record's layout and the line made from a record both follow it.
+    struct FieldPlace {
+        Field field;
+        int offset;
+        int width;
+        ArciLine::Column column;
+    };
+    static constexpr std::array<FieldPlace, FieldCount> fields{{
+        {Callsign, 0, 8, ArciLine::Callsign},
+        {Arci, 8, 5, ArciLine::Arci},
+        {Power, 13, 4, ArciLine::Power},
+        {SPC, 17, 4, ArciLine::SPC},
+        {RstSent, 21, 3, ArciLine::RstSent},
+        {RstRcvd, 24, 3, ArciLine::RstRcvd},
+        {Band, 27, 3, ArciLine::Band},
+        {QsoDate, 30, 8, ArciLine::QsoDate},
+        {QsoTime, 38, 8, ArciLine::QsoTime},
+        {Points, 46, 1, ArciLine::Points},
+        {Multiplier, 47, 1, ArciLine::Multiplier},
+    }};
+
+    // Offset and width by field, as the scans read them.
+    struct Layout {
+        int offset;
+        int width;
+    };
+    static constexpr std::array<Layout, FieldCount> layout = [] {
+        std::array<Layout, FieldCount> byField{};
+        for (const FieldPlace &f : fields)
+            byField[f.field] = {f.offset, f.width};
+        return byField;
+    }();
+
+    // The call sign that marks a deleted contact; every other field of it is blank.
+    static constexpr const char *DeletedCall = "DELETED";
+    static QrpRecord deleted();
+
+    // A contact's eleven values by field, as given; each is fitted to its
+    // field's width when it is set.
+    using Values = std::array<QString, FieldCount>;
 
     QrpRecord() { clear(); }
+    explicit QrpRecord(const Values &values);
 
     // A record from the bytes read at its place; bytes missing past the end of
     // the file read as blanks, so every field of a record past the end is empty.

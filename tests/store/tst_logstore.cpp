@@ -103,8 +103,8 @@ private Q_SLOTS:
         putFile(dir.path(), LogStore::QrpFileName, QByteArray(length, 'x'));
         LogStore store(dir.path(), failOnError());
         QVERIFY(store.openQrp());
-        QCOMPARE(store.RecordCount, count);
-        QCOMPARE(store.CurrentRecord, 1);
+        QCOMPARE(store.RecordCount(), count);
+        QCOMPARE(store.CurrentRecord(), 1);
     }
 
     void numericValue_data()
@@ -180,7 +180,7 @@ private Q_SLOTS:
         const int before = store.QrpFile();
         QVERIFY(store.openQrp());
         QVERIFY(store.QrpFile() != before);
-        QCOMPARE(store.RecordCount, 3);
+        QCOMPARE(store.RecordCount(), 3);
 
         QStringList seen;
         store.scan(1, 3, [&](qint32 n, const QrpRecord &r) {
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT"), first.bytes() + second.bytes() + placeholder.bytes());
         QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT"),
                  LogStore::lineFor(first).bytes() + LogStore::lineFor(second).bytes());
-        QCOMPARE(store.RecordCount, 3);
+        QCOMPARE(store.RecordCount(), 3);
 
         // A sound log is left alone.
         QVERIFY(!store.recoverCutOffSave());
@@ -239,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(odd.path(), "QRPDATA.DAT"), first.bytes() + band40.bytes());
         QCOMPARE(fileBytes(odd.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
         QCOMPARE(fileBytes(odd.path(), LogStore::StrayFileName), QByteArray("\r\n"));
-        QCOMPARE(oddStore.RecordCount, 2);
+        QCOMPARE(oddStore.RecordCount(), 2);
         QVERIFY(!oddStore.repairNotes().isEmpty());
     }
 

@@ -30,7 +30,7 @@ namespace {
 class StoreRecords : public RecordSource {
   public:
     explicit StoreRecords(LogStore &log) : m_log(log) {}
-    qint32 recordCount() const override { return m_log.RecordCount; }
+    qint32 recordCount() const override { return m_log.RecordCount(); }
     bool readRecords(qint64 first, qint64 last, QByteArray &bytes, QString *) override
     {
         // A read error is the store's to report, as for every read of the log.

@@ -1,0 +1,52 @@
+#pragma once
+// The window's two boxes for each field of the contact record: the red entry
+// box, which takes a new contact and shows the placeholder, and the blue review
+// box, which shows a stored contact and takes its rewrite. The five record
+// procedures, the review row and the Clear lists all go through this table, in
+// record order, so binding a field to its boxes is one line here.
+
+#include "KestrixControls.h"
+#include "QrpRecord.h"
+
+#include <array>
+
+class QLineEdit;
+
+struct RecordBox {
+    QrpRecord::Field field;
+    QLineEdit *KestrixControls::*entry;
+    QLineEdit *KestrixControls::*review;
+};
+
+namespace RecordBoxes {
+
+inline constexpr std::array<RecordBox, QrpRecord::FieldCount> table{{
+    {QrpRecord::Callsign, &KestrixControls::txtCallsign, &KestrixControls::txtCall},
+    {QrpRecord::Arci, &KestrixControls::txtArci, &KestrixControls::txtClub},
+    {QrpRecord::Power, &KestrixControls::txtPower, &KestrixControls::txtPwr},
+    {QrpRecord::SPC, &KestrixControls::txtSpc, &KestrixControls::txtLocale},
+    {QrpRecord::RstSent, &KestrixControls::txtRstSent, &KestrixControls::txtRstS},
+    {QrpRecord::RstRcvd, &KestrixControls::txtRstRcvd, &KestrixControls::txtRstR},
+    {QrpRecord::Band, &KestrixControls::txtBand, &KestrixControls::txtBnd},
+    {QrpRecord::QsoDate, &KestrixControls::txtDate, &KestrixControls::txtCalendar},
+    {QrpRecord::QsoTime, &KestrixControls::txtTime, &KestrixControls::txtClock},
+    {QrpRecord::Points, &KestrixControls::txtPoints, &KestrixControls::txtPts},
+    {QrpRecord::Multiplier, &KestrixControls::txtMultiplier, &KestrixControls::txtMult},
+}};
+
+// The values a new contact is saved with: the entry boxes as they stand, the
+// date and time stamped from the clock labels.
+QrpRecord::Values entryRow(const KestrixControls &ui);
+// The values a rewrite stores: every review box as it stands.
+QrpRecord::Values reviewRow(const KestrixControls &ui);
+
+// Set the boxes box by box in record order, each to its field with leading and
+// trailing blanks removed; a box's change rule runs as it is set.
+void showInEntryRow(const KestrixControls &ui, const QrpRecord &record);
+void showInReviewRow(const KestrixControls &ui, const QrpRecord &record);
+// Empty the entry boxes in record order, all but the band, which stays set for
+// the next contact.
+void emptyEntryRow(const KestrixControls &ui);
+void emptyReviewRow(const KestrixControls &ui);
+
+} // namespace RecordBoxes
