@@ -233,8 +233,8 @@ void tst_Radio::noRadioByDefault()
     // reach the boxes as they always did.
     frmKestrix &w = open(RadioSettings());
     const KestrixControls &ui = w.ui();
-    QVERIFY(!w.findChild<RigControl *>());
-    QVERIFY(!w.findChild<CwDaemonKeyer *>());
+    QVERIFY(!w.radio().findChild<RigControl *>());
+    QVERIFY(!w.radio().findChild<CwDaemonKeyer *>());
     QVERIFY(w.radio().lblRadio()->isHidden());
     QSignalSpy typed(ui.txtCallsign, &QLineEdit::textChanged);
     QTest::keyClicks(ui.txtCallsign, "W1AW");
@@ -264,6 +264,7 @@ void tst_Radio::bandFollowsTheRig()
     frmKestrix &w = open(radio);
     const KestrixControls &ui = w.ui();
 
+    QVERIFY(w.radio().findChild<RigControl *>());
     QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("Radio: 3.560.00 CW"), 5000);
     QCOMPARE(ui.txtBand->text(), QStringLiteral("80"));
 
@@ -400,6 +401,7 @@ void tst_Radio::cwdaemonKeys()
     radio.wpm = 24;
     frmKestrix &w = open(radio);
     const KestrixControls &ui = w.ui();
+    QVERIFY(w.radio().findChild<CwDaemonKeyer *>());
     QCOMPARE(status(), QStringLiteral("CW 24 WPM"));
     QTRY_VERIFY(keyer.output().contains(QStringLiteral("requested morse speed [wpm]: \"24\"")));
 
@@ -413,6 +415,7 @@ void tst_Radio::cwdaemonKeys()
 
     // Esc stops it at once.
     QTest::keyClick(ui.txtCallsign, Qt::Key_Escape);
+    QVERIFY(w.radio().findChild<CwDaemonKeyer *>());
     QCOMPARE(status(), QStringLiteral("CW 24 WPM"));
     QTRY_VERIFY(keyer.output().contains(QStringLiteral("escaped request: \"<ESC>4\"")));
 
@@ -504,7 +507,7 @@ void tst_Radio::dialog()
         QVERIFY(f->isVisible());
         QCOMPARE(m_fakes.beeper.count, beeps + 1);
         QCOMPARE(RadioSettings::load(), RadioSettings());
-        QVERIFY(!w.findChild<RigControl *>());
+        QVERIFY(!w.radio().findChild<RigControl *>());
     };
     f->txtPort->setText("localhost");
     refused(QStringLiteral("host:port"));
