@@ -15,7 +15,7 @@ QString errorText(int code)
     QString text = QString::fromLatin1(rigerror2(code)).section(QLatin1Char('\n'), 0, 0).trimmed();
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
-    return text.isEmpty() ? QStringLiteral("Hamlib error %1").arg(code) : text.toLower();
+    return text.isEmpty() ? QStringLiteral("Hamlib error %1").arg(code) : text;
 }
 
 bool setConf(RIG *rig, const char *name, const QString &value)

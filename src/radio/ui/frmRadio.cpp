@@ -34,7 +34,7 @@ frmRadio::frmRadio(QWidget *parent) : QDialog(parent)
     txtModelSearch->setPlaceholderText(QStringLiteral("Search: maker, model or number"));
     txtModelSearch->setClearButtonEnabled(true);
     lstModel = named(new QListWidget(this), QStringLiteral("lstModel"));
-    lstModel->setMinimumHeight(160);
+    lstModel->setMinimumSize(280, 160);
     auto *none = new QListWidgetItem(QStringLiteral("None"), lstModel);
     none->setData(Qt::UserRole, 0);
     for (const RigModel &m : RigModels::all())
