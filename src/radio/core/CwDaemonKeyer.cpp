@@ -37,6 +37,9 @@ void CwDaemonKeyer::configure(const QString &host, quint16 port, int wpm)
     m_wpm = wpm;
     m_waiting.clear();
     m_errorSinceCheck = false;
+    // A new address starts with a clean slate: its first trouble is news.
+    m_answering = true;
+    m_reason.clear();
     setSending(false);
     m_replyTimer.stop();
     m_check.start();

@@ -4,8 +4,16 @@
 
 #include <QThread>
 
+#include <clocale>
+
 RigControl::RigControl(QObject *parent) : QObject(parent), m_thread(new QThread), m_worker(new RigWorker)
 {
+    // Hamlib switches the C library's numeric locale to "C" around its number
+    // parsing and back again, holding on to the name setlocale() returned,
+    // which the switch frees unless the locale already is "C"; and it does so
+    // from the rig's thread. Kestrix formats its numbers with Qt, not the C
+    // library, so the numeric locale is made "C" once, before the thread starts.
+    std::setlocale(LC_NUMERIC, "C");
     m_thread->setObjectName(QStringLiteral("rig"));
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
