@@ -27,7 +27,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <csignal>
 #include <memory>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -58,6 +60,7 @@ struct Rigctld {
         probe.listen(QHostAddress::LocalHost, 0);
         port = probe.serverPort();
         probe.close();
+        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process.start(program, {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
         for (int i = 0; i < 100; ++i) {
             QTcpSocket s;

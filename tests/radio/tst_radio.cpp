@@ -32,6 +32,9 @@
 #include <QTest>
 #include <QUdpSocket>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 QString findProgram(const QString &name)
@@ -51,6 +54,8 @@ class Daemon {
     explicit Daemon(Kind kind, bool verbose = false) : m_kind(kind), m_verbose(verbose)
     {
         m_process.setProcessChannelMode(QProcess::MergedChannels);
+        // A test that crashes takes its daemons with it.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     }
     ~Daemon() { stop(); }
 
