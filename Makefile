@@ -8,7 +8,8 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev \
-           libgl1-mesa-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 libbenchmark-dev xvfb xauth
+           libgl1-mesa-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 libbenchmark-dev xvfb xauth \
+           pkg-config libhamlib-dev libhamlib-utils cwdaemon
 
 .PHONY: deps build run test bench fuzz test-asan install clean
 

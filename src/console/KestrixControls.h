@@ -53,7 +53,7 @@ struct KestrixControls {
             *mnuChangingRecords = nullptr, *mnuReview = nullptr, *mnuUpdatingRecords = nullptr,
             *mnuPrintingRecords = nullptr, *mnuFiles = nullptr, *mnuEnding = nullptr, *mnuContact = nullptr;
     QAction *mnuProvinces = nullptr, *mnuState = nullptr;
-    QAction *mnuExport = nullptr;
+    QAction *mnuExport = nullptr, *mnuRadio = nullptr;
 
     // The band chart cells in band order 160, 80, 40, 20, 15, 10, 6.
     QList<QLabel *> pointLabels() const { return {lblS16, lblS80, lblS40, lblS20, lblS15, lblS10, lblS6}; }

@@ -15,6 +15,7 @@
 #include "MultiplierCheck.h"
 #include "PanelPicture.h"
 #include "PrintableText.h"
+#include "RadioRoom.h"
 #include "RecordSearch.h"
 #include "ReferenceWindows.h"
 #include "ReviewNavigation.h"
@@ -70,11 +71,13 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     m_helpPages = std::make_unique<HelpPages>(*this);
     m_referenceWindows = std::make_unique<ReferenceWindows>(*this);
     m_exportLog = std::make_unique<ExportLog>(*this);
+    m_radio = std::make_unique<RadioRoom>(*this);
 }
 
 frmKestrix::~frmKestrix()
 {
     // Side windows are children of this window; the rooms that own them go first.
+    m_radio.reset();
     m_exportLog.reset();
     m_referenceWindows.reset();
     m_helpPages.reset();
@@ -227,6 +230,7 @@ void frmKestrix::buildMenus()
     m_ui.mnuPrint = item(m_ui.mnuKestrix, "mnuPrint", QStringLiteral("Print Log Sheets"));
     m_ui.mnuSummary = item(m_ui.mnuKestrix, "mnuSummary", QStringLiteral("Print Contest Summary Sheet"));
     m_ui.mnuExport = item(m_ui.mnuKestrix, "mnuExport", QStringLiteral("Export Log..."));
+    m_ui.mnuRadio = item(m_ui.mnuKestrix, "mnuRadio", QStringLiteral("Radio..."));
 
     m_ui.mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), "mnuHelp");
     m_ui.mnuInstructions = submenu(m_ui.mnuHelp->addMenu(QStringLiteral("Instructions")), "mnuInstructions");

@@ -38,6 +38,7 @@ class SummarySheet;
 class HelpPages;
 class ReferenceWindows;
 class ExportLog;
+class RadioRoom;
 
 class frmKestrix : public QMainWindow {
     Q_OBJECT
@@ -120,6 +121,7 @@ public:
     HelpPages &helpPages() { return *m_helpPages; }
     ReferenceWindows &referenceWindows() { return *m_referenceWindows; }
     ExportLog &exportLog() { return *m_exportLog; }
+    RadioRoom &radio() { return *m_radio; }
 
     // How a file error is reported; the default shows a message box naming the file
     // and the system's reason, then ends the program with status 1.
@@ -155,4 +157,5 @@ private:
     std::unique_ptr<HelpPages> m_helpPages;
     std::unique_ptr<ReferenceWindows> m_referenceWindows;
     std::unique_ptr<ExportLog> m_exportLog;
+    std::unique_ptr<RadioRoom> m_radio;
 };

@@ -1,0 +1,418 @@
+#include "RadioRoom.h"
+
+#include "ConsoleLayout.h"
+#include "CwDaemonKeyer.h"
+#include "CwMacros.h"
+#include "RadioBands.h"
+#include "RigControl.h"
+#include "RigModels.h"
+#include "StationDetails.h"
+#include "frmKestrix.h"
+#include "frmRadio.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// The status line sits on the panel below the clock, between the jacks and
+// Save Record, where the picture has no control.
+constexpr int StatusLeft = 3960, StatusTop = 3870, StatusWidth = 3840, StatusHeight = 600; // twips
+
+} // namespace
+
+RadioRoom::RadioRoom(frmKestrix &window) : m_window(window)
+{
+    const KestrixControls &ui = window.ui();
+    m_menuItem = ui.mnuRadio;
+    connect(m_menuItem, &QAction::triggered, this, &RadioRoom::mnuRadio_Click);
+    m_menuItem->setEnabled(true);
+
+    using namespace ConsoleLayout;
+    m_status = new QLabel(ui.client);
+    m_status->setObjectName(QStringLiteral("lblRadio"));
+    m_status->setGeometry(px(StatusLeft), px(StatusTop), px(StatusWidth), px(StatusHeight));
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setWordWrap(true);
+    QFont font(system());
+    font.setPointSizeF(8);
+    font.setBold(true);
+    m_status->setFont(font);
+    QPalette pal = m_status->palette();
+    pal.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x80));
+    m_status->setPalette(pal);
+    m_status->hide();
+
+    // The keys work from every box and button of the window; the filter is
+    // installed last, so it sees them before the rules of the boxes do.
+    for (QWidget *w : ui.client->findChildren<QWidget *>())
+        if (w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(this);
+    window.installEventFilter(this);
+
+    m_sendingTimer.setSingleShot(true);
+    connect(&m_sendingTimer, &QTimer::timeout, this, [this] { setSending(false); });
+
+    apply(RadioSettings::load());
+}
+
+RadioRoom::~RadioRoom() { delete m_form; }
+
+RigControl &RadioRoom::rig()
+{
+    if (!m_rig) {
+        m_rig = new RigControl(this);
+        connect(m_rig, &RigControl::reading, this, &RadioRoom::rigReading);
+        connect(m_rig, &RigControl::notAnswering, this, &RadioRoom::rigNotAnswering);
+        connect(m_rig, &RigControl::morseStarted, this, [this] {
+            setCwProblem(QString());
+            setSending(true);
+            m_sendingTimer.start(m_hamlibMillis);
+        });
+        connect(m_rig, &RigControl::morseFailed, this, [this](const QString &reason) {
+            m_sendingTimer.stop();
+            setSending(false);
+            setCwProblem(reason);
+        });
+        connect(m_rig, &RigControl::testDone, this, &RadioRoom::rigTestDone);
+    }
+    return *m_rig;
+}
+
+// ---- settings --------------------------------------------------------------------
+
+void RadioRoom::apply(const RadioSettings &settings)
+{
+    m_settings = settings;
+    m_settingsProblem = settings.problem();
+    const bool usable = m_settingsProblem.isEmpty();
+    const bool useRig = usable && settings.hasRig();
+    if (useRig || m_rig)
+        rig().configure(useRig ? settings.rigModel : 0, settings.rigPort.trimmed(), settings.serialSpeed,
+                        settings.keyer == RadioSettings::Keyer::Hamlib ? settings.wpm : 0);
+    m_rigText = useRig ? QStringLiteral("Radio: connecting") : QString();
+    m_rigBand.clear();
+    m_rigMode.clear();
+
+    if (usable && settings.keyer == RadioSettings::Keyer::CwDaemon) {
+        if (!m_keyer) {
+            m_keyer = new CwDaemonKeyer(this);
+            connect(m_keyer, &CwDaemonKeyer::sendingChanged, this, &RadioRoom::setSending);
+            connect(m_keyer, &CwDaemonKeyer::answeringChanged, this, [this](bool answering, const QString &reason) {
+                setCwProblem(answering ? QString() : QStringLiteral("cwdaemon not answering (%1)").arg(reason));
+            });
+        }
+        QString host;
+        quint16 port = 0;
+        RadioSettings::parseHostPort(settings.cwDaemon, &host, &port);
+        m_keyer->configure(host, port, settings.wpm);
+    } else {
+        delete m_keyer;
+        m_keyer = nullptr;
+    }
+    m_sendingTimer.stop();
+    m_sending = false;
+    m_cwProblem.clear();
+    showStatus();
+}
+
+frmRadio &RadioRoom::form()
+{
+    if (!m_form) {
+        m_form = new frmRadio(&m_window);
+        connect(m_form->cmdTest, &QPushButton::clicked, this, &RadioRoom::cmdTest_Click);
+        connect(m_form->cmdOK, &QPushButton::clicked, this, &RadioRoom::cmdOK_Click);
+        connect(m_form->cmdCancel, &QPushButton::clicked, this, &RadioRoom::cmdCancel_Click);
+    }
+    return *m_form;
+}
+
+void RadioRoom::mnuRadio_Click()
+{
+    frmRadio &f = form();
+    toForm(m_settings);
+    f.lblResult->setText(m_settingsProblem);
+    f.show();
+    f.raise();
+    f.activateWindow();
+}
+
+void RadioRoom::toForm(const RadioSettings &s)
+{
+    frmRadio &f = form();
+    f.txtModelSearch->clear();
+    f.setModel(s.rigModel);
+    f.txtPort->setText(s.rigPort);
+    const int speed = f.cboSerialSpeed->findData(s.serialSpeed);
+    f.cboSerialSpeed->setCurrentIndex(speed < 0 ? 0 : speed);
+    f.chkBandFollows->setChecked(s.bandFollows);
+    f.cboKeyer->setCurrentIndex(int(s.keyer));
+    f.txtCwDaemon->setText(s.cwDaemon);
+    f.txtWpm->setText(QString::number(s.wpm));
+    for (int i = 0; i < f.txtMessages.size(); ++i)
+        f.txtMessages[i]->setText(s.messages.value(i));
+}
+
+RadioSettings RadioRoom::fromForm() const
+{
+    const frmRadio &f = *m_form;
+    RadioSettings s;
+    s.rigModel = f.model();
+    s.rigPort = f.txtPort->text().trimmed();
+    s.serialSpeed = f.cboSerialSpeed->currentData().toInt();
+    s.bandFollows = f.chkBandFollows->isChecked();
+    s.keyer = RadioSettings::Keyer(f.cboKeyer->currentIndex());
+    s.cwDaemon = f.txtCwDaemon->text().trimmed();
+    bool number = false;
+    s.wpm = f.txtWpm->text().trimmed().toInt(&number);
+    if (!number)
+        s.wpm = -1;
+    for (int i = 0; i < f.txtMessages.size(); ++i)
+        s.messages[i] = f.txtMessages[i]->text();
+    return s;
+}
+
+void RadioRoom::cmdOK_Click()
+{
+    frmRadio &f = form();
+    const RadioSettings s = fromForm();
+    const QString problem = s.wpm < 0
+                                ? QStringLiteral("The CW speed must be a number of WPM from %1 to %2, not \"%3\".")
+                                      .arg(RadioSettings::MinWpm)
+                                      .arg(RadioSettings::MaxWpm)
+                                      .arg(f.txtWpm->text())
+                                : s.problem();
+    if (!problem.isEmpty()) {
+        m_window.beep();
+        f.lblResult->setText(problem + QStringLiteral(" Nothing was changed."));
+        return;
+    }
+    s.save();
+    apply(s);
+    f.lblResult->clear();
+    f.hide();
+}
+
+void RadioRoom::cmdCancel_Click() { form().hide(); }
+
+void RadioRoom::cmdTest_Click()
+{
+    frmRadio &f = form();
+    const RadioSettings s = fromForm();
+    if (!s.hasRig()) {
+        f.lblResult->setText(QStringLiteral("No rig chosen: pick its model from the list first."));
+        return;
+    }
+    RadioSettings rigOnly = s;
+    rigOnly.keyer = RadioSettings::Keyer::None;
+    rigOnly.wpm = m_settings.wpm;
+    const QString problem = rigOnly.problem();
+    if (!problem.isEmpty()) {
+        f.lblResult->setText(problem);
+        return;
+    }
+    f.lblResult->setText(QStringLiteral("Asking the rig..."));
+    f.cmdTest->setEnabled(false);
+    rig().test(s.rigModel, s.rigPort, s.serialSpeed);
+}
+
+void RadioRoom::rigTestDone(bool answers, double hz, const QString &mode, const QString &why)
+{
+    if (!m_form)
+        return;
+    m_form->cmdTest->setEnabled(true);
+    m_form->lblResult->setText(answers ? QStringLiteral("The rig answers: %1 %2.")
+                                             .arg(RadioBands::frequencyText(hz), mode)
+                                             .replace(QStringLiteral(" ."), QStringLiteral("."))
+                                       : QStringLiteral("The rig does not answer: %1.").arg(why));
+}
+
+// ---- the rig -----------------------------------------------------------------------
+
+void RadioRoom::rigReading(double hz, const QString &mode)
+{
+    m_rigText = QStringLiteral("Radio: ") + RadioBands::frequencyText(hz);
+    if (!mode.isEmpty())
+        m_rigText += QLatin1Char(' ') + mode;
+    if (m_settings.bandFollows)
+        followBand(hz);
+    followMode(mode);
+    showStatus();
+}
+
+void RadioRoom::rigNotAnswering(const QString &reason)
+{
+    m_rigText = QStringLiteral("Radio: not answering (%1)").arg(reason);
+    showStatus();
+}
+
+void RadioRoom::followBand(double hz)
+{
+    // The band box changes when the rig changes band, exactly as the Set Band
+    // menu changes it; a band set by hand stays until the rig moves again.
+    const QString band = RadioBands::bandOf(hz);
+    if (band == m_rigBand)
+        return;
+    m_rigBand = band;
+    if (band.isEmpty())
+        return;
+    const KestrixControls &ui = m_window.ui();
+    const std::pair<const char *, QAction *> items[] = {{"160", ui.mnu160}, {"80", ui.mnu80}, {"40", ui.mnu40},
+                                                        {"20", ui.mnu20},   {"15", ui.mnu15}, {"10", ui.mnu10},
+                                                        {"6", ui.mnu6}};
+    for (const auto &[name, item] : items)
+        if (band == QLatin1String(name))
+            item->trigger();
+}
+
+void RadioRoom::followMode(const QString &mode)
+{
+    const QString exportMode = RadioBands::exportMode(mode);
+    if (exportMode.isEmpty() || exportMode == m_rigMode)
+        return;
+    m_rigMode = exportMode;
+    StationDetails details = StationDetails::load();
+    if (details.mode.trimmed().toUpper() == exportMode)
+        return;
+    details.mode = exportMode;
+    details.save();
+}
+
+// ---- CW ------------------------------------------------------------------------------
+
+bool RadioRoom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_settings.keyer == RadioSettings::Keyer::None ||
+        !m_settingsProblem.isEmpty())
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int k = key->key();
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F8) {
+        if (!key->isAutoRepeat()) // a held key sends its message once
+            sendMessage(k - Qt::Key_F1);
+        return true;
+    }
+    switch (k) {
+    case Qt::Key_Escape:
+        stopSending();
+        return true;
+    case Qt::Key_PageUp:
+        changeSpeed(+2);
+        return true;
+    case Qt::Key_PageDown:
+        changeSpeed(-2);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RadioRoom::sendMessage(int index)
+{
+    if (m_settings.keyer == RadioSettings::Keyer::None || !m_settingsProblem.isEmpty())
+        return;
+    const StationDetails own = StationDetails::load();
+    const KestrixControls &ui = m_window.ui();
+    CwMacros::Values values{own.call.trimmed(), own.spc.trimmed(), own.number.trimmed(),
+                            ui.txtCallsign->text().trimmed(), ui.txtRstSent->text().trimmed()};
+    if (values.rst.isEmpty())
+        values.rst = QStringLiteral("599");
+    const QString message = m_settings.messages.value(index);
+    const QStringList missing = CwMacros::emptyOwn(message, values);
+    if (!missing.isEmpty()) {
+        setCwProblem(QStringLiteral("F%1 not sent: %2 not set (Export Log...)")
+                         .arg(index + 1)
+                         .arg(missing.join(QLatin1Char(' '))));
+        return;
+    }
+    const QString text = CwMacros::expand(message, values);
+    if (text.isEmpty()) {
+        setCwProblem(QStringLiteral("F%1 not sent: nothing to send").arg(index + 1));
+        return;
+    }
+    if (m_settings.keyer == RadioSettings::Keyer::Hamlib) {
+        m_hamlibMillis = CwMacros::sendingMillis(text, m_settings.wpm);
+        rig().sendMorse(text);
+    } else if (m_keyer) {
+        m_keyer->send(text);
+    }
+}
+
+void RadioRoom::stopSending()
+{
+    if (m_settings.keyer == RadioSettings::Keyer::Hamlib && m_rig)
+        m_rig->stopMorse();
+    else if (m_keyer)
+        m_keyer->stop();
+    m_sendingTimer.stop();
+    setSending(false);
+}
+
+void RadioRoom::changeSpeed(int delta)
+{
+    const int wpm = std::clamp(m_settings.wpm + delta, int(RadioSettings::MinWpm), int(RadioSettings::MaxWpm));
+    if (wpm == m_settings.wpm)
+        return;
+    m_settings.wpm = wpm;
+    // Only the speed is written: the rest of the file may have been changed since.
+    RadioSettings stored = RadioSettings::load();
+    stored.wpm = wpm;
+    stored.save();
+    if (m_settings.keyer == RadioSettings::Keyer::Hamlib && m_rig)
+        m_rig->setSpeed(wpm);
+    else if (m_keyer)
+        m_keyer->setSpeed(wpm);
+    showStatus();
+}
+
+void RadioRoom::setSending(bool sending)
+{
+    if (sending == m_sending)
+        return;
+    m_sending = sending;
+    showStatus();
+}
+
+void RadioRoom::setCwProblem(const QString &problem)
+{
+    if (problem == m_cwProblem)
+        return;
+    m_cwProblem = problem;
+    showStatus();
+}
+
+// ---- the status line -------------------------------------------------------------------
+
+void RadioRoom::showStatus()
+{
+    QStringList lines;
+    if (!m_settingsProblem.isEmpty()) {
+        lines << QStringLiteral("Radio: not used (%1)").arg(m_settingsProblem);
+    } else {
+        if (!m_rigText.isEmpty())
+            lines << m_rigText;
+        if (m_settings.keyer != RadioSettings::Keyer::None) {
+            if (m_sending)
+                lines << QStringLiteral("Sending CW");
+            else if (!m_cwProblem.isEmpty())
+                lines << QStringLiteral("CW: ") + m_cwProblem;
+            else
+                lines << QStringLiteral("CW %1 WPM").arg(m_settings.wpm);
+        }
+    }
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text != m_status->text())
+        m_status->setText(text);
+    m_status->setToolTip(text);
+    m_status->setVisible(!text.isEmpty());
+}
