@@ -1,6 +1,8 @@
 #pragma once
 // The band chart and the recount behind it.
 
+#include "BandRecount.h"
+
 #include <QObject>
 #include <QString>
 #include <array>
@@ -11,8 +13,7 @@ class LogStore;
 class BandTotals : public QObject {
     Q_OBJECT
 public:
-    // The bands 160, 80, 40, 20, 15, 10, 6 m, in the order of every band loop and display.
-    static constexpr int BandCount = 7;
+    static constexpr int BandCount = BandRecount::BandCount;
 
     explicit BandTotals(frmKestrix &window);
     ~BandTotals() override;
@@ -22,15 +23,9 @@ public:
     void UpdateTotals();
     void cmdUpdate_Click();
 
-    struct Sums {
-        std::array<qint64, BandCount> points{};
-        std::array<qint64, BandCount> multipliers{};
-        // Contacts counted for the band; a band without any is left alone on the summary sheet.
-        std::array<qint64, BandCount> contacts{};
-    };
     // One pass over the stored contacts, adding up the stored Points and
     // Multiplier characters of every contact whose band is one of the seven.
-    static Sums recount(LogStore &log);
+    static BandRecount::Sums recount(LogStore &log);
 
 private:
     frmKestrix &m_window;
