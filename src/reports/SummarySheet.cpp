@@ -2,7 +2,6 @@
 
 #include "PrintMessages.h"
 #include "RememberedDetails.h"
-#include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
@@ -10,11 +9,9 @@
 #include <QEvent>
 #include <QImage>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPushButton>
-#include <cmath>
 
 SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
 {
@@ -76,35 +73,17 @@ void SummarySheet::mnuSummary_Click()
     sheet.activateWindow();
 }
 
-std::optional<double> SummarySheet::finalScore(const QString &points, const QString &spc,
-                                               const QString &powerMultiplier, const QString &bonusMultiplier,
-                                               const QString &bonusPoints)
+FinalScore::Figures SummarySheet::scoreFigures()
 {
-    const double score = Text::numericValue(points) * Text::numericValue(spc) * Text::numericValue(powerMultiplier) *
-                             Text::numericValue(bonusMultiplier) +
-                         Text::numericValue(bonusPoints);
-    if (!std::isfinite(score))
-        return std::nullopt;
-    return score;
-}
-
-QString SummarySheet::scoreText(double score)
-{
-    if (score == 0)
-        score = 0; // no "-0"
-    QString text = QString::number(score, 'G', 15);
-    const QString point = QLocale().decimalPoint();
-    if (point != QStringLiteral("."))
-        text.replace(u'.', point);
-    return text;
+    const frmSummary &f = form();
+    return FinalScore::read(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
 }
 
 void SummarySheet::cmdCalculate_Click()
 {
     frmSummary &f = form();
     m_details->remember();
-    const std::optional<double> score =
-        finalScore(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
+    const std::optional<double> score = FinalScore::of(scoreFigures());
     if (!score) {
         m_window.setNewLine();
         m_window.writePanel(12, {QStringLiteral("Final score not calculated:"),
@@ -113,7 +92,7 @@ void SummarySheet::cmdCalculate_Click()
         m_window.beep();
         return;
     }
-    f.txt27A->setText(scoreText(*score));
+    f.txt27A->setText(FinalScore::text(*score));
 }
 
 void SummarySheet::cmdClear_Click()

@@ -2,9 +2,10 @@
 // Printed reports, the contest summary sheet: opening it from the menu, the
 // final score, Clear Form, Cancel and printing the window as one page.
 
+#include "FinalScore.h"
+
 #include <QObject>
 #include <QString>
-#include <optional>
 
 class QEvent;
 class RememberedDetails;
@@ -27,14 +28,8 @@ class SummarySheet : public QObject {
     void cmdCancel_Click();
     void cmcPrint_Click();
 
-    // points x S-P-C x power multiplier x bonus multiplier + bonus points, each
-    // read as the number at the start of its text; nothing when the result is
-    // beyond a double.
-    static std::optional<double> finalScore(const QString &points, const QString &spc, const QString &powerMultiplier,
-                                            const QString &bonusMultiplier, const QString &bonusPoints);
-    // Up to 15 significant digits, the locale's decimal separator, no thousands
-    // separator and no separator at all for a whole number.
-    static QString scoreText(double score);
+    // The scoring boxes as Calculate Final Score reads them.
+    FinalScore::Figures scoreFigures();
 
   protected:
     // Putting the sheet away (Cancel, its close box) remembers the details typed.
