@@ -1,5 +1,6 @@
 #include "SummarySheet.h"
 
+#include "BandTotals.h"
 #include "PrintMessages.h"
 #include "RememberedDetails.h"
 #include "frmKestrix.h"
@@ -17,6 +18,7 @@ SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
 {
     connect(m_window.ui().mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
     m_window.ui().mnuSummary->setEnabled(true);
+    connect(&m_window.bandTotals(), &BandTotals::totalsCounted, this, &SummarySheet::showTotals);
 }
 
 SummarySheet::~SummarySheet()
@@ -77,6 +79,37 @@ FinalScore::Figures SummarySheet::scoreFigures()
 {
     const frmSummary &f = form();
     return FinalScore::read(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
+}
+
+void SummarySheet::showTotals(const BandRecount::Sums &sums)
+{
+    frmSummary &sheet = form();
+    const std::array<QLineEdit *, BandRecount::BandCount> pointBoxes{
+        sheet.txt9A, sheet.txt10A, sheet.txt11A, sheet.txt12A, sheet.txt13A, sheet.txt14A, sheet.txt15A};
+    const std::array<QLineEdit *, BandRecount::BandCount> spcBoxes{
+        sheet.txt9B, sheet.txt10B, sheet.txt11B, sheet.txt12B, sheet.txt13B, sheet.txt14B, sheet.txt15B};
+    for (int b = 0; b < BandRecount::BandCount; ++b) {
+        if (sums.contacts[b] > 0) {
+            m_written[b] = {QString::number(sums.points[b]), QString::number(sums.multipliers[b])};
+            pointBoxes[b]->setText(m_written[b][0]);
+            spcBoxes[b]->setText(m_written[b][1]);
+        } else if (!m_written[b][0].isNull()) {
+            // The band's contacts are gone (deleted since the last recount): the
+            // figures written then would no longer be true. What the operator
+            // typed over them stays.
+            if (pointBoxes[b]->text() == m_written[b][0])
+                pointBoxes[b]->clear();
+            if (spcBoxes[b]->text() == m_written[b][1])
+                spcBoxes[b]->clear();
+            m_written[b] = {};
+        }
+    }
+    const QString points = QString::number(sums.totalPoints());
+    const QString multipliers = QString::number(sums.totalMultipliers());
+    sheet.txt16A->setText(points);
+    sheet.txt22A->setText(points);
+    sheet.txt16B->setText(multipliers);
+    sheet.txt23A->setText(multipliers);
 }
 
 void SummarySheet::cmdCalculate_Click()

@@ -2,10 +2,12 @@
 // Printed reports, the contest summary sheet: opening it from the menu, the
 // final score, Clear Form, Cancel and printing the window as one page.
 
+#include "BandRecount.h"
 #include "FinalScore.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 
 class QEvent;
 class RememberedDetails;
@@ -31,6 +33,11 @@ class SummarySheet : public QObject {
     // The scoring boxes as Calculate Final Score reads them.
     FinalScore::Figures scoreFigures();
 
+    // A band recount's figures in the band rows, the totals row and the total
+    // points and S-P-C of the scoring row. A band without contacts is left as
+    // it is, unless it still shows the figures an earlier recount wrote there.
+    void showTotals(const BandRecount::Sums &sums);
+
   protected:
     // Putting the sheet away (Cancel, its close box) remembers the details typed.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -39,4 +46,6 @@ class SummarySheet : public QObject {
     frmKestrix &m_window;
     frmSummary *m_form = nullptr;
     RememberedDetails *m_details = nullptr;
+    // What the last recount wrote into each band's points and S-P-C boxes.
+    std::array<std::array<QString, 2>, BandRecount::BandCount> m_written;
 };

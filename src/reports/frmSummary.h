@@ -1,6 +1,6 @@
 #pragma once
-// The contest summary sheet: the paper form drawn as a window. The band recount
-// writes the per-band and total boxes; the operator types the rest.
+// The contest summary sheet: the paper form drawn as a window. Its room fills the
+// per-band and total boxes from the band recount; the operator types the rest.
 
 #include <QList>
 #include <QWidget>

@@ -1,11 +1,10 @@
 #pragma once
-// The band chart and the recount behind it.
+// The band chart and the recount behind it. Every recount is announced with its
+// sums; the summary sheet fills its own boxes from them.
 
 #include "BandRecount.h"
 
 #include <QObject>
-#include <QString>
-#include <array>
 
 class frmKestrix;
 class LogStore;
@@ -18,8 +17,8 @@ public:
     explicit BandTotals(frmKestrix &window);
     ~BandTotals() override;
 
-    // Recounts points and multipliers per band from the log into the band chart
-    // and the summary sheet.
+    // Recounts points and multipliers per band from the log, announces the sums
+    // and shows them in the band chart.
     void UpdateTotals();
     void cmdUpdate_Click();
 
@@ -27,8 +26,10 @@ public:
     // Multiplier characters of every contact whose band is one of the seven.
     static BandRecount::Sums recount(LogStore &log);
 
+Q_SIGNALS:
+    // What a recount found, before the band chart shows it.
+    void totalsCounted(const BandRecount::Sums &sums);
+
 private:
     frmKestrix &m_window;
-    // What the last recount wrote into each band's two summary boxes.
-    std::array<std::array<QString, 2>, BandCount> m_written;
 };
