@@ -81,6 +81,16 @@ FinalScore::Figures SummarySheet::scoreFigures()
     return FinalScore::read(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
 }
 
+QString SummarySheet::comments() { return form().Text2->text(); }
+
+std::optional<SummarySheet::Entrant> SummarySheet::entrant() const
+{
+    if (!m_form)
+        return std::nullopt;
+    const frmSummary &f = *m_form;
+    return Entrant{f.txt36A->text(), f.txt38A->text(), f.Text3->text(), f.txt40A->text(), f.Text4->text()};
+}
+
 void SummarySheet::showTotals(const BandRecount::Sums &sums)
 {
     frmSummary &sheet = form();

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QEvent;
 class RememberedDetails;
@@ -32,6 +33,15 @@ class SummarySheet : public QObject {
 
     // The scoring boxes as Calculate Final Score reads them.
     FinalScore::Figures scoreFigures();
+    // The Comments box as typed.
+    QString comments();
+
+    // The entrant's details as typed on the sheet; empty when the sheet has not
+    // been made in this run.
+    struct Entrant {
+        QString name, address, city, state, zip;
+    };
+    std::optional<Entrant> entrant() const;
 
     // A band recount's figures in the band rows, the totals row and the total
     // points and S-P-C of the scoring row. A band without contacts is left as

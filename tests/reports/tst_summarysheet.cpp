@@ -6,7 +6,6 @@
 #include "OwnSettings.h"
 #include "SummarySheet.h"
 #include "TestLog.h"
-#include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
@@ -135,10 +134,9 @@ void tst_SummarySheet::finalScore()
     s.calculate();
     QCOMPARE(s.sheet->txt27A->text(), score);
     // The export reads the multipliers and bonus the way Calculate does.
-    const double fromAccessors =
-        Text::numericValue(points) * Text::numericValue(spc) * s.sheet->powerMultiplier() * s.sheet->bonusMultiplier() +
-        s.sheet->bonusPoints();
-    QCOMPARE(FinalScore::text(fromAccessors), score);
+    const std::optional<double> fromFigures = FinalScore::of(s.window->summary().scoreFigures());
+    QVERIFY(fromFigures.has_value());
+    QCOMPARE(FinalScore::text(*fromFigures), score);
     // Nothing else changes.
     QCOMPARE(s.sheet->txt22A->text(), points);
     QCOMPARE(s.sheet->txt24A->text(), power);
