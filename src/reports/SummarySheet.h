@@ -1,6 +1,8 @@
 #pragma once
 // Printed reports, the contest summary sheet: opening it from the menu, the
-// final score, Clear Form, Cancel and printing the window as one page.
+// band totals of every recount, the final score, Clear Form, Cancel and
+// printing the window as one page. The export asks it for the figures and
+// details typed on it.
 
 #include "BandRecount.h"
 #include "FinalScore.h"
