@@ -2,6 +2,7 @@
 
 #include "DisplayPanel.h"
 #include "RecordBoxes.h"
+#include "RecordNumbers.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -33,8 +34,7 @@ void EntryWorkflow::cmdAddRecord_Click()
 bool EntryWorkflow::recordNumberAcceptable()
 {
     frmKestrix &w = m_window;
-    const auto number = Text::wholeValue(w.ui().txtRecNumber->text());
-    if (number && *number == w.RecordCount() && w.RecordCount() < std::numeric_limits<qint32>::max())
+    if (RecordNumbers::isNextRecord(w.ui().txtRecNumber->text(), w.RecordCount()))
         return true;
     w.beep();
     w.setNewLine();

@@ -4,6 +4,7 @@
 
 #include "DisplayPanel.h"
 #include "RecordBoxes.h"
+#include "RecordNumbers.h"
 #include "Text.h"
 
 #include <QLineEdit>
@@ -15,10 +16,7 @@ std::optional<qint32> frmKestrix::reviewRecordNumber() const
 {
     // Record RecordCount is the placeholder that takes the next contact: it is
     // shown, never written from the review row.
-    const double value = Text::numericValue(m_ui.txtRecNum->text());
-    if (value != std::floor(value) || value < 1 || value > m_log->RecordCount() - 1)
-        return std::nullopt;
-    return static_cast<qint32>(value);
+    return RecordNumbers::storedContact(m_ui.txtRecNum->text(), m_log->RecordCount());
 }
 
 void frmKestrix::SaveCurrentRecord()

@@ -76,11 +76,21 @@ void LogSheetPrinting::cmdOK_Click()
 
 void LogSheetPrinting::cmdCancel_Click() { form().hide(); }
 
-LogSheetLayout::Header LogSheetPrinting::header()
+namespace {
+LogSheetLayout::Header headerOf(const frmPrinter &f)
 {
-    const frmPrinter &f = form();
     return LogSheetLayout::Header{f.txtContestName->text(), f.txtDate->text(),      f.txtCall->text(), f.txtSPC->text(),
                                   f.txtNumber->text(),      f.txtWhichBand->text(), f.txtMode->text()};
+}
+} // namespace
+
+LogSheetLayout::Header LogSheetPrinting::header() { return headerOf(form()); }
+
+std::optional<LogSheetLayout::Header> LogSheetPrinting::typedHeader() const
+{
+    if (!m_form)
+        return std::nullopt;
+    return headerOf(*m_form);
 }
 
 QList<LogSheetLayout::Contact> LogSheetPrinting::contactsOf(const QString &band)

@@ -6,6 +6,7 @@
 #include "LogSheetLayout.h"
 
 #include <QObject>
+#include <optional>
 
 class RememberedDetails;
 class frmKestrix;
@@ -26,6 +27,10 @@ class LogSheetPrinting : public QObject {
     void cmdPrinter_MouseDown(Qt::MouseButton button);
     void cmdOK_Click();
     void cmdCancel_Click();
+
+    // The header fields of the print-options dialog as typed; empty when the
+    // dialog has not been opened in this run.
+    std::optional<LogSheetLayout::Header> typedHeader() const;
 
     // The sheet of the last print run, page by page, as it was drawn.
     const QList<QList<LogSheetLine>> &lastSheet() const { return m_lastSheet; }

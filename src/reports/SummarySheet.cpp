@@ -1,8 +1,8 @@
 #include "SummarySheet.h"
 
+#include "BandTotals.h"
 #include "PrintMessages.h"
 #include "RememberedDetails.h"
-#include "Text.h"
 #include "frmKestrix.h"
 #include "frmSummary.h"
 
@@ -10,16 +10,15 @@
 #include <QEvent>
 #include <QImage>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPushButton>
-#include <cmath>
 
 SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
 {
     connect(m_window.ui().mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
     m_window.ui().mnuSummary->setEnabled(true);
+    connect(&m_window.bandTotals(), &BandTotals::totalsCounted, this, &SummarySheet::showTotals);
 }
 
 SummarySheet::~SummarySheet()
@@ -76,35 +75,58 @@ void SummarySheet::mnuSummary_Click()
     sheet.activateWindow();
 }
 
-std::optional<double> SummarySheet::finalScore(const QString &points, const QString &spc,
-                                               const QString &powerMultiplier, const QString &bonusMultiplier,
-                                               const QString &bonusPoints)
+FinalScore::Figures SummarySheet::scoreFigures()
 {
-    const double score = Text::numericValue(points) * Text::numericValue(spc) * Text::numericValue(powerMultiplier) *
-                             Text::numericValue(bonusMultiplier) +
-                         Text::numericValue(bonusPoints);
-    if (!std::isfinite(score))
-        return std::nullopt;
-    return score;
+    const frmSummary &f = form();
+    return FinalScore::read(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
 }
 
-QString SummarySheet::scoreText(double score)
+QString SummarySheet::comments() { return form().Text2->text(); }
+
+std::optional<SummarySheet::Entrant> SummarySheet::entrant() const
 {
-    if (score == 0)
-        score = 0; // no "-0"
-    QString text = QString::number(score, 'G', 15);
-    const QString point = QLocale().decimalPoint();
-    if (point != QStringLiteral("."))
-        text.replace(u'.', point);
-    return text;
+    if (!m_form)
+        return std::nullopt;
+    const frmSummary &f = *m_form;
+    return Entrant{f.txt36A->text(), f.txt38A->text(), f.Text3->text(), f.txt40A->text(), f.Text4->text()};
+}
+
+void SummarySheet::showTotals(const BandRecount::Sums &sums)
+{
+    frmSummary &sheet = form();
+    const std::array<QLineEdit *, BandRecount::BandCount> pointBoxes{
+        sheet.txt9A, sheet.txt10A, sheet.txt11A, sheet.txt12A, sheet.txt13A, sheet.txt14A, sheet.txt15A};
+    const std::array<QLineEdit *, BandRecount::BandCount> spcBoxes{
+        sheet.txt9B, sheet.txt10B, sheet.txt11B, sheet.txt12B, sheet.txt13B, sheet.txt14B, sheet.txt15B};
+    for (int b = 0; b < BandRecount::BandCount; ++b) {
+        if (sums.contacts[b] > 0) {
+            m_written[b] = {QString::number(sums.points[b]), QString::number(sums.multipliers[b])};
+            pointBoxes[b]->setText(m_written[b][0]);
+            spcBoxes[b]->setText(m_written[b][1]);
+        } else if (!m_written[b][0].isNull()) {
+            // The band's contacts are gone (deleted since the last recount): the
+            // figures written then would no longer be true. What the operator
+            // typed over them stays.
+            if (pointBoxes[b]->text() == m_written[b][0])
+                pointBoxes[b]->clear();
+            if (spcBoxes[b]->text() == m_written[b][1])
+                spcBoxes[b]->clear();
+            m_written[b] = {};
+        }
+    }
+    const QString points = QString::number(sums.totalPoints());
+    const QString multipliers = QString::number(sums.totalMultipliers());
+    sheet.txt16A->setText(points);
+    sheet.txt22A->setText(points);
+    sheet.txt16B->setText(multipliers);
+    sheet.txt23A->setText(multipliers);
 }
 
 void SummarySheet::cmdCalculate_Click()
 {
     frmSummary &f = form();
     m_details->remember();
-    const std::optional<double> score =
-        finalScore(f.txt22A->text(), f.txt23A->text(), f.txt24A->text(), f.txt25A->text(), f.txt26A->text());
+    const std::optional<double> score = FinalScore::of(scoreFigures());
     if (!score) {
         m_window.setNewLine();
         m_window.writePanel(12, {QStringLiteral("Final score not calculated:"),
@@ -113,7 +135,7 @@ void SummarySheet::cmdCalculate_Click()
         m_window.beep();
         return;
     }
-    f.txt27A->setText(scoreText(*score));
+    f.txt27A->setText(FinalScore::text(*score));
 }
 
 void SummarySheet::cmdClear_Click()

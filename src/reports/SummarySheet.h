@@ -1,9 +1,15 @@
 #pragma once
 // Printed reports, the contest summary sheet: opening it from the menu, the
-// final score, Clear Form, Cancel and printing the window as one page.
+// band totals of every recount, the final score, Clear Form, Cancel and
+// printing the window as one page. The export asks it for the figures and
+// details typed on it.
+
+#include "BandRecount.h"
+#include "FinalScore.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <optional>
 
 class QEvent;
@@ -27,14 +33,22 @@ class SummarySheet : public QObject {
     void cmdCancel_Click();
     void cmcPrint_Click();
 
-    // points x S-P-C x power multiplier x bonus multiplier + bonus points, each
-    // read as the number at the start of its text; nothing when the result is
-    // beyond a double.
-    static std::optional<double> finalScore(const QString &points, const QString &spc, const QString &powerMultiplier,
-                                            const QString &bonusMultiplier, const QString &bonusPoints);
-    // Up to 15 significant digits, the locale's decimal separator, no thousands
-    // separator and no separator at all for a whole number.
-    static QString scoreText(double score);
+    // The scoring boxes as Calculate Final Score reads them.
+    FinalScore::Figures scoreFigures();
+    // The Comments box as typed.
+    QString comments();
+
+    // The entrant's details as typed on the sheet; empty when the sheet has not
+    // been made in this run.
+    struct Entrant {
+        QString name, address, city, state, zip;
+    };
+    std::optional<Entrant> entrant() const;
+
+    // A band recount's figures in the band rows, the totals row and the total
+    // points and S-P-C of the scoring row. A band without contacts is left as
+    // it is, unless it still shows the figures an earlier recount wrote there.
+    void showTotals(const BandRecount::Sums &sums);
 
   protected:
     // Putting the sheet away (Cancel, its close box) remembers the details typed.
@@ -44,4 +58,6 @@ class SummarySheet : public QObject {
     frmKestrix &m_window;
     frmSummary *m_form = nullptr;
     RememberedDetails *m_details = nullptr;
+    // What the last recount wrote into each band's points and S-P-C boxes.
+    std::array<std::array<QString, 2>, BandRecount::BandCount> m_written;
 };

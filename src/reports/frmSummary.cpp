@@ -1,7 +1,6 @@
 #include "frmSummary.h"
 
 #include "ReportWidgets.h"
-#include "Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -235,11 +234,3 @@ frmSummary::frmSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     for (QLabel *l : labels)
         l->setFocusPolicy(Qt::NoFocus);
 }
-
-double frmSummary::powerMultiplier() const { return Text::numericValue(txt24A->text()); }
-
-double frmSummary::bonusMultiplier() const { return Text::numericValue(txt25A->text()); }
-
-double frmSummary::bonusPoints() const { return Text::numericValue(txt26A->text()); }
-
-QString frmSummary::comments() const { return Text2->text(); }

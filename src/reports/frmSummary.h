@@ -1,6 +1,6 @@
 #pragma once
-// The contest summary sheet: the paper form drawn as a window. The band recount
-// writes the per-band and total boxes; the operator types the rest.
+// The contest summary sheet: the paper form drawn as a window. Its room fills the
+// per-band and total boxes from the band recount; the operator types the rest.
 
 #include <QList>
 #include <QWidget>
@@ -21,14 +21,6 @@ class frmSummary : public QWidget {
 
     // Every one-line text box, in tab order (the address box is not one of them).
     QList<QLineEdit *> boxes() const { return m_boxes; }
-
-    // The scoring boxes as Calculate Final Score reads them: the number at the
-    // start of the text, 0 when it does not begin with one.
-    double powerMultiplier() const; // txt24A
-    double bonusMultiplier() const; // txt25A
-    double bonusPoints() const;     // txt26A
-    // The Comments box as typed.
-    QString comments() const; // Text2
 
     // heading and entrant line
     QLabel *lblTitle, *LBL1, *lbl2, *lbl3, *lbl4, *lbl5, *lbl6, *lbl7;

@@ -3,6 +3,7 @@
 #include "Confirmation.h"
 #include "DisplayPanel.h"
 #include "RecordBoxes.h"
+#include "RecordNumbers.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -116,39 +117,13 @@ bool ChangeDelete::recordNumberUsable(const QString &refused)
 {
     if (m_window.reviewRecordNumber())
         return true;
-    QString why = recordNumberProblem(m_window.ui().txtRecNum->text(), m_window.RecordCount());
+    QString why = RecordNumbers::storedContactProblem(m_window.ui().txtRecNum->text(), m_window.RecordCount());
     if (why.isEmpty())
         why = QStringLiteral("no stored record has that number.");
     m_window.beep();
     m_window.setNewLine();
     m_window.writePanel(8, {refused + why});
     return false;
-}
-
-QString ChangeDelete::recordNumberProblem(const QString &text, qint32 count)
-{
-    // The number is read as the review row reads it: blanks, tabs and line feeds
-    // skipped wherever they stand.
-    QString packed = text;
-    packed.remove(u' ').remove(u'\t').remove(u'\n');
-    if (packed.isEmpty())
-        return QStringLiteral("the WHITE RecNum box is empty.");
-    const double value = Text::numericValue(text);
-    qsizetype at = (packed.startsWith(u'+') || packed.startsWith(u'-')) ? 1 : 0;
-    if (at < packed.size() && packed.at(at) == u'.')
-        ++at;
-    const bool startsWithNumber = at < packed.size() && packed.at(at).isDigit();
-    if (value == 0 && !startsWithNumber)
-        return QStringLiteral("the WHITE RecNum box holds no number.");
-    if (value > count)
-        return QStringLiteral("the last record is number") + Text::numberText(count) + QStringLiteral(".");
-    if (value == count)
-        return QStringLiteral("record") + Text::numberText(count) + QStringLiteral(" is kept for the next contact.");
-    if (!(value >= 1))
-        return QStringLiteral("record numbers start at 1.");
-    if (value != std::floor(value))
-        return QStringLiteral("record numbers are whole numbers.");
-    return QString();
 }
 
 void ChangeDelete::keepSizeWrite(const QStringList &lines)

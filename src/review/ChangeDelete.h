@@ -19,10 +19,6 @@ public:
     void cmdDeleteRecord_Click();
     void cmdDeleteRecord_MouseDown(Qt::MouseButton button);
 
-    // Why the text of the record-number box names no stored record (1 to count),
-    // as one line for the display panel; empty when it names one.
-    static QString recordNumberProblem(const QString &text, qint32 count);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "ReviewNavigation.h"
 
 #include "RecordBoxes.h"
+#include "RecordNumbers.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -22,11 +23,11 @@ ReviewNavigation::~ReviewNavigation() = default;
 
 void ReviewNavigation::txtRecNum_Change()
 {
-    const double n = Text::numericValue(m_window.ui().txtRecNum->text());
     const qint32 count = m_window.RecordCount();
+    const RecordNumbers::Review review = RecordNumbers::review(m_window.ui().txtRecNum->text(), count);
     LogStore &log = m_window.log();
 
-    if (n > count) {
+    if (review.kind == RecordNumbers::Review::TooLarge) {
         // The records are read from the first; a number past the last is noticed
         // as soon as record 1 has been read.
         log.readRecord(1);
@@ -34,12 +35,13 @@ void ReviewNavigation::txtRecNum_Change()
         m_window.writePanel(18, {QStringLiteral("Record number is too LARGE!")});
         return;
     }
-    if (!(n >= 1) || n != static_cast<double>(static_cast<qint32>(n))) {
+    if (review.kind == RecordNumbers::Review::NoRecord) {
         // No record has this number: the whole log has been read for nothing and the
         // review row keeps what it showed.
         log.readRecord(count);
         return;
     }
+    const qint32 n = review.record;
 
     log.readRecord(static_cast<qint32>(n));
     m_window.setReviewShowsPlaceholder(static_cast<qint32>(n) == count);
@@ -54,8 +56,8 @@ bool ReviewNavigation::step(int by)
 {
     // The counter is 16 bits wide; a step past either end is refused and the box
     // keeps its number.
-    const auto stepped = Text::roundHalfEven(Text::numericValue(m_window.ui().txtRecNum->text()) + by);
-    if (!stepped || *stepped < std::numeric_limits<qint16>::min() || *stepped > std::numeric_limits<qint16>::max()) {
+    const std::optional<qint32> stepped = RecordNumbers::step(m_window.ui().txtRecNum->text(), by);
+    if (!stepped) {
         m_window.beep();
         m_window.writePanel(12, {QStringLiteral("Record number out of range."),
                                  QStringLiteral("Enter a record number in the"),

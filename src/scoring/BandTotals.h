@@ -1,9 +1,10 @@
 #pragma once
-// The band chart and the recount behind it.
+// The band chart and the recount behind it. Every recount is announced with its
+// sums; the summary sheet fills its own boxes from them.
+
+#include "BandRecount.h"
 
 #include <QObject>
-#include <QString>
-#include <array>
 
 class frmKestrix;
 class LogStore;
@@ -11,29 +12,24 @@ class LogStore;
 class BandTotals : public QObject {
     Q_OBJECT
 public:
-    // The bands 160, 80, 40, 20, 15, 10, 6 m, in the order of every band loop and display.
-    static constexpr int BandCount = 7;
+    static constexpr int BandCount = BandRecount::BandCount;
 
     explicit BandTotals(frmKestrix &window);
     ~BandTotals() override;
 
-    // Recounts points and multipliers per band from the log into the band chart
-    // and the summary sheet.
+    // Recounts points and multipliers per band from the log, announces the sums
+    // and shows them in the band chart.
     void UpdateTotals();
     void cmdUpdate_Click();
 
-    struct Sums {
-        std::array<qint64, BandCount> points{};
-        std::array<qint64, BandCount> multipliers{};
-        // Contacts counted for the band; a band without any is left alone on the summary sheet.
-        std::array<qint64, BandCount> contacts{};
-    };
     // One pass over the stored contacts, adding up the stored Points and
     // Multiplier characters of every contact whose band is one of the seven.
-    static Sums recount(LogStore &log);
+    static BandRecount::Sums recount(LogStore &log);
+
+Q_SIGNALS:
+    // What a recount found, before the band chart shows it.
+    void totalsCounted(const BandRecount::Sums &sums);
 
 private:
     frmKestrix &m_window;
-    // What the last recount wrote into each band's two summary boxes.
-    std::array<std::array<QString, 2>, BandCount> m_written;
 };

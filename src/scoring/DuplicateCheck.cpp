@@ -1,6 +1,6 @@
 #include "DuplicateCheck.h"
 
-#include "FieldMatch.h"
+#include "ContactMatch.h"
 #include "LogStore.h"
 #include "Text.h"
 #include "frmKestrix.h"
@@ -16,11 +16,10 @@ DuplicateCheck::~DuplicateCheck() = default;
 
 std::optional<QrpRecord> DuplicateCheck::firstWorked(LogStore &log, const QString &callsign, const QString &band)
 {
-    const FieldMatch sameCall(QrpRecord::Callsign, callsign);
-    const FieldMatch sameBand(QrpRecord::Band, band);
+    const ContactMatch duplicate = ContactMatch::duplicate(callsign, band);
     std::optional<QrpRecord> hit;
     log.scanContactsRaw([&](qint32, const char *record) {
-        if (sameCall(record) && sameBand(record)) {
+        if (duplicate(record)) {
             hit = QrpRecord::fromBytes(record, QrpRecord::Size);
             return false;
         }

@@ -1,5 +1,6 @@
 #include "EntryRules.h"
 
+#include "Points.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
@@ -11,7 +12,6 @@
 namespace {
 // Assigned to the ARCI and power boxes; the length limits keep five and four blanks.
 const QString SixBlanks = QStringLiteral("      ");
-const QString FiveBlanks = QStringLiteral("     ");
 } // namespace
 
 EntryRules::EntryRules(frmKestrix &window) : m_window(window)
@@ -157,25 +157,13 @@ void EntryRules::txtArci_Change()
     // this box alone: its blanks are not above "0").
     if (Text::aboveZero(w.ui().txtArci->text()))
         assign(w.ui().txtPower, SixBlanks, &EntryRules::txtPower_Change);
-    if (Text::aboveZero(w.ui().txtArci->text()))
-        w.ui().txtPoints->setText(QStringLiteral("5"));
+    const QString points = Points::member(w.ui().txtArci->text());
+    if (!points.isEmpty())
+        w.ui().txtPoints->setText(points);
     w.setNewLine();
     w.writePanel(8, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
                      QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
     w.CheckMultiplier();
-}
-
-QString EntryRules::nonMemberPoints(const QString &spc)
-{
-    switch (Text::trimBlanks(spc).size()) {
-    case 4:
-        return QStringLiteral("4");
-    case 3:
-    case 2:
-        return QStringLiteral("2");
-    default:
-        return QString();
-    }
 }
 
 void EntryRules::txtPower_Change()
@@ -185,8 +173,8 @@ void EntryRules::txtPower_Change()
     // and runs the multiplier check.
     if (Text::aboveZero(w.ui().txtPower->text()))
         assign(w.ui().txtArci, SixBlanks, &EntryRules::txtArci_Change);
-    const QString points = nonMemberPoints(w.ui().txtSpc->text());
-    if (w.ui().txtArci->text() == FiveBlanks && !points.isEmpty())
+    const QString points = Points::nonMember(w.ui().txtArci->text(), w.ui().txtSpc->text());
+    if (!points.isEmpty())
         w.ui().txtPoints->setText(points);
     w.setNewLine();
     w.writePanel(8, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),

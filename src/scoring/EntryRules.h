@@ -40,9 +40,6 @@ public:
     // Typed letters in upper case, one character for one. A Latin-1 letter whose
     // capital lies outside Latin-1 (the log's character set) stays as typed.
     static QString upperCase(const QString &typed);
-    // The points of a non-member by the length of the S-P-C, blanks removed:
-    // "4" for 4 characters, "2" for 3 or 2, nothing otherwise.
-    static QString nonMemberPoints(const QString &spc);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,6 @@
 #include "MultiplierCheck.h"
 
-#include "FieldMatch.h"
+#include "ContactMatch.h"
 #include "LogStore.h"
 #include "frmKestrix.h"
 
@@ -12,12 +12,11 @@ MultiplierCheck::~MultiplierCheck() = default;
 
 bool MultiplierCheck::worked(LogStore &log, const QString &spc, const QString &band)
 {
-    const FieldMatch sameSpc(QrpRecord::SPC, spc);
-    const FieldMatch sameBand(QrpRecord::Band, band);
+    const ContactMatch sameMultiplier = ContactMatch::multiplier(spc, band);
     bool found = false;
     // The whole log is read, a match does not end the scan.
     log.scanContactsRaw([&](qint32, const char *record) {
-        if (sameSpc(record) && sameBand(record))
+        if (sameMultiplier(record))
             found = true;
         return true;
     });

@@ -1,15 +1,17 @@
 #pragma once
 // Whether the S-P-C being entered is new on its band.
 
+#include <QObject>
 #include <QString>
 
 class frmKestrix;
 class LogStore;
 
-class MultiplierCheck {
+class MultiplierCheck : public QObject {
+    Q_OBJECT
 public:
     explicit MultiplierCheck(frmKestrix &window);
-    ~MultiplierCheck();
+    ~MultiplierCheck() override;
 
     // Writes "1" into the Multiplier box when no stored contact on the band in
     // the Band box has the S-P-C in the S-P-C box, "0" when one has.

@@ -103,8 +103,6 @@ class tst_LogSheet : public QObject {
     void selection();
     void totals();
     void headerTexts();
-    void contestNamePassingColumn90_data();
-    void contestNamePassingColumn90();
     void longContestNameInArial();
     void threePagesWithoutRepeatedHeader();
     void rendererPutsTextsAtTheirColumns();
@@ -260,41 +258,6 @@ void tst_LogSheet::headerTexts()
                                      {45, QStringLiteral("ARCI #/Power = 5w")},
                                      {75, QStringLiteral("Band = 80")},
                                      {90, QStringLiteral("Mode = CW")}}));
-}
-
-void tst_LogSheet::contestNamePassingColumn90_data()
-{
-    QTest::addColumn<int>("nameLength");
-    QTest::addColumn<bool>("dateMoves");
-    // One column per character: a name at column 50 reaches column 90 after 40 characters.
-    QTest::newRow("ends at the date's column") << 40 << false;
-    QTest::newRow("one past") << 41 << true;
-    QTest::newRow("far past") << 70 << true;
-}
-
-void tst_LogSheet::contestNamePassingColumn90()
-{
-    QFETCH(int, nameLength);
-    QFETCH(bool, dateMoves);
-    LogSheetLayout::Header h;
-    h.contestName = QString(nameLength, u'N');
-    h.date = QStringLiteral("12/07/98");
-    h.call = QStringLiteral("W1AW");
-    const auto oneColumnEach = [](const QString &t) { return qreal(t.size()); };
-    const QList<LogSheetLine> lines = LogSheetLayout::lines(h, {}, oneColumnEach);
-
-    if (!dateMoves) {
-        QCOMPARE(lines[5], (LogSheetLine{{50, h.contestName}, {90, h.date}}));
-        QCOMPARE(lines.size(), LogSheetLayout::HeaderLines + 2);
-        return;
-    }
-    QCOMPARE(lines[5], (LogSheetLine{{50, h.contestName}}));
-    QCOMPARE(lines[6], (LogSheetLine{{90, h.date}}));
-    // Everything after moves down one line.
-    QVERIFY(lines[7].isEmpty());
-    QCOMPARE(LogSheetLayout::textAt(lines[8], 1), QStringLiteral("Callsign = W1AW"));
-    QVERIFY(isRule(lines[10]) && isRule(lines[12]));
-    QCOMPARE(lines.size(), LogSheetLayout::HeaderLines + 3);
 }
 
 void tst_LogSheet::longContestNameInArial()

@@ -242,16 +242,12 @@ private Q_SLOTS:
             const char *number;
             const char *why;
         } cases[] = {
+            // One number of each kind; every reason is the rules' (tests/rules/tst_recordnumbers.cpp).
             {"", "the WHITE RecNum box is empty."},
-            {"   ", "the WHITE RecNum box is empty."},
             {"0", "record numbers start at 1."},
-            {"-2", "record numbers start at 1."},
-            {"0.4", "record numbers start at 1."},
             {"2.5", "record numbers are whole numbers."},
             {"11", "the last record is number 10."},
-            {"99999", "the last record is number 10."},
             {"abc", "the WHITE RecNum box holds no number."},
-            {"#7", "the WHITE RecNum box holds no number."},
         };
         for (const auto &c : cases) {
             QTest::addRow("change %s", c.number) << true << c.number << QStringLiteral("Nothing changed: ") + c.why;

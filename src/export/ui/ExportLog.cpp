@@ -2,14 +2,14 @@
 
 #include "ExportSink.h"
 #include "LogExport.h"
+#include "LogSheetPrinting.h"
 #include "LogStore.h"
 #include "RecordSource.h"
 #include "StationDetails.h"
+#include "SummarySheet.h"
 #include "Text.h"
 #include "frmExport.h"
 #include "frmKestrix.h"
-#include "frmPrinter.h"
-#include "frmSummary.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -103,23 +103,23 @@ void ExportLog::prefill()
     StationDetails d = StationDetails::load();
     // What the print options and the summary sheet hold in this run is newer
     // than what was remembered.
-    const auto newer = [](QString &detail, const QLineEdit *box) {
-        if (!box->text().trimmed().isEmpty())
-            detail = box->text().trimmed();
+    const auto newer = [](QString &detail, const QString &typed) {
+        if (!typed.trimmed().isEmpty())
+            detail = typed.trimmed();
     };
-    if (const frmPrinter *printer = m_window.findChild<frmPrinter *>()) {
-        newer(d.call, printer->txtCall);
-        newer(d.spc, printer->txtSPC);
-        newer(d.number, printer->txtNumber);
-        newer(d.contest, printer->txtContestName);
-        newer(d.mode, printer->txtMode);
+    if (const auto header = m_window.logSheetPrinting().typedHeader()) {
+        newer(d.call, header->call);
+        newer(d.spc, header->spc);
+        newer(d.number, header->number);
+        newer(d.contest, header->contestName);
+        newer(d.mode, header->mode);
     }
-    if (const frmSummary *summary = m_window.findChild<frmSummary *>()) {
-        newer(d.name, summary->txt36A);
-        newer(d.address, summary->txt38A);
-        newer(d.city, summary->Text3);
-        newer(d.state, summary->txt40A);
-        newer(d.zip, summary->Text4);
+    if (const auto entrant = m_window.summary().entrant()) {
+        newer(d.name, entrant->name);
+        newer(d.address, entrant->address);
+        newer(d.city, entrant->city);
+        newer(d.state, entrant->state);
+        newer(d.zip, entrant->zip);
     }
 
     frmExport &f = form();
@@ -175,10 +175,11 @@ void ExportLog::remember()
 void ExportLog::scoreFactors(ExportSettings &settings)
 {
     // Read now, not the final score box, which may be older than the log.
-    const frmSummary &summary = m_window.summarySheet();
-    settings.powerMultiplier = summary.powerMultiplier();
-    settings.bonusMultiplier = summary.bonusMultiplier();
-    settings.bonusPoints = summary.bonusPoints();
+    SummarySheet &summary = m_window.summary();
+    const FinalScore::Figures figures = summary.scoreFigures();
+    settings.powerMultiplier = figures.powerMultiplier;
+    settings.bonusMultiplier = figures.bonusMultiplier;
+    settings.bonusPoints = figures.bonusPoints;
     settings.entrant.soapbox = summary.comments();
 }
 

@@ -42,7 +42,7 @@ class ExportLog : public QObject {
     void followCallAndFormat();
     void report(const QStringList &lines);
     void remember();
-    // The summary sheet's power multiplier, bonus multiplier and bonus points.
+    // The summary sheet's power multiplier, bonus multiplier and bonus points, and its comments.
     void scoreFactors(ExportSettings &settings);
 
     frmKestrix &m_window;
