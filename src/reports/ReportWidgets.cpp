@@ -38,26 +38,6 @@ void setForeground(QWidget *widget, const QColor &colour)
 
 } // namespace ReportWidgets
 
-void UpperCaseKeys::watch(QLineEdit *box) { box->installEventFilter(this); }
-
-bool UpperCaseKeys::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_forwarding || event->type() != QEvent::KeyPress)
-        return false;
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    auto *key = static_cast<QKeyEvent *>(event);
-    const QString typed = key->text();
-    if (!box || typed.isEmpty() || !typed.at(0).isPrint() || typed == typed.toUpper() ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), typed.toUpper(), key->isAutoRepeat(),
-                    ushort(key->count()));
-    m_forwarding = true;
-    QCoreApplication::sendEvent(box, &upper);
-    m_forwarding = false;
-    return true;
-}
-
 void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);

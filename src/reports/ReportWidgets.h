@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces the report windows are built from: positions in twips, the
-// fonts and colours of the forms, the upper-case key rule and a button whose
+// fonts and colours of the forms, and a button whose
 // caption wraps onto a second line.
 
 #include "Twips.h"
@@ -26,20 +26,6 @@ void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
 
 } // namespace ReportWidgets
-
-// Replaces each typed letter by its upper-case form before it enters the box.
-class UpperCaseKeys : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    void watch(QLineEdit *box);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    bool m_forwarding = false;
-};
 
 // A push button that wraps its caption over several lines when it is too narrow
 // for one; text() stays the caption.

@@ -1,6 +1,7 @@
 #include "frmPrinter.h"
 
 #include "FormBinding.h"
+#include "KeyRewrite.h"
 #include "ReportWidgets.h"
 
 #include <QLabel>
@@ -50,7 +51,7 @@ const Control Controls[] = {
 
 } // namespace
 
-frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCase(new UpperCaseKeys(this))
+frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCase(KeyRewrite::upperCaseKeys(this))
 {
     setObjectName(QStringLiteral("frmPrinter"));
     setWindowTitle(QStringLiteral("Printer Info"));

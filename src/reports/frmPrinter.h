@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class UpperCaseKeys;
+class KeyRewrite;
 
 class frmPrinter : public QWidget {
     Q_OBJECT
@@ -18,5 +18,5 @@ public:
     QPushButton *cmdOK, *cmdCancel;
 
 private:
-    UpperCaseKeys *m_upperCase;
+    KeyRewrite *m_upperCase;
 };

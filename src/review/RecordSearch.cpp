@@ -1,5 +1,7 @@
 #include "RecordSearch.h"
 
+#include "KeyRewrite.h"
+
 #include "DisplayPanel.h"
 #include "EntryRules.h"
 #include "Text.h"
@@ -88,7 +90,9 @@ RecordSearch::RecordSearch(frmKestrix &window) : m_window(window)
     connect(m_window.ui().cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
     connect(m_window.ui().txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
             Qt::DirectConnection);
-    m_window.ui().txtSearchInfo->installEventFilter(this);
+    // The entry boxes' rule, so that what they stored can be found: one for one, and
+    // a letter whose capital the log cannot hold (y diaeresis, micro sign) as typed.
+    KeyRewrite::upperCaseKeys(this)->watch(m_window.ui().txtSearchInfo);
 }
 
 RecordSearch::~RecordSearch() = default;
@@ -163,26 +167,4 @@ void RecordSearch::txtSearchInfo_Change()
     m_window.setWindowTitle(QStringLiteral("Record ") + Text::numberText(last) + QStringLiteral("/") +
                             Text::numberText(count));
     m_window.writePanel(size, {list});
-}
-
-bool RecordSearch::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_window.ui().txtSearchInfo || m_forwarding || event->type() != QEvent::KeyPress)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    const QString typed = key->text();
-    if (typed.isEmpty() || !typed.at(0).isPrint() ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    // The entry boxes' rule, so that what they stored can be found: one for one, and
-    // a letter whose capital the log cannot hold (y diaeresis, micro sign) as typed.
-    const QString upper = EntryRules::upperCase(typed);
-    if (upper == typed)
-        return false;
-    QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
-                       ushort(key->count()));
-    m_forwarding = true;
-    QCoreApplication::sendEvent(m_window.ui().txtSearchInfo, &replaced);
-    m_forwarding = false;
-    return true;
 }

@@ -22,11 +22,6 @@ public:
     // but the separator ending in `newLine`.
     static void appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine);
 
-protected:
-    // The key-press rule of the search box: typed letters enter in upper case.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     frmKestrix &m_window;
-    bool m_forwarding = false;
 };

@@ -1,12 +1,11 @@
 #include "EntryRules.h"
 
+#include "KeyRewrite.h"
 #include "Points.h"
 #include "Text.h"
 #include "frmKestrix.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -16,8 +15,9 @@ const QString SixBlanks = QStringLiteral("      ");
 
 EntryRules::EntryRules(frmKestrix &window) : m_window(window)
 {
+    auto *keys = new KeyRewrite([this](QObject *box, QString &typed) { KeyPress(box, typed); }, this);
     for (QLineEdit *box : {window.ui().txtCallsign, window.ui().txtSpc, window.ui().txtCall, window.ui().txtLocale, window.ui().txtRstSent})
-        box->installEventFilter(this);
+        keys->watch(box);
 
     connect(window.ui().txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
     connect(window.ui().txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
@@ -40,68 +40,28 @@ EntryRules::~EntryRules() = default;
 
 // ---- key presses ---------------------------------------------------------------
 
-bool EntryRules::eventFilter(QObject *watched, QEvent *event)
+void EntryRules::KeyPress(QObject *box, QString &typed)
 {
-    if (event->type() != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
     const frmKestrix &w = m_window;
-    QString typed = key->text();
-    if (typed.isEmpty())
-        return false;
-    if (watched == w.ui().txtCallsign)
+    if (box == w.ui().txtCallsign)
         txtCallsign_KeyPress(typed);
-    else if (watched == w.ui().txtSpc)
+    else if (box == w.ui().txtSpc)
         txtSPC_KeyPress(typed);
-    else if (watched == w.ui().txtCall)
+    else if (box == w.ui().txtCall)
         txtCall_KeyPress(typed);
-    else if (watched == w.ui().txtLocale)
+    else if (box == w.ui().txtLocale)
         txtLocale_KeyPress(typed);
-    else if (watched == w.ui().txtRstSent)
+    else if (box == w.ui().txtRstSent)
         txtRstSent_KeyPress(typed);
-    if (typed == key->text())
-        return false;
-    // The box gets the replaced character in place of the typed one. The replaced
-    // text passes this filter unchanged, so it is delivered.
-    if (!typed.isEmpty()) {
-        QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), typed, key->isAutoRepeat(),
-                           key->count());
-        QCoreApplication::sendEvent(watched, &replaced);
-    }
-    return true;
 }
 
-QString EntryRules::upperCase(const QString &typed)
-{
-    QString out = typed;
-    for (qsizetype i = 0; i < out.size(); ++i) {
-        const QChar c = out.at(i);
-        if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate()) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, out.at(i + 1)));
-            if (QChar::requiresSurrogates(upper)) {
-                out[i] = QChar(QChar::highSurrogate(upper));
-                out[i + 1] = QChar(QChar::lowSurrogate(upper));
-            }
-            ++i;
-            continue;
-        }
-        if (c.isSurrogate())
-            continue;
-        const QChar upper = c.toUpper();
-        if (c.unicode() <= 0xFF && upper.unicode() > 0xFF)
-            continue;
-        out[i] = upper;
-    }
-    return out;
-}
+void EntryRules::txtCallsign_KeyPress(QString &typed) { typed = KeyRewrite::upperCase(typed); }
 
-void EntryRules::txtCallsign_KeyPress(QString &typed) { typed = upperCase(typed); }
+void EntryRules::txtSPC_KeyPress(QString &typed) { typed = KeyRewrite::upperCase(typed); }
 
-void EntryRules::txtSPC_KeyPress(QString &typed) { typed = upperCase(typed); }
+void EntryRules::txtCall_KeyPress(QString &typed) { typed = KeyRewrite::upperCase(typed); }
 
-void EntryRules::txtCall_KeyPress(QString &typed) { typed = upperCase(typed); }
-
-void EntryRules::txtLocale_KeyPress(QString &typed) { typed = upperCase(typed); }
+void EntryRules::txtLocale_KeyPress(QString &typed) { typed = KeyRewrite::upperCase(typed); }
 
 void EntryRules::txtRstSent_KeyPress(QString &typed)
 {

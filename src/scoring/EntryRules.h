@@ -37,14 +37,9 @@ public:
     void mnu10_Click();
     void mnu6_Click();
 
-    // Typed letters in upper case, one character for one. A Latin-1 letter whose
-    // capital lies outside Latin-1 (the log's character set) stays as typed.
-    static QString upperCase(const QString &typed);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    // Hands a key typed into one of the boxes above to that box's rule.
+    void KeyPress(QObject *box, QString &typed);
     void setBand(const QString &band);
     // Sets a box's text and runs its change rule, also when the text stays the same.
     void assign(QLineEdit *box, const QString &text, void (EntryRules::*rule)());
