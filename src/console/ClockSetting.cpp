@@ -24,7 +24,7 @@ void ClockSetting::cmdCalendar_Click()
     show(m_setDate, true);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Date"));
-    m_window.writePanel(8, {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
                             QStringLiteral("press the [OK] button.")});
 }
 
@@ -33,7 +33,7 @@ void ClockSetting::cmdSetTime_Click()
     show(m_setTime, false);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Clock"));
-    m_window.writePanel(8, {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
                             QStringLiteral("press the [OK] button.")});
 }
 
@@ -72,7 +72,7 @@ void ClockSetting::reportRefusal(const QStringList &lines)
         m_beforeSize = m_window.ui().txtSpecs->fontSize();
     }
     m_window.setNewLine();
-    m_window.writePanel(8, lines);
+    m_window.writePanel(PanelSize::Guide, lines);
     m_refusal = m_window.ui().txtSpecs->text();
     m_window.beep();
 }

@@ -24,7 +24,7 @@ void EntryWorkflow::cmdAddRecord_Click()
 {
     frmKestrix &w = m_window;
     w.setNewLine();
-    w.writePanel(8, {QStringLiteral("Add data in the RED BOXES only"),
+    w.writePanel(PanelSize::Guide, {QStringLiteral("Add data in the RED BOXES only"),
                      QStringLiteral("CLICK the [SAVE RECORD] button to SAVE record."),
                      QStringLiteral("Time/date will be added automatically"),
                      QStringLiteral("Use TAB KEY to step through boxes")});
@@ -38,7 +38,7 @@ bool EntryWorkflow::recordNumberAcceptable()
         return true;
     w.beep();
     w.setNewLine();
-    w.writePanel(12, {QStringLiteral("Record NOT saved."),
+    w.writePanel(PanelSize::Notice, {QStringLiteral("Record NOT saved."),
                       QStringLiteral("New records are saved as record") + Text::numberText(w.RecordCount()) +
                           QStringLiteral(","),
                       QStringLiteral("not as \"") + w.ui().txtRecNumber->text() + QStringLiteral("\"."),
@@ -83,7 +83,7 @@ void EntryWorkflow::cmdClear_Click()
     RecordBoxes::emptyReviewRow(w.ui());
     w.ui().txtRecNum->setText(QString());
     w.ui().lblMode->setText(QString());
-    w.ui().txtSpecs->setFontSize(18);
+    w.ui().txtSpecs->setFontSize(PanelSize::Title);
     w.ui().txtSpecs->setText(w.titleText());
     w.writeMode(QStringLiteral("Screens Cleared"));
 }

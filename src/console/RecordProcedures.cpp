@@ -86,7 +86,7 @@ void frmKestrix::ShowCurrentRecord()
     if (CurrentRecord() == RecordCount())
         RecordBoxes::emptyEntryRow(m_ui); // the placeholder keeps its band only
     setNewLine();
-    m_ui.txtSpecs->setFontSize(18);
+    m_ui.txtSpecs->setFontSize(PanelSize::Title);
     m_ui.txtSpecs->setText(titleText());
     setWindowTitle(QStringLiteral("Record ") + Text::numberText(CurrentRecord()) + QStringLiteral("/") +
                    Text::numberText(RecordCount()));

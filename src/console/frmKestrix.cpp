@@ -288,10 +288,10 @@ bool frmKestrix::Form_Load()
     ShowCurrentRecord();
     setNewLine();
     if (m_log->repairNotes().isEmpty()) {
-        m_ui.txtSpecs->setFontSize(18);
+        m_ui.txtSpecs->setFontSize(PanelSize::Title);
         m_ui.txtSpecs->setText(titleText());
     } else {
-        writePanel(8, QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
+        writePanel(PanelSize::Guide, QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
     }
     m_ui.lblChartHeader->setText(QStringLiteral("Band") + NewLine + QStringLiteral("Points") + NewLine +
                             QStringLiteral("Multipliers"));
@@ -354,7 +354,7 @@ void frmKestrix::logFilesChanged()
                    Text::numberText(RecordCount()));
     UpdateTotals();
     setNewLine();
-    writePanel(8, QStringList{QStringLiteral("Log files renamed or removed: NOTHING WRITTEN."),
+    writePanel(PanelSize::Guide, QStringList{QStringLiteral("Log files renamed or removed: NOTHING WRITTEN."),
                               QStringLiteral("Now logging to the files in this folder,"),
                               QStringLiteral("next record") + Text::numberText(RecordCount()) + QStringLiteral(" (") +
                                   QString::number(RecordCount() - 1) + QStringLiteral(" contacts before it)."),

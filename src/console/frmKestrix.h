@@ -8,6 +8,7 @@
 
 #include "KestrixControls.h"
 #include "LogStore.h"
+#include "PanelSize.h"
 #include "Platform.h"
 
 #include <QHash>

@@ -1,9 +1,10 @@
 #include "HelpTexts.h"
 
-// Sizes: 18 points for titles, 10 points for help and information pages.
+#include "PanelSize.h"
+
 namespace {
-constexpr int Title = 18;
-constexpr int Page = 10;
+using PanelSize::Page;
+using PanelSize::Title;
 } // namespace
 
 namespace HelpTexts {

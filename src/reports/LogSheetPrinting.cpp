@@ -70,7 +70,7 @@ void LogSheetPrinting::cmdOK_Click()
     form().hide();
     m_details->remember();
     m_window.setNewLine();
-    m_window.writePanel(12, {QStringLiteral("Turn printer online, check paper supply"),
+    m_window.writePanel(PanelSize::Notice, {QStringLiteral("Turn printer online, check paper supply"),
                              QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
 }
 
@@ -122,7 +122,7 @@ void LogSheetPrinting::PrintSheet()
     m_details->remember();
     if (h.band.isEmpty()) {
         // An empty band box would select only the deleted records: print nothing.
-        m_window.writePanel(12, {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
+        m_window.writePanel(PanelSize::Notice, {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
                                  QStringLiteral("Click PRINT and type the band.")});
         m_window.beep();
         return;

@@ -12,11 +12,11 @@ void tell(frmKestrix &window, const QString &sheet, const PrintTarget::Result &r
         return;
     window.setNewLine();
     if (result.ok) {
-        window.writePanel(12, {QStringLiteral("No printer found."), sheet + QStringLiteral(" saved as"),
+        window.writePanel(PanelSize::Notice, {QStringLiteral("No printer found."), sheet + QStringLiteral(" saved as"),
                                QFileInfo(result.where).fileName()});
         return;
     }
-    window.writePanel(12, {sheet + QStringLiteral(" not printed."), result.why});
+    window.writePanel(PanelSize::Notice, {sheet + QStringLiteral(" not printed."), result.why});
     window.beep();
 }
 

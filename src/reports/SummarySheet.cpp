@@ -129,7 +129,7 @@ void SummarySheet::cmdCalculate_Click()
     const std::optional<double> score = FinalScore::of(scoreFigures());
     if (!score) {
         m_window.setNewLine();
-        m_window.writePanel(12, {QStringLiteral("Final score not calculated:"),
+        m_window.writePanel(PanelSize::Notice, {QStringLiteral("Final score not calculated:"),
                                  QStringLiteral("the result is too large for a number."),
                                  QStringLiteral("Check the scoring boxes.")});
         m_window.beep();

@@ -43,7 +43,7 @@ void ChangeDelete::cmdChangeRecord_Click()
 {
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Changing Record"));
-    m_window.writePanel(8, {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
                             QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
                             QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
     m_window.ui().txtRecNum->setFocus();
@@ -68,7 +68,7 @@ void ChangeDelete::cmdDeleteRecord_Click()
 {
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Deleting Record"));
-    m_window.writePanel(8, {QStringLiteral("To DELETE a record, display the record"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To DELETE a record, display the record"),
                             QStringLiteral("in the BLUE BOXES by inserting the"),
                             QStringLiteral("RECORD # in the WHITE RecNum box."),
                             QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
@@ -122,7 +122,7 @@ bool ChangeDelete::recordNumberUsable(const QString &refused)
         why = QStringLiteral("no stored record has that number.");
     m_window.beep();
     m_window.setNewLine();
-    m_window.writePanel(8, {refused + why});
+    m_window.writePanel(PanelSize::Guide, {refused + why});
     return false;
 }
 

@@ -105,7 +105,7 @@ void RecordSearch::cmdSearch_Click()
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Searching Records"));
     m_window.writePanel(
-        8, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"), QStringLiteral("in the Zell   ON/OFF  button."),
+        PanelSize::Guide, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"), QStringLiteral("in the Zell   ON/OFF  button."),
             QStringLiteral("Press the SEARCH button again to"), QStringLiteral("Clear screen or search again."),
             QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
     m_window.ui().txtSearchInfo->setFocus();

@@ -32,7 +32,7 @@ void ReviewNavigation::txtRecNum_Change()
         // as soon as record 1 has been read.
         log.readRecord(1);
         m_window.beep();
-        m_window.writePanel(18, {QStringLiteral("Record number is too LARGE!")});
+        m_window.writePanel(PanelSize::Title, {QStringLiteral("Record number is too LARGE!")});
         return;
     }
     if (review.kind == RecordNumbers::Review::NoRecord) {
@@ -59,7 +59,7 @@ bool ReviewNavigation::step(int by)
     const std::optional<qint32> stepped = RecordNumbers::step(m_window.ui().txtRecNum->text(), by);
     if (!stepped) {
         m_window.beep();
-        m_window.writePanel(12, {QStringLiteral("Record number out of range."),
+        m_window.writePanel(PanelSize::Notice, {QStringLiteral("Record number out of range."),
                                  QStringLiteral("Enter a record number in the"),
                                  QStringLiteral("WHITE RecNum box.")});
         return false;
@@ -71,7 +71,7 @@ bool ReviewNavigation::step(int by)
 void ReviewNavigation::cmdPlus_Click()
 {
     m_window.setNewLine();
-    m_window.writePanel(10, {QString(), QStringLiteral("Press [+] key to step through records"),
+    m_window.writePanel(PanelSize::Page, {QString(), QStringLiteral("Press [+] key to step through records"),
                              QStringLiteral("that are shown in BLUE boxes.")});
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     if (!step(+1))
@@ -80,7 +80,7 @@ void ReviewNavigation::cmdPlus_Click()
     const double now = Text::numericValue(m_window.ui().txtRecNum->text());
     if (now == count - 1) {
         m_window.beep();
-        m_window.writePanel(12, {QStringLiteral("Last Record"), QStringLiteral("Press [-] key"),
+        m_window.writePanel(PanelSize::Notice, {QStringLiteral("Last Record"), QStringLiteral("Press [-] key"),
                                  QStringLiteral("To reverse direction")});
     }
     if (now == count)
@@ -90,7 +90,7 @@ void ReviewNavigation::cmdPlus_Click()
 void ReviewNavigation::cmdMinus_Click()
 {
     m_window.setNewLine();
-    m_window.writePanel(10, {QString(), QStringLiteral("Press [-] key to step through records"),
+    m_window.writePanel(PanelSize::Page, {QString(), QStringLiteral("Press [-] key to step through records"),
                              QStringLiteral("that are shown in BLUE boxes.")});
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     if (!step(-1))
@@ -98,7 +98,7 @@ void ReviewNavigation::cmdMinus_Click()
     const double now = Text::numericValue(m_window.ui().txtRecNum->text());
     if (now == 1) {
         m_window.beep();
-        m_window.writePanel(12, {QStringLiteral("First Record"), QStringLiteral("Press [+] key"),
+        m_window.writePanel(PanelSize::Notice, {QStringLiteral("First Record"), QStringLiteral("Press [+] key"),
                                  QStringLiteral("To reverse direction")});
     }
     if (now == 0)
@@ -109,7 +109,7 @@ void ReviewNavigation::cmdReview_Click()
 {
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Reviewing Records"));
-    m_window.writePanel(8, {QStringLiteral("To review records, enter record number"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To review records, enter record number"),
                             QStringLiteral("in WHITE RecNum box and press"),
                             QStringLiteral("[+] or [-] buttons to change records.")});
     m_window.ui().txtRecNum->setFocus();

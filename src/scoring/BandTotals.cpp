@@ -45,6 +45,6 @@ void BandTotals::cmdUpdate_Click()
     UpdateTotals();
     w.setNewLine();
     w.writeMode(QStringLiteral("Updating"));
-    w.writePanel(8, {QStringLiteral("Pressing the [Update] button updates the "),
+    w.writePanel(PanelSize::Guide, {QStringLiteral("Pressing the [Update] button updates the "),
                      QStringLiteral("Points and Multipliers screen.")});
 }

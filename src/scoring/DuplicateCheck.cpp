@@ -32,7 +32,7 @@ void DuplicateCheck::txtCallsign_Change()
 {
     frmKestrix &w = m_window;
     w.setNewLine();
-    int size = 8;
+    int size = PanelSize::Guide;
     w.writePanel(size, {QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
                         QStringLiteral("8 characters, so Dravek/4 is valid."),
                         QStringLiteral("ENTER DATA ONLY IN RED BOXES")});
@@ -43,7 +43,7 @@ void DuplicateCheck::txtCallsign_Change()
 
     // A missing band is warned about, and the scan still runs with the empty band.
     if (band.isEmpty() && Text::aboveZero(callsign)) {
-        size = 12;
+        size = PanelSize::Notice;
         w.beep();
         w.writePanel(size, {QStringLiteral("You forgot to set the BAND!"),
                             QStringLiteral("Select Kestrix Program/Set Band"),

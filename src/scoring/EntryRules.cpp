@@ -77,7 +77,7 @@ void EntryRules::txtRstSent_KeyPress(QString &typed)
 void EntryRules::txtRstRcvd_Change()
 {
     m_window.setNewLine();
-    m_window.writePanel(8, {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
                             QStringLiteral("or for SSB, 59 format"),
                             QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
 }
@@ -85,7 +85,7 @@ void EntryRules::txtRstRcvd_Change()
 void EntryRules::txtRstSent_Change()
 {
     m_window.setNewLine();
-    m_window.writePanel(8, {QStringLiteral("You SHOULD NOT enter data in the"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("You SHOULD NOT enter data in the"),
                             QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
                             QStringLiteral("These boxes are calculated.")});
 }
@@ -93,7 +93,7 @@ void EntryRules::txtRstSent_Change()
 void EntryRules::txtSpc_Change()
 {
     m_window.setNewLine();
-    m_window.writePanel(8, {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
                             QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
                             QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
 }
@@ -121,7 +121,7 @@ void EntryRules::txtArci_Change()
     if (!points.isEmpty())
         w.ui().txtPoints->setText(points);
     w.setNewLine();
-    w.writePanel(8, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
+    w.writePanel(PanelSize::Guide, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
                      QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
     w.CheckMultiplier();
 }
@@ -137,7 +137,7 @@ void EntryRules::txtPower_Change()
     if (!points.isEmpty())
         w.ui().txtPoints->setText(points);
     w.setNewLine();
-    w.writePanel(8, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
+    w.writePanel(PanelSize::Guide, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
                      QStringLiteral("and can be up to 4 digits in length"),
                      QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
 }
