@@ -317,8 +317,9 @@ void frmKestrix::mnuExit_Click()
     if (!m_reviewShowsPlaceholder) {
         m_log->beginOperation();
         SaveExistingRecord();
-        // Log files renamed or removed meanwhile are left alone: the row came from them.
-        m_log->commitOperation();
+        // Log files renamed or removed meanwhile are left alone: the row came from
+        // them; a write error has been reported by the store. Either way Exit ends.
+        [[maybe_unused]] const LogStore::Outcome outcome = m_log->commitOperation();
     }
     m_log->closeQrp();
     m_ending = true;

@@ -10,8 +10,12 @@
 #include <QString>
 #include <functional>
 
-// Called with the file's name and the system's reason when a file cannot be
-// opened, read or written. The program's handler reports it and ends the program.
+// The one contract for file failures. The store reports each failure once,
+// through this handler, with the file's name and the system's reason; the call
+// that failed also says so in its result (a false or an Outcome, [[nodiscard]]
+// where nothing else follows from it), and the caller acts on that result.
+// The window's handler shows the failure and ends the program; a test's records
+// it and lets the caller go on, so no caller may rely on the handler ending it.
 using FileErrorHandler = std::function<void(const QString &file, const QString &reason)>;
 
 class LogFile {
@@ -23,7 +27,7 @@ class LogFile {
 
     // Opens the file by its name in the folder, creating it empty if missing.
     // Each open takes a new file number.
-    bool open();
+    [[nodiscard]] bool open();
     // The reopen that follows a write: a new file number, the same file.
     void reopen();
     void close();

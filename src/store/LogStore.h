@@ -33,7 +33,7 @@ class LogStore {
     // Start-up: opens both files by name (creating them empty), refuses one file
     // under both names, finishes (or undoes) an operation that a stop left in the
     // journal, and repairs the log (repair()). False when a file error was reported.
-    bool open();
+    [[nodiscard]] bool open();
     // What start-up found and mended that the operator should hear of, in plain
     // words (a line rebuilt from its record or a placeholder made whole goes
     // unmentioned); empty when nothing.
@@ -42,8 +42,8 @@ class LogStore {
     // Opening QRPDATA.DAT sets CurrentRecord to 1 and RecordCount from the file's
     // length; opening ARCIFILE.DAT sets ArciRecord to 1. The reopen that follows
     // a write keeps the file that was opened and takes a new file number.
-    bool openQrp();
-    bool openArci();
+    [[nodiscard]] bool openQrp();
+    [[nodiscard]] bool openArci();
     void reopenQrp();
     void reopenArci();
     void closeQrp() { m_qrp.close(); }
@@ -72,7 +72,7 @@ class LogStore {
     // or, outside an operation, when the write did not happen.
     bool writeRecord(qint64 n);
     bool writeArciLine(qint64 n);
-    Outcome commitOperation();
+    [[nodiscard]] Outcome commitOperation();
     void abandonOperation();
     Outcome lastOutcome() const { return m_lastOutcome; }
 
