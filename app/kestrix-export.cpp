@@ -1,4 +1,4 @@
-#include "ExportCommand.h"
+#include "export/core/ExportCommand.h"
 
 #include <QCoreApplication>
 

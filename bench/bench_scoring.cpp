@@ -3,8 +3,8 @@
 // plain scan that reads the same file into memory and compares two fields per
 // record.
 
-#include "DesktopPlatform.h"
-#include "frmKestrix.h"
+#include "platform/DesktopPlatform.h"
+#include "console/frmKestrix.h"
 
 #include <QApplication>
 #include <QDir>

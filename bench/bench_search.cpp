@@ -2,11 +2,11 @@
 // plain scan of the same records, and the time to set a list of 1 000 matches
 // into the display panel.
 
-#include "DesktopPlatform.h"
-#include "DisplayPanel.h"
-#include "QrpRecord.h"
-#include "RecordSearch.h"
-#include "frmKestrix.h"
+#include "platform/DesktopPlatform.h"
+#include "console/DisplayPanel.h"
+#include "store/QrpRecord.h"
+#include "review/RecordSearch.h"
+#include "console/frmKestrix.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,12 +4,12 @@
 // wrong, or an empty text. A crash, a hang or a sanitizer report is a failure
 // as well.
 
-#include "ArciLine.h"
-#include "ClockText.h"
-#include "Journal.h"
-#include "LogStore.h"
-#include "QrpRecord.h"
-#include "Text.h"
+#include "store/ArciLine.h"
+#include "rules/ClockText.h"
+#include "store/Journal.h"
+#include "store/LogStore.h"
+#include "store/QrpRecord.h"
+#include "store/Text.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "CaptionButton.h"
+#include "console/CaptionButton.h"
 
-#include "ConsoleLayout.h"
+#include "console/ConsoleLayout.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

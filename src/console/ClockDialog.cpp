@@ -1,9 +1,9 @@
-#include "ClockDialog.h"
+#include "console/ClockDialog.h"
 
-#include "ClockText.h"
-#include "ConsoleLayout.h"
-#include "SystemClock.h"
-#include "Twips.h"
+#include "rules/ClockText.h"
+#include "console/ConsoleLayout.h"
+#include "platform/SystemClock.h"
+#include "console/Twips.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "ClockSetting.h"
+#include "console/ClockSetting.h"
 
-#include "ClockDialog.h"
-#include "DisplayPanel.h"
-#include "frmKestrix.h"
+#include "console/ClockDialog.h"
+#include "console/DisplayPanel.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "ConsoleLayout.h"
+#include "console/ConsoleLayout.h"
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 // The main window's controls as data: name, kind, place in twips, colours, font,
 // length limit and caption. The window builds its controls from this table.
 
-#include "FormBinding.h"
-#include "KestrixControls.h"
-#include "Twips.h"
+#include "console/FormBinding.h"
+#include "console/KestrixControls.h"
+#include "console/Twips.h"
 
 #include <QColor>
 #include <QList>

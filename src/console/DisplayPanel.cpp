@@ -1,4 +1,4 @@
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 
 #include <QTextDocument>
 #include <QTextOption>

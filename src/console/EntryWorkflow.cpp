@@ -1,10 +1,10 @@
-#include "EntryWorkflow.h"
+#include "console/EntryWorkflow.h"
 
-#include "DisplayPanel.h"
-#include "RecordBoxes.h"
-#include "RecordNumbers.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "console/DisplayPanel.h"
+#include "console/RecordBoxes.h"
+#include "rules/RecordNumbers.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "KeyRewrite.h"
+#include "console/KeyRewrite.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "PanelPicture.h"
+#include "console/PanelPicture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

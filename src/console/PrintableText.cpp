@@ -1,6 +1,6 @@
-#include "PrintableText.h"
+#include "console/PrintableText.h"
 
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 QValidator::State PrintableText::validate(QString &input, int &pos) const
 {

@@ -1,4 +1,4 @@
-#include "RecordBoxes.h"
+#include "console/RecordBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 // procedures, the review row and the Clear lists all go through this table, in
 // record order, so binding a field to its boxes is one line here.
 
-#include "KestrixControls.h"
-#include "QrpRecord.h"
+#include "console/KestrixControls.h"
+#include "store/QrpRecord.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 // The main window's five procedures between the boxes and the log files.
 
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
-#include "DisplayPanel.h"
-#include "RecordBoxes.h"
-#include "RecordNumbers.h"
-#include "Text.h"
+#include "console/DisplayPanel.h"
+#include "console/RecordBoxes.h"
+#include "rules/RecordNumbers.h"
+#include "store/Text.h"
 
 #include <QLineEdit>
 

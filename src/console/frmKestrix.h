@@ -6,10 +6,10 @@
 // the boxes live in the rooms that own them (scoring, review, reports, help),
 // each built here with a reference to this window.
 
-#include "KestrixControls.h"
-#include "LogStore.h"
-#include "PanelSize.h"
-#include "Platform.h"
+#include "console/KestrixControls.h"
+#include "store/LogStore.h"
+#include "console/PanelSize.h"
+#include "platform/Platform.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
-#include "HelpPages.h"
+#include "help/HelpPages.h"
 
-#include "HelpTexts.h"
-#include "frmKestrix.h"
+#include "help/HelpTexts.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "HelpTexts.h"
+#include "help/HelpTexts.h"
 
-#include "PanelSize.h"
+#include "console/PanelSize.h"
 
 namespace {
 using PanelSize::Page;

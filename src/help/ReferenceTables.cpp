@@ -1,4 +1,4 @@
-#include "ReferenceTables.h"
+#include "help/ReferenceTables.h"
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");

@@ -1,6 +1,6 @@
-#include "ReferenceWindow.h"
+#include "help/ReferenceWindow.h"
 
-#include "Twips.h"
+#include "console/Twips.h"
 
 #include <QCloseEvent>
 

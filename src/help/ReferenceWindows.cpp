@@ -1,9 +1,9 @@
-#include "ReferenceWindows.h"
+#include "help/ReferenceWindows.h"
 
-#include "frmKestrix.h"
-#include "frmProvinces.h"
-#include "frmRST.h"
-#include "frmStates.h"
+#include "console/frmKestrix.h"
+#include "help/frmProvinces.h"
+#include "help/frmRST.h"
+#include "help/frmStates.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "frmProvinces.h"
+#include "help/frmProvinces.h"
 
-#include "Twips.h"
+#include "console/Twips.h"
 
-#include "ConsoleLayout.h"
-#include "ReferenceTables.h"
+#include "console/ConsoleLayout.h"
+#include "help/ReferenceTables.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Canadian province abbreviations reference window.
 
-#include "ReferenceWindow.h"
+#include "help/ReferenceWindow.h"
 
 class QLabel;
 

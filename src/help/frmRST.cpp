@@ -1,10 +1,10 @@
-#include "frmRST.h"
+#include "help/frmRST.h"
 
-#include "Twips.h"
+#include "console/Twips.h"
 
-#include "ConsoleLayout.h"
-#include "MultiLineTextBox.h"
-#include "ReferenceTables.h"
+#include "console/ConsoleLayout.h"
+#include "help/MultiLineTextBox.h"
+#include "help/ReferenceTables.h"
 
 frmRST::frmRST(QWidget *owner)
     : ReferenceWindow(owner, QStringLiteral("frmRST"), QStringLiteral("            RST System"), QColor(255, 0, 0),

@@ -1,7 +1,7 @@
 #pragma once
 // The RST system reference window.
 
-#include "ReferenceWindow.h"
+#include "help/ReferenceWindow.h"
 
 class MultiLineTextBox;
 

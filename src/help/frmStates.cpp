@@ -1,10 +1,10 @@
-#include "frmStates.h"
+#include "help/frmStates.h"
 
-#include "Twips.h"
+#include "console/Twips.h"
 
-#include "ConsoleLayout.h"
-#include "MultiLineTextBox.h"
-#include "ReferenceTables.h"
+#include "console/ConsoleLayout.h"
+#include "help/MultiLineTextBox.h"
+#include "help/ReferenceTables.h"
 
 frmStates::frmStates(QWidget *owner)
     : ReferenceWindow(owner, QStringLiteral("frmStates"), QStringLiteral("            State Abbreviations"),

@@ -1,7 +1,7 @@
 #pragma once
 // The U.S. state abbreviations reference window.
 
-#include "ReferenceWindow.h"
+#include "help/ReferenceWindow.h"
 
 class MultiLineTextBox;
 

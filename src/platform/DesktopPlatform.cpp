@@ -1,7 +1,7 @@
-#include "DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
-#include "LinuxClock.h"
-#include "SystemPrintTarget.h"
+#include "platform/LinuxClock.h"
+#include "platform/SystemPrintTarget.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 #pragma once
 // The real platform services of a Linux desktop.
 
-#include "Beeper.h"
-#include "Confirmation.h"
-#include "Platform.h"
-#include "PrintTarget.h"
-#include "SystemClock.h"
+#include "platform/Beeper.h"
+#include "platform/Confirmation.h"
+#include "platform/Platform.h"
+#include "platform/PrintTarget.h"
+#include "platform/SystemClock.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "LinuxClock.h"
+#include "platform/LinuxClock.h"
 
 #include <QDBusError>
 #include <QDBusMessage>

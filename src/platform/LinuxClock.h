@@ -3,7 +3,7 @@
 // systemd's timedated over D-Bus (as desktop settings do), with clock_settime
 // as the fallback where timedated is not there.
 
-#include "SystemClock.h"
+#include "platform/SystemClock.h"
 
 #include <QDBusConnection>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "SystemPrintTarget.h"
+#include "platform/SystemPrintTarget.h"
 
 #include <QDir>
 #include <QFile>

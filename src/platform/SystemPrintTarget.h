@@ -2,7 +2,7 @@
 // Prints to the system's default printer, or writes a PDF in the working
 // directory when there is no printer.
 
-#include "PrintTarget.h"
+#include "platform/PrintTarget.h"
 
 class SystemPrintTarget : public PrintTarget {
 public:

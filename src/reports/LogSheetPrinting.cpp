@@ -1,10 +1,10 @@
-#include "LogSheetPrinting.h"
+#include "reports/LogSheetPrinting.h"
 
-#include "LogSheetRenderer.h"
-#include "PrintMessages.h"
-#include "RememberedDetails.h"
-#include "frmKestrix.h"
-#include "frmPrinter.h"
+#include "reports/LogSheetRenderer.h"
+#include "reports/PrintMessages.h"
+#include "reports/RememberedDetails.h"
+#include "console/frmKestrix.h"
+#include "reports/frmPrinter.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // Sheets" menu item open the print-options dialog; the right mouse button on
 // PRINT prints the sheet of the band typed there.
 
-#include "LogSheetLayout.h"
+#include "rules/LogSheetLayout.h"
 
 #include <QObject>
 #include <optional>

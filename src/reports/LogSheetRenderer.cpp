@@ -1,4 +1,4 @@
-#include "LogSheetRenderer.h"
+#include "reports/LogSheetRenderer.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

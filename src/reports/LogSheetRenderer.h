@@ -4,7 +4,7 @@
 // edge of the printable area, one font height per line, a new page when the
 // next line would pass the bottom.
 
-#include "LogSheetLayout.h"
+#include "rules/LogSheetLayout.h"
 
 #include <QFont>
 

@@ -1,6 +1,6 @@
-#include "PrintMessages.h"
+#include "reports/PrintMessages.h"
 
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 // when a printer took it, the file's name when it became a PDF, the reason
 // (with a beep) when it failed.
 
-#include "PrintTarget.h"
+#include "platform/PrintTarget.h"
 
 class frmKestrix;
 

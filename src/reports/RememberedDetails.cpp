@@ -1,4 +1,4 @@
-#include "RememberedDetails.h"
+#include "reports/RememberedDetails.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -4,7 +4,7 @@
 // when it opens, and what the operator typed into these boxes is remembered when
 // the form's owner says so (OK, Print, Calculate, putting the sheet away).
 
-#include "StationDetails.h"
+#include "export/core/StationDetails.h"
 
 #include <QList>
 #include <QObject>

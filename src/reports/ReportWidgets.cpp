@@ -1,4 +1,4 @@
-#include "ReportWidgets.h"
+#include "reports/ReportWidgets.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "SummarySheet.h"
+#include "reports/SummarySheet.h"
 
-#include "BandTotals.h"
-#include "PrintMessages.h"
-#include "RememberedDetails.h"
-#include "frmKestrix.h"
-#include "frmSummary.h"
+#include "scoring/BandTotals.h"
+#include "reports/PrintMessages.h"
+#include "reports/RememberedDetails.h"
+#include "console/frmKestrix.h"
+#include "reports/frmSummary.h"
 
 #include <QAction>
 #include <QEvent>

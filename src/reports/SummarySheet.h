@@ -4,8 +4,8 @@
 // printing the window as one page. The export asks it for the figures and
 // details typed on it.
 
-#include "BandRecount.h"
-#include "FinalScore.h"
+#include "rules/BandRecount.h"
+#include "rules/FinalScore.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "frmPrinter.h"
+#include "reports/frmPrinter.h"
 
-#include "FormBinding.h"
-#include "KeyRewrite.h"
-#include "ReportWidgets.h"
+#include "console/FormBinding.h"
+#include "console/KeyRewrite.h"
+#include "reports/ReportWidgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "frmSummary.h"
+#include "reports/frmSummary.h"
 
-#include "ReportWidgets.h"
+#include "reports/ReportWidgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
-#include "ChangeDelete.h"
+#include "review/ChangeDelete.h"
 
-#include "Confirmation.h"
-#include "DisplayPanel.h"
-#include "RecordBoxes.h"
-#include "RecordNumbers.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "platform/Confirmation.h"
+#include "console/DisplayPanel.h"
+#include "console/RecordBoxes.h"
+#include "rules/RecordNumbers.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

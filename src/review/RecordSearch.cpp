@@ -1,11 +1,11 @@
-#include "RecordSearch.h"
+#include "review/RecordSearch.h"
 
-#include "KeyRewrite.h"
+#include "console/KeyRewrite.h"
 
-#include "DisplayPanel.h"
-#include "EntryRules.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "console/DisplayPanel.h"
+#include "scoring/EntryRules.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

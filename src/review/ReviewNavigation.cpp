@@ -1,9 +1,9 @@
-#include "ReviewNavigation.h"
+#include "review/ReviewNavigation.h"
 
-#include "RecordBoxes.h"
-#include "RecordNumbers.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "console/RecordBoxes.h"
+#include "rules/RecordNumbers.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 #include <QPushButton>

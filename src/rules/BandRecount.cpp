@@ -1,6 +1,6 @@
-#include "BandRecount.h"
+#include "rules/BandRecount.h"
 
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 #include <numeric>
 

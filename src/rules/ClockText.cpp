@@ -1,4 +1,4 @@
-#include "ClockText.h"
+#include "rules/ClockText.h"
 
 #include <QRegularExpression>
 

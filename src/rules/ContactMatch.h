@@ -4,7 +4,7 @@
 // the band means the S-P-C brings no new multiplier there. The fields are
 // compared with blanks removed, the boxes' texts as they stand.
 
-#include "FieldMatch.h"
+#include "rules/FieldMatch.h"
 
 class ContactMatch {
   public:

@@ -3,7 +3,7 @@
 // record's bytes. The scans behind the call-sign and ARCI boxes run on every
 // keystroke over the whole log, so they build no strings per record.
 
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "FinalScore.h"
+#include "rules/FinalScore.h"
 
-#include "Text.h"
+#include "store/Text.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "LogSheetLayout.h"
+#include "rules/LogSheetLayout.h"
 
-#include "QrpRecord.h"
-#include "Text.h"
+#include "store/QrpRecord.h"
+#include "store/Text.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "Points.h"
+#include "rules/Points.h"
 
-#include "Text.h"
+#include "store/Text.h"
 
 namespace Points {
 

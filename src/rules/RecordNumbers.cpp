@@ -1,6 +1,6 @@
-#include "RecordNumbers.h"
+#include "rules/RecordNumbers.h"
 
-#include "Text.h"
+#include "store/Text.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "BandTotals.h"
+#include "scoring/BandTotals.h"
 
-#include "LogStore.h"
-#include "frmKestrix.h"
+#include "store/LogStore.h"
+#include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // The band chart and the recount behind it. Every recount is announced with its
 // sums; the summary sheet fills its own boxes from them.
 
-#include "BandRecount.h"
+#include "rules/BandRecount.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
-#include "DuplicateCheck.h"
+#include "scoring/DuplicateCheck.h"
 
-#include "ContactMatch.h"
-#include "LogStore.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "rules/ContactMatch.h"
+#include "store/LogStore.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 

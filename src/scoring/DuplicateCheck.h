@@ -1,7 +1,7 @@
 #pragma once
 // The call-sign rule: help text, band warning and the scan for a contact already worked on the band.
 
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "EntryRules.h"
+#include "scoring/EntryRules.h"
 
-#include "KeyRewrite.h"
-#include "Points.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "console/KeyRewrite.h"
+#include "rules/Points.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "MultiplierCheck.h"
+#include "scoring/MultiplierCheck.h"
 
-#include "ContactMatch.h"
-#include "LogStore.h"
-#include "frmKestrix.h"
+#include "rules/ContactMatch.h"
+#include "store/LogStore.h"
+#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
-#include "ArciLine.h"
+#include "store/ArciLine.h"
 
-#include "QrpRecord.h"
-#include "Text.h"
+#include "store/QrpRecord.h"
+#include "store/Text.h"
 
 #include <algorithm>
 #include <cstring>

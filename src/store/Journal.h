@@ -9,7 +9,7 @@
 // cut short fails its checksum and is ignored: the log files were not touched.
 // Nobody reading the .DAT files sees any of this; their formats are unchanged.
 
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "LogFile.h"
+#include "store/LogFile.h"
 
 #include <QDir>
 

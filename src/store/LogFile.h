@@ -4,7 +4,7 @@
 // that was renamed, removed or replaced behind it. Writes are made by the log
 // store, through its journal, a whole operation at a time.
 
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "LogLock.h"
+#include "store/LogLock.h"
 
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <cerrno>
 #include <fcntl.h>

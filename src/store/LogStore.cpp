@@ -1,4 +1,4 @@
-#include "LogStore.h"
+#include "store/LogStore.h"
 
 #include <QDir>
 

@@ -8,10 +8,10 @@
 // files whole or not at all, through the journal (Journal.h), and only while
 // the names in the folder still refer to the files that were opened.
 
-#include "ArciLine.h"
-#include "Journal.h"
-#include "LogFile.h"
-#include "QrpRecord.h"
+#include "store/ArciLine.h"
+#include "store/Journal.h"
+#include "store/LogFile.h"
+#include "store/QrpRecord.h"
 
 #include <QString>
 #include <QStringList>

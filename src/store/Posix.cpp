@@ -1,4 +1,4 @@
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // The contact record of QRPDATA.DAT: eleven fixed-width text fields, 48 bytes,
 // one byte a character (Latin-1), left-aligned and blank-padded.
 
-#include "ArciLine.h"
+#include "store/ArciLine.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,11 +2,11 @@
 // (fake) clock, refusals, Cancel and the label click. How the typed texts are
 // read is tested with the rules (tests/rules/tst_clocktext.cpp).
 
-#include "ClockSetting.h"
-#include "DisplayPanel.h"
+#include "console/ClockSetting.h"
+#include "console/DisplayPanel.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "ClockDialog.h"
+#include "console/frmKestrix.h"
+#include "console/ClockDialog.h"
 
 #include <QAction>
 #include <QLabel>

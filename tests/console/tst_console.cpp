@@ -1,10 +1,10 @@
 // The main window through its real controls: start-up, the entry row's
 // Add / Save Record / Clear, Exit and the close box, the clock, the layout.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // the log and the face of the band chart's score cells.
 
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -2,11 +2,11 @@
 // while it runs are never written again, the placeholder is never written from
 // the review row, and control characters never reach a field.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "LogLock.h"
+#include "store/LogLock.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // kestrix-export run as the program it is: its files, messages and exit status.
 
 #include "ExportFixture.h"
-#include "LogLock.h"
-#include "StationDetails.h"
+#include "store/LogLock.h"
+#include "export/core/StationDetails.h"
 
 #include <QDir>
 #include <QProcess>

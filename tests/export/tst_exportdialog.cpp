@@ -2,11 +2,11 @@
 // writes, and never replacing a file without asking.
 
 #include "ExportFixture.h"
-#include "ExportLog.h"
-#include "StationDetails.h"
-#include "frmExport.h"
-#include "frmKestrix.h"
-#include "frmSummary.h"
+#include "export/ui/ExportLog.h"
+#include "export/core/StationDetails.h"
+#include "export/ui/frmExport.h"
+#include "console/frmKestrix.h"
+#include "reports/frmSummary.h"
 
 #include <QAction>
 #include <QCheckBox>

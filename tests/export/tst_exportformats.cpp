@@ -1,15 +1,15 @@
 // The Cabrillo and ADIF files made from a log, and the read-only reading of it.
 
-#include "AdifWriter.h"
-#include "ExportContacts.h"
+#include "export/core/AdifWriter.h"
+#include "export/core/ExportContacts.h"
 #include "ExportFixture.h"
-#include "ExportSink.h"
-#include "LogExport.h"
-#include "PlainText.h"
-#include "ReadOnlyLog.h"
-#include "SpcTable.h"
-#include "StationDetails.h"
-#include "TimeOrder.h"
+#include "export/core/ExportSink.h"
+#include "export/core/LogExport.h"
+#include "export/core/PlainText.h"
+#include "export/core/ReadOnlyLog.h"
+#include "export/core/SpcTable.h"
+#include "export/core/StationDetails.h"
+#include "export/core/TimeOrder.h"
 
 #include <QFile>
 #include <QRandomGenerator>

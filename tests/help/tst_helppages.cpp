@@ -1,10 +1,10 @@
 // The help, title and information pages: what each menu item and menu opening
 // writes into the display panel, through the real menus, and what it leaves alone.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QLabel>

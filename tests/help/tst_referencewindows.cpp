@@ -1,16 +1,16 @@
 // The RST, state and province windows: their tables to the character, their
 // look and place, one window while open, and a fresh load after the close box.
 
-#include "ConsoleLayout.h"
-#include "DisplayPanel.h"
+#include "console/ConsoleLayout.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "MultiLineTextBox.h"
-#include "ReferenceWindows.h"
+#include "help/MultiLineTextBox.h"
+#include "help/ReferenceWindows.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "frmProvinces.h"
-#include "frmRST.h"
-#include "frmStates.h"
+#include "console/frmKestrix.h"
+#include "help/frmProvinces.h"
+#include "help/frmRST.h"
+#include "help/frmStates.h"
 
 #include <QAction>
 #include <QApplication>

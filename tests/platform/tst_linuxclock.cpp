@@ -2,7 +2,7 @@
 // private D-Bus bus and a stand-in for clock_settime: the real clock is never
 // touched.
 
-#include "LinuxClock.h"
+#include "platform/LinuxClock.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -2,17 +2,17 @@
 // rig (rigctl moves it) and cwdaemon without sound or keying device, each
 // started here on a free loopback port and stopped again.
 
-#include "CwDaemonKeyer.h"
-#include "DisplayPanel.h"
-#include "RadioRoom.h"
-#include "RadioSettings.h"
-#include "RigControl.h"
-#include "RigModels.h"
-#include "StationDetails.h"
+#include "radio/core/CwDaemonKeyer.h"
+#include "console/DisplayPanel.h"
+#include "radio/ui/RadioRoom.h"
+#include "radio/core/RadioSettings.h"
+#include "radio/core/RigControl.h"
+#include "radio/core/RigModels.h"
+#include "export/core/StationDetails.h"
 #include "TestLog.h"
-#include "frmExport.h"
-#include "frmKestrix.h"
-#include "frmRadio.h"
+#include "export/ui/frmExport.h"
+#include "console/frmKestrix.h"
+#include "radio/ui/frmRadio.h"
 #include "reports/OwnSettings.h"
 
 #include <QAction>

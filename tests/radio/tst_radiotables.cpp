@@ -1,10 +1,10 @@
 // The radio's rules as values: the CW macros, the band edges and the frequency
 // as shown, and which settings the Radio dialog refuses.
 
-#include "CwMacros.h"
-#include "RadioBands.h"
-#include "RadioSettings.h"
-#include "RigModels.h"
+#include "radio/core/CwMacros.h"
+#include "radio/core/RadioBands.h"
+#include "radio/core/RadioSettings.h"
+#include "radio/core/RigModels.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -13,10 +13,10 @@
 
 #include "DriverOutput.h"
 #include "FakePlatform.h"
-#include "LogLock.h"
+#include "store/LogLock.h"
 #include "ReliabilityLog.h"
-#include "Text.h"
-#include "frmKestrix.h"
+#include "store/Text.h"
+#include "console/frmKestrix.h"
 
 #include <QApplication>
 #include <QLineEdit>

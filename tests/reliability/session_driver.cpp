@@ -12,9 +12,9 @@
 
 #include "DriverOutput.h"
 #include "FakePlatform.h"
-#include "LogLock.h"
+#include "store/LogLock.h"
 #include "SessionProtocol.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 
 #include <cstdio>
 #include <cstdlib>

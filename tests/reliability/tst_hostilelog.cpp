@@ -7,16 +7,16 @@
 //
 // KESTRIX_HOSTILE_SEED and KESTRIX_HOSTILE_CASES repeat or widen a run.
 
-#include "ExportContacts.h"
+#include "export/core/ExportContacts.h"
 #include "FakePlatform.h"
-#include "LogExport.h"
-#include "LogSheetPrinting.h"
-#include "LogStore.h"
-#include "ReadOnlyLog.h"
+#include "export/core/LogExport.h"
+#include "reports/LogSheetPrinting.h"
+#include "store/LogStore.h"
+#include "export/core/ReadOnlyLog.h"
 #include "ReliabilityLog.h"
-#include "SummarySheet.h"
-#include "frmKestrix.h"
-#include "frmPrinter.h"
+#include "reports/SummarySheet.h"
+#include "console/frmKestrix.h"
+#include "reports/frmPrinter.h"
 
 #include <QLineEdit>
 #include <QPushButton>

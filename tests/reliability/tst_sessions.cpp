@@ -12,8 +12,8 @@
 // repeats a run, KESTRIX_SESSIONS and KESTRIX_SESSION_STEPS (per session, on
 // average) lengthen it, KESTRIX_SESSION_TRACE prints the steps.
 
-#include "LogLock.h"
-#include "LogStore.h"
+#include "store/LogLock.h"
+#include "store/LogStore.h"
 #include "ReliabilityLog.h"
 #include "SessionProtocol.h"
 

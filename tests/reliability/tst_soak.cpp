@@ -7,11 +7,11 @@
 //
 // KESTRIX_SOAK_SEED and KESTRIX_SOAK_CONTACTS repeat or widen a run.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "ReliabilityLog.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QLabel>

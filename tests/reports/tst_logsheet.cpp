@@ -1,15 +1,15 @@
 // The band log sheet: the print-options dialog, which contacts print and where
 // their texts stand, the totals, page breaks and what the operator is told.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "LogSheetLayout.h"
-#include "LogSheetPrinting.h"
-#include "LogSheetRenderer.h"
+#include "rules/LogSheetLayout.h"
+#include "reports/LogSheetPrinting.h"
+#include "reports/LogSheetRenderer.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "frmPrinter.h"
+#include "console/frmKestrix.h"
+#include "reports/frmPrinter.h"
 
 #include <QAction>
 #include <QFontMetricsF>

@@ -3,15 +3,15 @@
 //
 // Set KESTRIX_KEEP_PDF to a folder to keep a copy of the PDFs this test writes.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "LogSheetPrinting.h"
+#include "reports/LogSheetPrinting.h"
 #include "OwnSettings.h"
-#include "SystemPrintTarget.h"
+#include "platform/SystemPrintTarget.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "frmPrinter.h"
-#include "frmSummary.h"
+#include "console/frmKestrix.h"
+#include "reports/frmPrinter.h"
+#include "reports/frmSummary.h"
 
 #include <QDir>
 #include <QFile>

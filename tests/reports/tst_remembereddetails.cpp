@@ -2,15 +2,15 @@
 // runs: a first run, filling the forms, when typed details are remembered, and
 // the address entries are sent to, printed with the sheet.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "LogSheetPrinting.h"
+#include "reports/LogSheetPrinting.h"
 #include "OwnSettings.h"
-#include "StationDetails.h"
+#include "export/core/StationDetails.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "frmPrinter.h"
-#include "frmSummary.h"
+#include "console/frmKestrix.h"
+#include "reports/frmPrinter.h"
+#include "reports/frmSummary.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,13 +1,13 @@
 // The contest summary sheet: the final score, Clear Form, Cancel, printing the
 // window, and the band totals the recount writes into it.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "OwnSettings.h"
-#include "SummarySheet.h"
+#include "reports/SummarySheet.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
-#include "frmSummary.h"
+#include "console/frmKestrix.h"
+#include "reports/frmSummary.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Change and delete through the real widgets: left clicks show instructions,
 // the right mouse button writes; the log files are compared byte for byte.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The search through the real widgets: the SEARCH button, the upper-case rule
 // of the search box and the list of matches in the display panel.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QDir>
 #include <QElapsedTimer>

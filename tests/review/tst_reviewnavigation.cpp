@@ -1,10 +1,10 @@
 // Review navigation through the real widgets: typing a record number, [+], [-]
 // and REVIEW, on a log of nine contacts and the placeholder (ten records).
 
-#include "DisplayPanel.h"
-#include "LogStore.h"
+#include "console/DisplayPanel.h"
+#include "store/LogStore.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QLineEdit>

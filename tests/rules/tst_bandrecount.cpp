@@ -1,8 +1,8 @@
 // The band chart's recount: which band a stored record counts for, what its
 // Points and Multiplier characters add, and the sums over several records.
 
-#include "BandRecount.h"
-#include "QrpRecord.h"
+#include "rules/BandRecount.h"
+#include "store/QrpRecord.h"
 
 #include <QTest>
 

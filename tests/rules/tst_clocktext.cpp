@@ -1,7 +1,7 @@
 // Reading the texts typed into the date and time dialogs, and the texts they
 // show on load: no clock, no window.
 
-#include "ClockText.h"
+#include "rules/ClockText.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The duplicate and multiplier matches on one stored record: which records
 // count as the same call sign or S-P-C on the same band.
 
-#include "ContactMatch.h"
+#include "rules/ContactMatch.h"
 
 #include <QTest>
 

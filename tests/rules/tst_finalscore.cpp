@@ -1,7 +1,7 @@
 // Calculate Final Score: the five figures read from their boxes' texts, the
 // score, and the text the sheet shows.
 
-#include "FinalScore.h"
+#include "rules/FinalScore.h"
 
 #include <QLocale>
 #include <QTest>

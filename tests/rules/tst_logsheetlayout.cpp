@@ -3,8 +3,8 @@
 // goes. The printing font's widths come in as a function, so one column per
 // character stands in for them here.
 
-#include "LogSheetLayout.h"
-#include "QrpRecord.h"
+#include "rules/LogSheetLayout.h"
+#include "store/QrpRecord.h"
 
 #include <QTest>
 

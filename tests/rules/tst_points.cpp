@@ -1,7 +1,7 @@
 // The points of a contact: 5 for a member number, 4 or 2 for a non-member by
 // the length of the S-P-C once a power figure has blanked the ARCI box.
 
-#include "Points.h"
+#include "rules/Points.h"
 
 #include <QTest>
 

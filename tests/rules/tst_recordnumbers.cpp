@@ -3,7 +3,7 @@
 // review row shows, and the steps of [+] and [-]. A log of ten records: nine
 // contacts and the placeholder.
 
-#include "RecordNumbers.h"
+#include "rules/RecordNumbers.h"
 
 #include <QTest>
 #include <limits>

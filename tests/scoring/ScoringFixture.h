@@ -2,9 +2,9 @@
 // A shown main window on a log in a temporary folder, and the texts of the
 // display panel and the mode line as the scoring rules write them.
 
-#include "DisplayPanel.h"
+#include "console/DisplayPanel.h"
 #include "TestLog.h"
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QLineEdit>

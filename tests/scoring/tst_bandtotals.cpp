@@ -2,7 +2,7 @@
 // by the Update button.
 
 #include "ScoringFixture.h"
-#include "frmSummary.h"
+#include "reports/frmSummary.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 // all, in both files; a start-up repair cut short must be finished by the next.
 // Also: the journal's own encoding, and one file under both names.
 
-#include "LogStore.h"
+#include "store/LogStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The byte formats of the two log files, the record count, the text helpers,
 // the bulk scan, the start-up repair and the one-program-per-log lock.
 
-#include "ArciLine.h"
-#include "LogLock.h"
-#include "LogStore.h"
-#include "QrpRecord.h"
-#include "Text.h"
+#include "store/ArciLine.h"
+#include "store/LogLock.h"
+#include "store/LogStore.h"
+#include "store/QrpRecord.h"
+#include "store/Text.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The table of the contact's fields: the 48-byte record it lays out, the
 // ARCIFILE.DAT column each field goes to, and the line made from values.
 
-#include "ArciLine.h"
-#include "LogStore.h"
-#include "QrpRecord.h"
+#include "store/ArciLine.h"
+#include "store/LogStore.h"
+#include "store/QrpRecord.h"
 
 #include <QTest>
 

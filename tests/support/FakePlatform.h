@@ -2,11 +2,11 @@
 // Fakes of the platform seams: a clock that tests set, a beep counter, a scripted
 // answer to the delete question, and a print target that renders into images.
 
-#include "Beeper.h"
-#include "Confirmation.h"
-#include "Platform.h"
-#include "PrintTarget.h"
-#include "SystemClock.h"
+#include "platform/Beeper.h"
+#include "platform/Confirmation.h"
+#include "platform/Platform.h"
+#include "platform/PrintTarget.h"
+#include "platform/SystemClock.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "TestLog.h"
 
-#include "frmKestrix.h"
+#include "console/frmKestrix.h"
 
 #include <QDir>
 #include <QFile>

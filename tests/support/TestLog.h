@@ -2,7 +2,7 @@
 // Helpers to build logs and windows for tests.
 
 #include "FakePlatform.h"
-#include "QrpRecord.h"
+#include "store/QrpRecord.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "AdifWriter.h"
+#include "export/core/AdifWriter.h"
 
-#include "SpcTable.h"
+#include "export/core/SpcTable.h"
 
 #include <QRegularExpression>
 

@@ -3,8 +3,8 @@
 // of its own. Every text given to it is plain ASCII already, as ADIF's String
 // fields must be.
 
-#include "ExportContacts.h"
-#include "ExportSettings.h"
+#include "export/core/ExportContacts.h"
+#include "export/core/ExportSettings.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "BandPlan.h"
+#include "export/core/BandPlan.h"
 
 #include <QStringList>
 

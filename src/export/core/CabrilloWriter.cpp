@@ -1,4 +1,4 @@
-#include "CabrilloWriter.h"
+#include "export/core/CabrilloWriter.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // column template, END-OF-LOG. Lines end with carriage return + line feed.
 // Every text given to it is plain ASCII already.
 
-#include "ExportContacts.h"
-#include "ExportSettings.h"
+#include "export/core/ExportContacts.h"
+#include "export/core/ExportSettings.h"
 
 #include <QByteArray>
 #include <array>

@@ -1,10 +1,10 @@
-#include "ExportCommand.h"
+#include "export/core/ExportCommand.h"
 
-#include "ExportSink.h"
-#include "LogExport.h"
-#include "Posix.h"
-#include "ReadOnlyLog.h"
-#include "StationDetails.h"
+#include "export/core/ExportSink.h"
+#include "export/core/LogExport.h"
+#include "store/Posix.h"
+#include "export/core/ReadOnlyLog.h"
+#include "export/core/StationDetails.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ExportContacts.h"
+#include "export/core/ExportContacts.h"
 
-#include "PlainText.h"
+#include "export/core/PlainText.h"
 
 namespace {
 

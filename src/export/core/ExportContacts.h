@@ -3,8 +3,8 @@
 // the band known, every text in plain ASCII, deleted and empty records left
 // out, and the contacts that cannot make a whole QSO line named.
 
-#include "BandPlan.h"
-#include "QrpRecord.h"
+#include "export/core/BandPlan.h"
+#include "store/QrpRecord.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "ExportSettings.h"
+#include "export/core/ExportSettings.h"
 
-#include "StationDetails.h"
+#include "export/core/StationDetails.h"
 
 #include <QStringList>
 #include <cmath>

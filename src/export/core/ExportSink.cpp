@@ -1,6 +1,6 @@
-#include "ExportSink.h"
+#include "export/core/ExportSink.h"
 
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
-#include "LogExport.h"
+#include "export/core/LogExport.h"
 
-#include "AdifWriter.h"
-#include "CabrilloWriter.h"
-#include "ExportContacts.h"
-#include "ExportSink.h"
-#include "Journal.h"
-#include "LogStore.h"
-#include "PlainText.h"
-#include "RecordSource.h"
-#include "TimeOrder.h"
+#include "export/core/AdifWriter.h"
+#include "export/core/CabrilloWriter.h"
+#include "export/core/ExportContacts.h"
+#include "export/core/ExportSink.h"
+#include "store/Journal.h"
+#include "store/LogStore.h"
+#include "export/core/PlainText.h"
+#include "export/core/RecordSource.h"
+#include "export/core/TimeOrder.h"
 
 #include <QDir>
 #include <QFile>

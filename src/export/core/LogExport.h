@@ -4,8 +4,8 @@
 // file that was there before. The log is read in slices, twice (once to count,
 // once to write), so memory stays the same whatever the log's size.
 
-#include "ExportSettings.h"
-#include "QrpRecord.h"
+#include "export/core/ExportSettings.h"
+#include "store/QrpRecord.h"
 
 #include <QByteArray>
 #include <QList>

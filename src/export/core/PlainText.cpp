@@ -1,4 +1,4 @@
-#include "PlainText.h"
+#include "export/core/PlainText.h"
 
 #include <QList>
 

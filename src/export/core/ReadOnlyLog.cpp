@@ -1,8 +1,8 @@
-#include "ReadOnlyLog.h"
+#include "export/core/ReadOnlyLog.h"
 
-#include "ExportContacts.h"
-#include "LogStore.h"
-#include "Posix.h"
+#include "export/core/ExportContacts.h"
+#include "store/LogStore.h"
+#include "store/Posix.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SpcTable.h"
+#include "export/core/SpcTable.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "StationDetails.h"
+#include "export/core/StationDetails.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "TimeOrder.h"
+#include "export/core/TimeOrder.h"
 
-#include "Posix.h"
+#include "store/Posix.h"
 
 #include <QByteArray>
 #include <QFile>

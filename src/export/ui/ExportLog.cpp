@@ -1,15 +1,15 @@
-#include "ExportLog.h"
+#include "export/ui/ExportLog.h"
 
-#include "ExportSink.h"
-#include "LogExport.h"
-#include "LogSheetPrinting.h"
-#include "LogStore.h"
-#include "RecordSource.h"
-#include "StationDetails.h"
-#include "SummarySheet.h"
-#include "Text.h"
-#include "frmExport.h"
-#include "frmKestrix.h"
+#include "export/core/ExportSink.h"
+#include "export/core/LogExport.h"
+#include "reports/LogSheetPrinting.h"
+#include "store/LogStore.h"
+#include "export/core/RecordSource.h"
+#include "export/core/StationDetails.h"
+#include "reports/SummarySheet.h"
+#include "store/Text.h"
+#include "export/ui/frmExport.h"
+#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,8 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "Confirmation.h"
-#include "SystemClock.h"
+#include "platform/Confirmation.h"
+#include "platform/SystemClock.h"
 
 namespace {
 

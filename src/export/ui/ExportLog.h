@@ -4,7 +4,7 @@
 // and entrant boxes start from the details Kestrix remembers and from what the
 // print options and the summary sheet hold in this run; Export remembers them.
 
-#include "ExportSettings.h"
+#include "export/core/ExportSettings.h"
 
 #include <QObject>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "frmExport.h"
+#include "export/ui/frmExport.h"
 
-#include "ExportSettings.h"
+#include "export/core/ExportSettings.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
-#include "CwDaemonKeyer.h"
+#include "radio/core/CwDaemonKeyer.h"
 
-#include "CwMacros.h"
+#include "radio/core/CwMacros.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>

@@ -1,4 +1,4 @@
-#include "CwMacros.h"
+#include "radio/core/CwMacros.h"
 
 #include <QHash>
 #include <QRegularExpression>

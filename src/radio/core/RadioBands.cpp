@@ -1,4 +1,4 @@
-#include "RadioBands.h"
+#include "radio/core/RadioBands.h"
 
 #include <QStringList>
 

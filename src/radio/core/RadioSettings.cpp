@@ -1,7 +1,7 @@
-#include "RadioSettings.h"
+#include "radio/core/RadioSettings.h"
 
-#include "CwMacros.h"
-#include "RigModels.h"
+#include "radio/core/CwMacros.h"
+#include "radio/core/RigModels.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "RigControl.h"
+#include "radio/core/RigControl.h"
 
-#include "RigWorker.h"
+#include "radio/core/RigWorker.h"
 
 #include <QThread>
 

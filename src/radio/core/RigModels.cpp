@@ -1,4 +1,4 @@
-#include "RigModels.h"
+#include "radio/core/RigModels.h"
 
 #include <hamlib/rig.h>
 

@@ -1,6 +1,6 @@
-#include "RigWorker.h"
+#include "radio/core/RigWorker.h"
 
-#include "RigModels.h"
+#include "radio/core/RigModels.h"
 
 #include <QFileInfo>
 #include <QTimer>

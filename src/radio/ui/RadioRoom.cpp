@@ -1,14 +1,14 @@
-#include "RadioRoom.h"
+#include "radio/ui/RadioRoom.h"
 
-#include "ConsoleLayout.h"
-#include "CwDaemonKeyer.h"
-#include "CwMacros.h"
-#include "RadioBands.h"
-#include "RigControl.h"
-#include "RigModels.h"
-#include "StationDetails.h"
-#include "frmKestrix.h"
-#include "frmRadio.h"
+#include "console/ConsoleLayout.h"
+#include "radio/core/CwDaemonKeyer.h"
+#include "radio/core/CwMacros.h"
+#include "radio/core/RadioBands.h"
+#include "radio/core/RigControl.h"
+#include "radio/core/RigModels.h"
+#include "export/core/StationDetails.h"
+#include "console/frmKestrix.h"
+#include "radio/ui/frmRadio.h"
 
 #include <QAction>
 #include <QCheckBox>

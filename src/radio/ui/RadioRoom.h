@@ -7,7 +7,7 @@
 // window. A status line on the panel says what the radio is doing. The rig is
 // only ever asked from its own thread; a radio that fails never stops the log.
 
-#include "RadioSettings.h"
+#include "radio/core/RadioSettings.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "frmRadio.h"
+#include "radio/ui/frmRadio.h"
 
-#include "RadioSettings.h"
-#include "RigModels.h"
+#include "radio/core/RadioSettings.h"
+#include "radio/core/RigModels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
