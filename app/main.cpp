@@ -1,6 +1,6 @@
+#include "console/frmKestrix.h"
 #include "platform/DesktopPlatform.h"
 #include "store/LogLock.h"
-#include "console/frmKestrix.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,12 +4,12 @@
 // Backspace) through the window's event filters and lets the event loop run,
 // so the rig's readings arriving meanwhile are paid for by the keystrokes.
 
+#include "console/frmKestrix.h"
 #include "platform/DesktopPlatform.h"
-#include "store/QrpRecord.h"
-#include "radio/ui/RadioRoom.h"
 #include "radio/core/RadioSettings.h"
 #include "radio/core/RigControl.h"
-#include "console/frmKestrix.h"
+#include "radio/ui/RadioRoom.h"
+#include "store/QrpRecord.h"
 
 #include <QApplication>
 #include <QDir>

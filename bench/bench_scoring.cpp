@@ -3,8 +3,8 @@
 // plain scan that reads the same file into memory and compares two fields per
 // record.
 
-#include "platform/DesktopPlatform.h"
 #include "console/frmKestrix.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,11 +24,11 @@
 namespace {
 
 const char *const Bands[] = {"160", "80", "40", "20", "15", "10", "6"};
-const char *const Spcs[] = {"NY", "NJ", "CT", "MA", "VT", "NH", "ME", "RI", "PA", "OH", "MI", "IN", "IL", "WI",
-                            "MN", "IA", "MO", "KS", "NE", "SD", "ND", "MT", "WY", "CO", "NM", "AZ", "UT", "NV",
-                            "CA", "OR", "WA", "ID", "TX", "OK", "AR", "LA", "MS", "AL", "GA", "FL", "SC", "NC",
-                            "VA", "WV", "MD", "DE", "KY", "TN", "AK", "HI", "ONT", "QUE", "MAN", "SAS", "ALB",
-                            "NS",  "NB", "MEX", "SCOT", "ENGL", "GERM", "JAPN", "ITAL", "FRAN"};
+const char *const Spcs[] = {
+    "NY", "NJ", "CT",  "MA",  "VT",  "NH",  "ME",  "RI", "PA", "OH",  "MI",   "IN",   "IL",   "WI",   "MN",   "IA",
+    "MO", "KS", "NE",  "SD",  "ND",  "MT",  "WY",  "CO", "NM", "AZ",  "UT",   "NV",   "CA",   "OR",   "WA",   "ID",
+    "TX", "OK", "AR",  "LA",  "MS",  "AL",  "GA",  "FL", "SC", "NC",  "VA",   "WV",   "MD",   "DE",   "KY",   "TN",
+    "AK", "HI", "ONT", "QUE", "MAN", "SAS", "ALB", "NS", "NB", "MEX", "SCOT", "ENGL", "GERM", "JAPN", "ITAL", "FRAN"};
 
 // A log of `contacts` generated contacts and its placeholder, in a folder of its own.
 struct GeneratedLog {
@@ -64,9 +64,8 @@ struct GeneratedLog {
         write(LogStore::ArciFileName, QByteArray(qsizetype(contacts) * ArciLine::Size, ' '));
 
         window = std::make_unique<frmKestrix>(dir.path(), platform.platform());
-        window->setFileErrorHandler([](const QString &file, const QString &reason) {
-            qFatal("%s: %s", qPrintable(file), qPrintable(reason));
-        });
+        window->setFileErrorHandler(
+            [](const QString &file, const QString &reason) { qFatal("%s: %s", qPrintable(file), qPrintable(reason)); });
         if (!window->Form_Load())
             qFatal("the generated log did not open");
         window->ui().Timer1->stop();

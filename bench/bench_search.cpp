@@ -2,11 +2,11 @@
 // plain scan of the same records, and the time to set a list of 1 000 matches
 // into the display panel.
 
-#include "platform/DesktopPlatform.h"
 #include "console/DisplayPanel.h"
-#include "store/QrpRecord.h"
-#include "review/RecordSearch.h"
 #include "console/frmKestrix.h"
+#include "platform/DesktopPlatform.h"
+#include "review/RecordSearch.h"
+#include "store/QrpRecord.h"
 
 #include <QApplication>
 #include <QDir>
@@ -186,7 +186,8 @@ void BM_PanelNoMatchText(benchmark::State &state)
     frmKestrix &w = *log.window;
     w.setNewLine();
     for (auto _ : state)
-        w.writePanel(8, {QString(), QStringLiteral("Sorry, no records match"), QStringLiteral("your search criteria.")});
+        w.writePanel(8,
+                     {QString(), QStringLiteral("Sorry, no records match"), QStringLiteral("your search criteria.")});
 }
 BENCHMARK(BM_PanelNoMatchText)->Unit(benchmark::kMillisecond);
 
@@ -199,8 +200,8 @@ void BM_PanelThousandMatches(benchmark::State &state)
     w.setNewLine();
     QString list;
     for (int i = 1; i <= 1000; ++i) {
-        RecordSearch::appendBlock(list, i * 100, contact(QStringLiteral("K2MANY"), QStringLiteral("1234"),
-                                                         QStringLiteral("NY")), w.NewLine);
+        RecordSearch::appendBlock(
+            list, i * 100, contact(QStringLiteral("K2MANY"), QStringLiteral("1234"), QStringLiteral("NY")), w.NewLine);
         list += w.NewLine;
     }
     const bool repaint = state.range(0) != 0;

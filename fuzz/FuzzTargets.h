@@ -4,8 +4,8 @@
 // wrong, or an empty text. A crash, a hang or a sanitizer report is a failure
 // as well.
 
-#include "store/ArciLine.h"
 #include "rules/ClockText.h"
+#include "store/ArciLine.h"
 #include "store/Journal.h"
 #include "store/LogStore.h"
 #include "store/QrpRecord.h"

@@ -1,9 +1,9 @@
 #include "console/ClockDialog.h"
 
-#include "rules/ClockText.h"
 #include "console/ConsoleLayout.h"
-#include "platform/SystemClock.h"
 #include "console/Twips.h"
+#include "platform/SystemClock.h"
+#include "rules/ClockText.h"
 
 #include <QEvent>
 #include <QLabel>

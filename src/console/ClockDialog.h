@@ -20,8 +20,8 @@ struct ClockDialogForm {
     QString prompt;                         // the label's text
     QRect box;                              // twips
     int maxLength;
-    QRect ok, cancel;                       // twips
-    bool greyOK;                            // the time window's OK has a grey face
+    QRect ok, cancel; // twips
+    bool greyOK;      // the time window's OK has a grey face
     // The box's text on load, from the clock's UTC reading.
     QString (*shown)(const QDateTime &now);
     // The clock after OK, or empty with *problem saying why the text is refused.
@@ -41,8 +41,8 @@ class ClockDialog : public QWidget {
     // box). Modeless, on top of `parent`; OK, Cancel and the label only hide it.
     ClockDialog(const ClockDialogForm &form, SystemClock &clock, QWidget *parent);
 
-    QLabel *lblPrompt;    // lblSetDate / lblSetTime
-    QLineEdit *txtEntry;  // txtSetDate / txtSetTime
+    QLabel *lblPrompt;   // lblSetDate / lblSetTime
+    QLineEdit *txtEntry; // txtSetDate / txtSetTime
     QPushButton *cmdOK;
     QPushButton *cmdCancel; // cmdCancel / cmcCancel
 

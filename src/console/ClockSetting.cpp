@@ -24,8 +24,9 @@ void ClockSetting::cmdCalendar_Click()
     show(m_setDate, true);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Date"));
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
-                            QStringLiteral("press the [OK] button.")});
+    m_window.writePanel(PanelSize::Guide,
+                        {QStringLiteral("To change the date, simply"), QStringLiteral("enter the correct date and"),
+                         QStringLiteral("press the [OK] button.")});
 }
 
 void ClockSetting::cmdSetTime_Click()
@@ -33,8 +34,9 @@ void ClockSetting::cmdSetTime_Click()
     show(m_setTime, false);
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Setting Clock"));
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
-                            QStringLiteral("press the [OK] button.")});
+    m_window.writePanel(PanelSize::Guide,
+                        {QStringLiteral("To change the time, simply"), QStringLiteral("enter the correct time and"),
+                         QStringLiteral("press the [OK] button.")});
 }
 
 void ClockSetting::mnuDate_Click() { show(m_setDate, true); }

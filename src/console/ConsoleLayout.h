@@ -12,9 +12,8 @@
 #include <variant>
 
 // Which pointer of the controls a table entry fills; its type is the control's kind.
-using ControlMember = std::variant<QLineEdit *KestrixControls::*, QLabel *KestrixControls::*,
-                                   QPushButton *KestrixControls::*, DisplayPanel *KestrixControls::*>;
-
+using ControlMember = std::variant<QLineEdit * KestrixControls::*, QLabel * KestrixControls::*,
+                                   QPushButton * KestrixControls::*, DisplayPanel * KestrixControls::*>;
 
 struct ControlSpec {
     // In the order of the member's alternatives.
@@ -28,7 +27,7 @@ struct ControlSpec {
     QString family;
     qreal points;
     bool bold;
-    int maxLength;                // 0: none
+    int maxLength; // 0: none
     QString caption;
     Qt::Alignment align;
     bool border = false;

@@ -7,7 +7,7 @@
 
 class DisplayPanel : public QTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit DisplayPanel(QWidget *parent = nullptr);
 
     void setFontSize(qreal points);
@@ -17,7 +17,7 @@ public:
     QString text() const { return m_text; }
     void clear();
 
-private:
+  private:
     QString m_text;
     qreal m_size = 9.75;
 };

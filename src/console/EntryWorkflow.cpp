@@ -2,9 +2,9 @@
 
 #include "console/DisplayPanel.h"
 #include "console/RecordBoxes.h"
+#include "console/frmKestrix.h"
 #include "rules/RecordNumbers.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +25,9 @@ void EntryWorkflow::cmdAddRecord_Click()
     frmKestrix &w = m_window;
     w.setNewLine();
     w.writePanel(PanelSize::Guide, {QStringLiteral("Add data in the RED BOXES only"),
-                     QStringLiteral("CLICK the [SAVE RECORD] button to SAVE record."),
-                     QStringLiteral("Time/date will be added automatically"),
-                     QStringLiteral("Use TAB KEY to step through boxes")});
+                                    QStringLiteral("CLICK the [SAVE RECORD] button to SAVE record."),
+                                    QStringLiteral("Time/date will be added automatically"),
+                                    QStringLiteral("Use TAB KEY to step through boxes")});
     w.ui().txtCallsign->setFocus();
 }
 
@@ -39,10 +39,10 @@ bool EntryWorkflow::recordNumberAcceptable()
     w.beep();
     w.setNewLine();
     w.writePanel(PanelSize::Notice, {QStringLiteral("Record NOT saved."),
-                      QStringLiteral("New records are saved as record") + Text::numberText(w.RecordCount()) +
-                          QStringLiteral(","),
-                      QStringLiteral("not as \"") + w.ui().txtRecNumber->text() + QStringLiteral("\"."),
-                      QStringLiteral("Use CHANGE to alter a stored record.")});
+                                     QStringLiteral("New records are saved as record") +
+                                         Text::numberText(w.RecordCount()) + QStringLiteral(","),
+                                     QStringLiteral("not as \"") + w.ui().txtRecNumber->text() + QStringLiteral("\"."),
+                                     QStringLiteral("Use CHANGE to alter a stored record.")});
     return false;
 }
 

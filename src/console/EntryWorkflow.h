@@ -7,7 +7,7 @@ class frmKestrix;
 
 class EntryWorkflow : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit EntryWorkflow(frmKestrix &window);
     ~EntryWorkflow() override;
 
@@ -15,7 +15,7 @@ public:
     void cmdSaveRecord_Click();
     void cmdClear_Click();
 
-private:
+  private:
     // False (with a beep and a message) when txtRecNumber is not the placeholder's number.
     bool recordNumberAcceptable();
 

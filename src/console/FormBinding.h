@@ -13,14 +13,14 @@
 
 // The control behind a member, as a plain widget.
 template <class Form, class... Kinds>
-QWidget *controlAt(const Form &form, const std::variant<Kinds *Form::*...> &member)
+QWidget *controlAt(const Form &form, const std::variant<Kinds * Form::*...> &member)
 {
     return std::visit([&](auto field) -> QWidget * { return form.*field; }, member);
 }
 
 // Fills the member with a control built for it (of the member's kind).
 template <class Form, class... Kinds>
-void bindControl(Form &form, const std::variant<Kinds *Form::*...> &member, QWidget *control)
+void bindControl(Form &form, const std::variant<Kinds * Form::*...> &member, QWidget *control)
 {
     std::visit(
         [&](auto field) {

@@ -9,12 +9,12 @@ class QSvgRenderer;
 
 class PanelPicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PanelPicture(QWidget *parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QSvgRenderer *m_picture;
 };

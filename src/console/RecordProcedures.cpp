@@ -11,7 +11,6 @@
 
 #include <cmath>
 
-
 std::optional<qint32> frmKestrix::reviewRecordNumber() const
 {
     // Record RecordCount is the placeholder that takes the next contact: it is

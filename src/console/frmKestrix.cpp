@@ -1,29 +1,29 @@
 #include "console/frmKestrix.h"
 
-#include "scoring/BandTotals.h"
 #include "console/CaptionButton.h"
-#include "review/ChangeDelete.h"
 #include "console/ClockSetting.h"
 #include "console/ConsoleLayout.h"
 #include "console/DisplayPanel.h"
-#include "scoring/DuplicateCheck.h"
-#include "scoring/EntryRules.h"
 #include "console/EntryWorkflow.h"
-#include "export/ui/ExportLog.h"
-#include "help/HelpPages.h"
-#include "reports/LogSheetPrinting.h"
-#include "scoring/MultiplierCheck.h"
 #include "console/PanelPicture.h"
 #include "console/PrintableText.h"
-#include "radio/ui/RadioRoom.h"
-#include "review/RecordSearch.h"
+#include "export/ui/ExportLog.h"
+#include "help/HelpPages.h"
 #include "help/ReferenceWindows.h"
-#include "review/ReviewNavigation.h"
-#include "reports/SummarySheet.h"
-#include "platform/SystemClock.h"
 #include "platform/Beeper.h"
-#include "store/Text.h"
+#include "platform/SystemClock.h"
+#include "radio/ui/RadioRoom.h"
+#include "reports/LogSheetPrinting.h"
+#include "reports/SummarySheet.h"
 #include "reports/frmSummary.h"
+#include "review/ChangeDelete.h"
+#include "review/RecordSearch.h"
+#include "review/ReviewNavigation.h"
+#include "scoring/BandTotals.h"
+#include "scoring/DuplicateCheck.h"
+#include "scoring/EntryRules.h"
+#include "scoring/MultiplierCheck.h"
+#include "store/Text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,9 +41,8 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     : QMainWindow(parent), m_directory(directory), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmKestrix"));
-    m_log = std::make_unique<LogStore>(directory, [this](const QString &file, const QString &reason) {
-        reportFileError(file, reason);
-    });
+    m_log = std::make_unique<LogStore>(
+        directory, [this](const QString &file, const QString &reason) { reportFileError(file, reason); });
     setNewLine();
 
     buildControls();
@@ -175,9 +174,11 @@ void frmKestrix::buildControls()
 
     // The boxes whose text goes into the log files take no control characters.
     auto *printable = new PrintableText(this);
-    for (QLineEdit *stored : {m_ui.txtCallsign, m_ui.txtRstRcvd, m_ui.txtRstSent, m_ui.txtSpc, m_ui.txtArci, m_ui.txtPower, m_ui.txtBand, m_ui.txtDate,
-                              m_ui.txtTime, m_ui.txtPoints, m_ui.txtMultiplier, m_ui.txtCall, m_ui.txtRstR, m_ui.txtRstS, m_ui.txtLocale, m_ui.txtClub, m_ui.txtPwr,
-                              m_ui.txtBnd, m_ui.txtCalendar, m_ui.txtClock, m_ui.txtPts, m_ui.txtMult})
+    for (QLineEdit *stored :
+         {m_ui.txtCallsign, m_ui.txtRstRcvd, m_ui.txtRstSent, m_ui.txtSpc,    m_ui.txtArci,       m_ui.txtPower,
+          m_ui.txtBand,     m_ui.txtDate,    m_ui.txtTime,    m_ui.txtPoints, m_ui.txtMultiplier, m_ui.txtCall,
+          m_ui.txtRstR,     m_ui.txtRstS,    m_ui.txtLocale,  m_ui.txtClub,   m_ui.txtPwr,        m_ui.txtBnd,
+          m_ui.txtCalendar, m_ui.txtClock,   m_ui.txtPts,     m_ui.txtMult})
         stored->setValidator(printable);
 
     // The display panel and the labels take no focus; the rest follow the tab order.
@@ -265,7 +266,10 @@ void frmKestrix::writeMode(const QString &activity)
     m_ui.lblMode->setText(QStringLiteral("Mode") + NewLine + activity);
 }
 
-QString frmKestrix::titleText() const { return QStringLiteral("Dravek's") + NewLine + QStringLiteral("ARCI Kestrix Program"); }
+QString frmKestrix::titleText() const
+{
+    return QStringLiteral("Dravek's") + NewLine + QStringLiteral("ARCI Kestrix Program");
+}
 
 void frmKestrix::beep() { m_platform.beeper.beep(); }
 
@@ -291,10 +295,11 @@ bool frmKestrix::Form_Load()
         m_ui.txtSpecs->setFontSize(PanelSize::Title);
         m_ui.txtSpecs->setText(titleText());
     } else {
-        writePanel(PanelSize::Guide, QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
+        writePanel(PanelSize::Guide,
+                   QStringList{QStringLiteral("The log was mended at start-up:")} + m_log->repairNotes());
     }
     m_ui.lblChartHeader->setText(QStringLiteral("Band") + NewLine + QStringLiteral("Points") + NewLine +
-                            QStringLiteral("Multipliers"));
+                                 QStringLiteral("Multipliers"));
     m_ui.lblMode->setText(QStringLiteral("Current Record = ") + Text::numberText(CurrentRecord()));
     m_ui.txtRecNumber->setText(Text::numberText(CurrentRecord()));
     UpdateTotals();
@@ -355,12 +360,13 @@ void frmKestrix::logFilesChanged()
                    Text::numberText(RecordCount()));
     UpdateTotals();
     setNewLine();
-    writePanel(PanelSize::Guide, QStringList{QStringLiteral("Log files renamed or removed: NOTHING WRITTEN."),
-                              QStringLiteral("Now logging to the files in this folder,"),
-                              QStringLiteral("next record") + Text::numberText(RecordCount()) + QStringLiteral(" (") +
-                                  QString::number(RecordCount() - 1) + QStringLiteral(" contacts before it)."),
-                              QStringLiteral("Click [SAVE RECORD] again to save.")} +
-                      m_log->repairNotes());
+    writePanel(PanelSize::Guide,
+               QStringList{QStringLiteral("Log files renamed or removed: NOTHING WRITTEN."),
+                           QStringLiteral("Now logging to the files in this folder,"),
+                           QStringLiteral("next record") + Text::numberText(RecordCount()) + QStringLiteral(" (") +
+                               QString::number(RecordCount() - 1) + QStringLiteral(" contacts before it)."),
+                           QStringLiteral("Click [SAVE RECORD] again to save.")} +
+                   m_log->repairNotes());
     writeMode(QStringLiteral("Log reopened"));
 }
 

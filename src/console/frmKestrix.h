@@ -7,9 +7,9 @@
 // each built here with a reference to this window.
 
 #include "console/KestrixControls.h"
-#include "store/LogStore.h"
 #include "console/PanelSize.h"
 #include "platform/Platform.h"
+#include "store/LogStore.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -43,7 +43,7 @@ class RadioRoom;
 
 class frmKestrix : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // The log lives in `directory` (the working directory of the program).
     frmKestrix(const QString &directory, Platform platform, QWidget *parent = nullptr);
     ~frmKestrix() override;
@@ -128,10 +128,10 @@ public:
     // and the system's reason, then ends the program with status 1.
     void setFileErrorHandler(FileErrorHandler handler) { m_fileError = std::move(handler); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void buildControls();
     void buildMenus();
     void reportFileError(const QString &file, const QString &reason);

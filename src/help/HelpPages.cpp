@@ -1,7 +1,7 @@
 #include "help/HelpPages.h"
 
-#include "help/HelpTexts.h"
 #include "console/frmKestrix.h"
+#include "help/HelpTexts.h"
 
 #include <QAction>
 #include <QMenu>

@@ -10,7 +10,7 @@ struct HelpPage;
 
 class HelpPages : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit HelpPages(frmKestrix &window);
     ~HelpPages();
 
@@ -43,7 +43,7 @@ public:
     void mnuEnding_Click();
     void mnuContact_Click();
 
-private:
+  private:
     void show(const HelpPage &page);
 
     frmKestrix &m_window;

@@ -7,7 +7,7 @@
 
 class MultiLineTextBox : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit MultiLineTextBox(QWidget *parent = nullptr);
 
     void setText(const QString &text);

@@ -7,18 +7,18 @@
 
 class ReferenceWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // True once the close box has been used; the window is about to be deleted.
     bool isDiscarded() const { return m_discarded; }
     // Makes the window visible and puts it in front.
     void bringToFront();
 
-protected:
-    ReferenceWindow(QWidget *owner, const QString &name, const QString &caption, const QColor &background,
-                    int left, int top, int width, int height);
+  protected:
+    ReferenceWindow(QWidget *owner, const QString &name, const QString &caption, const QColor &background, int left,
+                    int top, int width, int height);
 
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     bool m_discarded = false;
 };

@@ -13,7 +13,7 @@ class frmProvinces;
 
 class ReferenceWindows : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ReferenceWindows(frmKestrix &window);
     ~ReferenceWindows();
 
@@ -29,7 +29,7 @@ public:
     frmStates *statesWindow() const;
     frmProvinces *provincesWindow() const;
 
-private:
+  private:
     template <class Window> void show(QPointer<Window> &slot);
 
     frmKestrix &m_window;

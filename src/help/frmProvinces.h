@@ -7,11 +7,11 @@ class QLabel;
 
 class frmProvinces : public ReferenceWindow {
     Q_OBJECT
-public:
+  public:
     explicit frmProvinces(QWidget *owner);
 
     QLabel *lblProvinces;
 
-private:
+  private:
     void Form_Load();
 };

@@ -7,11 +7,11 @@ class MultiLineTextBox;
 
 class frmRST : public ReferenceWindow {
     Q_OBJECT
-public:
+  public:
     explicit frmRST(QWidget *owner);
 
     MultiLineTextBox *txtRST;
 
-private:
+  private:
     void Form_Load();
 };

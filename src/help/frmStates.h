@@ -7,7 +7,7 @@ class MultiLineTextBox;
 
 class frmStates : public ReferenceWindow {
     Q_OBJECT
-public:
+  public:
     explicit frmStates(QWidget *owner);
 
     MultiLineTextBox *txtStates;

@@ -2,7 +2,7 @@
 // The standard alert sound that goes with a warning in the display panel.
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
 };

@@ -6,7 +6,7 @@
 class QWidget;
 
 class Confirmation {
-public:
+  public:
     virtual ~Confirmation() = default;
     // True for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;

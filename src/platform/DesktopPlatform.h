@@ -10,23 +10,23 @@
 #include <memory>
 
 class DesktopBeeper : public Beeper {
-public:
+  public:
     void beep() override;
 };
 
 class MessageBoxConfirmation : public Confirmation {
-public:
+  public:
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
 };
 
 // Owns one of each real service and hands them out as a Platform.
 class DesktopPlatform {
-public:
+  public:
     DesktopPlatform();
     ~DesktopPlatform();
     Platform platform();
 
-private:
+  private:
     std::unique_ptr<SystemClock> m_clock;
     DesktopBeeper m_beeper;
     MessageBoxConfirmation m_confirmation;

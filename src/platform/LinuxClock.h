@@ -11,7 +11,7 @@
 #include <optional>
 
 class LinuxClock : public SystemClock {
-public:
+  public:
     // Sets CLOCK_REALTIME; returns 0 or an errno value.
     using SetRealtime = std::function<int(const timespec &)>;
 
@@ -26,7 +26,7 @@ public:
     // How long timedated may take to answer, the operator's password prompt included.
     static constexpr int ReplyTimeoutMs = 120000;
 
-private:
+  private:
     std::optional<QDBusConnection> m_bus; // the system bus, reached on the first set()
     SetRealtime m_setRealtime;
 };

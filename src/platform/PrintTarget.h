@@ -9,11 +9,11 @@ class QPainter;
 class QPagedPaintDevice;
 
 class PrintTarget {
-public:
+  public:
     struct Result {
         bool ok = false;
-        QString where; // printer name or PDF file written
-        QString why;   // plain words when it failed
+        QString where;       // printer name or PDF file written
+        QString why;         // plain words when it failed
         bool toFile = false; // no printer: `where` is the PDF written instead
     };
     // Draws one document. The callback paints on the painter and calls

@@ -6,7 +6,7 @@
 #include <QString>
 
 class SystemClock {
-public:
+  public:
     virtual ~SystemClock() = default;
     virtual QDateTime now() const = 0; // UTC
     // Sets the computer's clock. False, with the reason in plain words, when the

@@ -5,7 +5,7 @@
 #include "platform/PrintTarget.h"
 
 class SystemPrintTarget : public PrintTarget {
-public:
+  public:
     enum class Use { DefaultPrinter, PdfOnly };
 
     // PDFs go to `directory`, the working directory when empty. PdfOnly never
@@ -17,7 +17,7 @@ public:
     // The first of NAME.pdf, NAME-2.pdf, NAME-3.pdf ... that does not exist yet.
     static QString freePdfName(const QString &directory, const QString &baseName);
 
-private:
+  private:
     Result toPrinter(const QString &baseName, const Draw &draw);
     Result toPdf(const QString &baseName, const Draw &draw);
 

@@ -1,9 +1,9 @@
 #include "reports/LogSheetPrinting.h"
 
+#include "console/frmKestrix.h"
 #include "reports/LogSheetRenderer.h"
 #include "reports/PrintMessages.h"
 #include "reports/RememberedDetails.h"
-#include "console/frmKestrix.h"
 #include "reports/frmPrinter.h"
 
 #include <QAction>
@@ -70,8 +70,9 @@ void LogSheetPrinting::cmdOK_Click()
     form().hide();
     m_details->remember();
     m_window.setNewLine();
-    m_window.writePanel(PanelSize::Notice, {QStringLiteral("Turn printer online, check paper supply"),
-                             QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
+    m_window.writePanel(PanelSize::Notice,
+                        {QStringLiteral("Turn printer online, check paper supply"),
+                         QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
 }
 
 void LogSheetPrinting::cmdCancel_Click() { form().hide(); }
@@ -122,8 +123,9 @@ void LogSheetPrinting::PrintSheet()
     m_details->remember();
     if (h.band.isEmpty()) {
         // An empty band box would select only the deleted records: print nothing.
-        m_window.writePanel(PanelSize::Notice, {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
-                                 QStringLiteral("Click PRINT and type the band.")});
+        m_window.writePanel(PanelSize::Notice,
+                            {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
+                             QStringLiteral("Click PRINT and type the band.")});
         m_window.beep();
         return;
     }

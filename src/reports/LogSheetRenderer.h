@@ -13,7 +13,7 @@ class QPainter;
 class QPagedPaintDevice;
 
 class LogSheetRenderer {
-public:
+  public:
     // Sets the printing font on the painter and takes the measures of its device.
     explicit LogSheetRenderer(QPainter &painter);
 
@@ -37,7 +37,7 @@ public:
     // Draws one line at a line position of the current page (0 is the top line).
     void drawLine(const LogSheetLine &line, int row);
 
-private:
+  private:
     QPainter &m_painter;
     qreal m_columnWidth = 1;
     qreal m_lineHeight = 1;

@@ -13,7 +13,7 @@ void tell(frmKestrix &window, const QString &sheet, const PrintTarget::Result &r
     window.setNewLine();
     if (result.ok) {
         window.writePanel(PanelSize::Notice, {QStringLiteral("No printer found."), sheet + QStringLiteral(" saved as"),
-                               QFileInfo(result.where).fileName()});
+                                              QFileInfo(result.where).fileName()});
         return;
     }
     window.writePanel(PanelSize::Notice, {sheet + QStringLiteral(" not printed."), result.why});

@@ -31,9 +31,9 @@ void setForeground(QWidget *widget, const QColor &colour);
 // for one; text() stays the caption.
 class WrappingButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     using QPushButton::QPushButton;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 };

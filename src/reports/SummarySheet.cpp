@@ -1,10 +1,10 @@
 #include "reports/SummarySheet.h"
 
-#include "scoring/BandTotals.h"
+#include "console/frmKestrix.h"
 #include "reports/PrintMessages.h"
 #include "reports/RememberedDetails.h"
-#include "console/frmKestrix.h"
 #include "reports/frmSummary.h"
+#include "scoring/BandTotals.h"
 
 #include <QAction>
 #include <QEvent>
@@ -130,8 +130,8 @@ void SummarySheet::cmdCalculate_Click()
     if (!score) {
         m_window.setNewLine();
         m_window.writePanel(PanelSize::Notice, {QStringLiteral("Final score not calculated:"),
-                                 QStringLiteral("the result is too large for a number."),
-                                 QStringLiteral("Check the scoring boxes.")});
+                                                QStringLiteral("the result is too large for a number."),
+                                                QStringLiteral("Check the scoring boxes.")});
         m_window.beep();
         return;
     }

@@ -18,7 +18,7 @@ struct Control {
     // In the order of the member's alternatives.
     enum Kind { Label, Box, Button };
     QString name;
-    std::variant<QLabel *frmPrinter::*, QLineEdit *frmPrinter::*, QPushButton *frmPrinter::*> member;
+    std::variant<QLabel * frmPrinter::*, QLineEdit * frmPrinter::*, QPushButton * frmPrinter::*> member;
     Kind kind() const { return Kind(member.index()); }
     int left, top, width, height;
     const char *caption;

@@ -10,13 +10,13 @@ class KeyRewrite;
 
 class frmPrinter : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmPrinter(QWidget *parent = nullptr);
 
     QLabel *lblContest, *lblDate, *lblCallsign, *lblSPC, *lblNumber, *lblPrintout, *cmdMode;
     QLineEdit *txtContestName, *txtDate, *txtCall, *txtSPC, *txtNumber, *txtWhichBand, *txtMode;
     QPushButton *cmdOK, *cmdCancel;
 
-private:
+  private:
     KeyRewrite *m_upperCase;
 };

@@ -1,11 +1,11 @@
 #include "review/ChangeDelete.h"
 
-#include "platform/Confirmation.h"
 #include "console/DisplayPanel.h"
 #include "console/RecordBoxes.h"
+#include "console/frmKestrix.h"
+#include "platform/Confirmation.h"
 #include "rules/RecordNumbers.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,9 +43,10 @@ void ChangeDelete::cmdChangeRecord_Click()
 {
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Changing Record"));
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
-                            QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
-                            QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
+    m_window.writePanel(PanelSize::Guide,
+                        {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
+                         QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
+                         QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
     m_window.ui().txtRecNum->setFocus();
 }
 
@@ -69,9 +70,9 @@ void ChangeDelete::cmdDeleteRecord_Click()
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Deleting Record"));
     m_window.writePanel(PanelSize::Guide, {QStringLiteral("To DELETE a record, display the record"),
-                            QStringLiteral("in the BLUE BOXES by inserting the"),
-                            QStringLiteral("RECORD # in the WHITE RecNum box."),
-                            QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
+                                           QStringLiteral("in the BLUE BOXES by inserting the"),
+                                           QStringLiteral("RECORD # in the WHITE RecNum box."),
+                                           QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
     m_window.ui().txtRecNum->setFocus();
 }
 

@@ -10,7 +10,7 @@ class frmKestrix;
 
 class ChangeDelete : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ChangeDelete(frmKestrix &window);
     ~ChangeDelete() override;
 
@@ -19,10 +19,10 @@ public:
     void cmdDeleteRecord_Click();
     void cmdDeleteRecord_MouseDown(Qt::MouseButton button);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // True when the record-number box names a stored record; otherwise a beep and
     // the reason in the display panel, and nothing is written.
     bool recordNumberUsable(const QString &refused);

@@ -3,9 +3,9 @@
 #include "console/KeyRewrite.h"
 
 #include "console/DisplayPanel.h"
+#include "console/frmKestrix.h"
 #include "scoring/EntryRules.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -104,10 +104,11 @@ void RecordSearch::cmdSearch_Click()
     m_window.ui().txtSearchInfo->setText(QString());
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Searching Records"));
-    m_window.writePanel(
-        PanelSize::Guide, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"), QStringLiteral("in the Zell   ON/OFF  button."),
-            QStringLiteral("Press the SEARCH button again to"), QStringLiteral("Clear screen or search again."),
-            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
+    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"),
+                                           QStringLiteral("in the Zell   ON/OFF  button."),
+                                           QStringLiteral("Press the SEARCH button again to"),
+                                           QStringLiteral("Clear screen or search again."),
+                                           QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
     m_window.ui().txtSearchInfo->setFocus();
 }
 

@@ -11,7 +11,7 @@ class QrpRecord;
 
 class RecordSearch : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit RecordSearch(frmKestrix &window);
     ~RecordSearch() override;
 
@@ -22,6 +22,6 @@ public:
     // but the separator ending in `newLine`.
     static void appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine);
 
-private:
+  private:
     frmKestrix &m_window;
 };

@@ -1,9 +1,9 @@
 #include "review/ReviewNavigation.h"
 
 #include "console/RecordBoxes.h"
+#include "console/frmKestrix.h"
 #include "rules/RecordNumbers.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,9 +59,9 @@ bool ReviewNavigation::step(int by)
     const std::optional<qint32> stepped = RecordNumbers::step(m_window.ui().txtRecNum->text(), by);
     if (!stepped) {
         m_window.beep();
-        m_window.writePanel(PanelSize::Notice, {QStringLiteral("Record number out of range."),
-                                 QStringLiteral("Enter a record number in the"),
-                                 QStringLiteral("WHITE RecNum box.")});
+        m_window.writePanel(PanelSize::Notice,
+                            {QStringLiteral("Record number out of range."),
+                             QStringLiteral("Enter a record number in the"), QStringLiteral("WHITE RecNum box.")});
         return false;
     }
     m_window.ui().txtRecNum->setText(Text::numberText(*stepped));
@@ -72,7 +72,7 @@ void ReviewNavigation::cmdPlus_Click()
 {
     m_window.setNewLine();
     m_window.writePanel(PanelSize::Page, {QString(), QStringLiteral("Press [+] key to step through records"),
-                             QStringLiteral("that are shown in BLUE boxes.")});
+                                          QStringLiteral("that are shown in BLUE boxes.")});
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     if (!step(+1))
         return;
@@ -81,7 +81,7 @@ void ReviewNavigation::cmdPlus_Click()
     if (now == count - 1) {
         m_window.beep();
         m_window.writePanel(PanelSize::Notice, {QStringLiteral("Last Record"), QStringLiteral("Press [-] key"),
-                                 QStringLiteral("To reverse direction")});
+                                                QStringLiteral("To reverse direction")});
     }
     if (now == count)
         m_window.ui().txtRecNum->setText(QString::number(count - 1));
@@ -91,7 +91,7 @@ void ReviewNavigation::cmdMinus_Click()
 {
     m_window.setNewLine();
     m_window.writePanel(PanelSize::Page, {QString(), QStringLiteral("Press [-] key to step through records"),
-                             QStringLiteral("that are shown in BLUE boxes.")});
+                                          QStringLiteral("that are shown in BLUE boxes.")});
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     if (!step(-1))
         return;
@@ -99,7 +99,7 @@ void ReviewNavigation::cmdMinus_Click()
     if (now == 1) {
         m_window.beep();
         m_window.writePanel(PanelSize::Notice, {QStringLiteral("First Record"), QStringLiteral("Press [+] key"),
-                                 QStringLiteral("To reverse direction")});
+                                                QStringLiteral("To reverse direction")});
     }
     if (now == 0)
         m_window.ui().txtRecNum->setText(QStringLiteral("1"));
@@ -110,7 +110,7 @@ void ReviewNavigation::cmdReview_Click()
     m_window.setNewLine();
     m_window.writeMode(QStringLiteral("Reviewing Records"));
     m_window.writePanel(PanelSize::Guide, {QStringLiteral("To review records, enter record number"),
-                            QStringLiteral("in WHITE RecNum box and press"),
-                            QStringLiteral("[+] or [-] buttons to change records.")});
+                                           QStringLiteral("in WHITE RecNum box and press"),
+                                           QStringLiteral("[+] or [-] buttons to change records.")});
     m_window.ui().txtRecNum->setFocus();
 }

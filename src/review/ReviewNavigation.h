@@ -9,7 +9,7 @@ class frmKestrix;
 
 class ReviewNavigation : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ReviewNavigation(frmKestrix &window);
     ~ReviewNavigation() override;
 
@@ -18,7 +18,7 @@ public:
     void cmdMinus_Click();
     void cmdReview_Click();
 
-private:
+  private:
     // Writes the stepped number into the record-number box, or refuses a step
     // that leaves the range of the [+]/[-] counter. False when refused.
     bool step(int by);

@@ -11,7 +11,7 @@
 #include <cstring>
 
 class FieldMatch {
-public:
+  public:
     // The box's text is taken as it stands: a text with a blank at either end, or
     // with a character the log cannot hold (outside Latin-1), never matches.
     FieldMatch(QrpRecord::Field field, const QString &text)
@@ -54,7 +54,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int m_offset;
     int m_width;
     QByteArray m_text;

@@ -10,7 +10,7 @@ namespace {
 // Places texts at columns line by line, like a printer's tab to a column: when the
 // print position is already past the column, the text goes to the next line.
 class ColumnWriter {
-public:
+  public:
     explicit ColumnWriter(const LogSheetLayout::Measure &measure) : m_measure(measure) {}
 
     ColumnWriter &at(int column, const QString &text)
@@ -25,7 +25,7 @@ public:
     void endLine() { breakLine(); }
     QList<LogSheetLine> take() { return std::move(m_lines); }
 
-private:
+  private:
     void breakLine()
     {
         m_lines.append(m_line);

@@ -22,7 +22,7 @@ struct LogSheetText {
 using LogSheetLine = QList<LogSheetText>;
 
 class LogSheetLayout {
-public:
+  public:
     // The fields of the print-options dialog, as typed.
     struct Header {
         QString contestName, date, call, spc, number, band, mode;

@@ -1,11 +1,10 @@
 #include "scoring/BandTotals.h"
 
-#include "store/LogStore.h"
 #include "console/frmKestrix.h"
+#include "store/LogStore.h"
 
 #include <QLabel>
 #include <QPushButton>
-
 
 BandTotals::BandTotals(frmKestrix &window) : m_window(window)
 {
@@ -46,5 +45,5 @@ void BandTotals::cmdUpdate_Click()
     w.setNewLine();
     w.writeMode(QStringLiteral("Updating"));
     w.writePanel(PanelSize::Guide, {QStringLiteral("Pressing the [Update] button updates the "),
-                     QStringLiteral("Points and Multipliers screen.")});
+                                    QStringLiteral("Points and Multipliers screen.")});
 }

@@ -11,7 +11,7 @@ class LogStore;
 
 class BandTotals : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int BandCount = BandRecount::BandCount;
 
     explicit BandTotals(frmKestrix &window);
@@ -26,10 +26,10 @@ public:
     // Multiplier characters of every contact whose band is one of the seven.
     static BandRecount::Sums recount(LogStore &log);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // What a recount found, before the band chart shows it.
     void totalsCounted(const BandRecount::Sums &sums);
 
-private:
+  private:
     frmKestrix &m_window;
 };

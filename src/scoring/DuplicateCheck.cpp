@@ -1,9 +1,9 @@
 #include "scoring/DuplicateCheck.h"
 
+#include "console/frmKestrix.h"
 #include "rules/ContactMatch.h"
 #include "store/LogStore.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 
@@ -45,9 +45,9 @@ void DuplicateCheck::txtCallsign_Change()
     if (band.isEmpty() && Text::aboveZero(callsign)) {
         size = PanelSize::Notice;
         w.beep();
-        w.writePanel(size, {QStringLiteral("You forgot to set the BAND!"),
-                            QStringLiteral("Select Kestrix Program/Set Band"),
-                            QStringLiteral("from Main Menu ... NOW !")});
+        w.writePanel(size,
+                     {QStringLiteral("You forgot to set the BAND!"), QStringLiteral("Select Kestrix Program/Set Band"),
+                      QStringLiteral("from Main Menu ... NOW !")});
     }
 
     const std::optional<QrpRecord> hit = firstWorked(w.log(), callsign, band);

@@ -12,7 +12,7 @@ class LogStore;
 
 class DuplicateCheck : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit DuplicateCheck(frmKestrix &window);
     ~DuplicateCheck() override;
 
@@ -23,6 +23,6 @@ public:
     // with blanks removed, the two texts as they stand); the scan stops there.
     static std::optional<QrpRecord> firstWorked(LogStore &log, const QString &callsign, const QString &band);
 
-private:
+  private:
     frmKestrix &m_window;
 };

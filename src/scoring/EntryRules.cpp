@@ -1,9 +1,9 @@
 #include "scoring/EntryRules.h"
 
 #include "console/KeyRewrite.h"
+#include "console/frmKestrix.h"
 #include "rules/Points.h"
 #include "store/Text.h"
-#include "console/frmKestrix.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -16,7 +16,8 @@ const QString SixBlanks = QStringLiteral("      ");
 EntryRules::EntryRules(frmKestrix &window) : m_window(window)
 {
     auto *keys = new KeyRewrite([this](QObject *box, QString &typed) { KeyPress(box, typed); }, this);
-    for (QLineEdit *box : {window.ui().txtCallsign, window.ui().txtSpc, window.ui().txtCall, window.ui().txtLocale, window.ui().txtRstSent})
+    for (QLineEdit *box : {window.ui().txtCallsign, window.ui().txtSpc, window.ui().txtCall, window.ui().txtLocale,
+                           window.ui().txtRstSent})
         keys->watch(box);
 
     connect(window.ui().txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
@@ -78,24 +79,25 @@ void EntryRules::txtRstRcvd_Change()
 {
     m_window.setNewLine();
     m_window.writePanel(PanelSize::Guide, {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
-                            QStringLiteral("or for SSB, 59 format"),
-                            QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
+                                           QStringLiteral("or for SSB, 59 format"),
+                                           QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
 }
 
 void EntryRules::txtRstSent_Change()
 {
     m_window.setNewLine();
     m_window.writePanel(PanelSize::Guide, {QStringLiteral("You SHOULD NOT enter data in the"),
-                            QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
-                            QStringLiteral("These boxes are calculated.")});
+                                           QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
+                                           QStringLiteral("These boxes are calculated.")});
 }
 
 void EntryRules::txtSpc_Change()
 {
     m_window.setNewLine();
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
-                            QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
-                            QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
+    m_window.writePanel(PanelSize::Guide,
+                        {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
+                         QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
+                         QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
 }
 
 // ---- the ARCI and power rules ------------------------------------------------------
@@ -121,8 +123,9 @@ void EntryRules::txtArci_Change()
     if (!points.isEmpty())
         w.ui().txtPoints->setText(points);
     w.setNewLine();
-    w.writePanel(PanelSize::Guide, {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
-                     QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
+    w.writePanel(PanelSize::Guide,
+                 {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
+                  QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
     w.CheckMultiplier();
 }
 
@@ -137,9 +140,10 @@ void EntryRules::txtPower_Change()
     if (!points.isEmpty())
         w.ui().txtPoints->setText(points);
     w.setNewLine();
-    w.writePanel(PanelSize::Guide, {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
-                     QStringLiteral("and can be up to 4 digits in length"),
-                     QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
+    w.writePanel(PanelSize::Guide,
+                 {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
+                  QStringLiteral("and can be up to 4 digits in length"),
+                  QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
 }
 
 // ---- the band menu ---------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
-// The rules of the entry boxes: upper case, the RST space bar, help texts, the ARCI and power rules with their points, and the band menu.
+// The rules of the entry boxes: upper case, the RST space bar, help texts, the ARCI and power rules with their points,
+// and the band menu.
 
 #include <QObject>
 #include <QString>
@@ -9,7 +10,7 @@ class QLineEdit;
 
 class EntryRules : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit EntryRules(frmKestrix &window);
     ~EntryRules() override;
 
@@ -37,7 +38,7 @@ public:
     void mnu10_Click();
     void mnu6_Click();
 
-private:
+  private:
     // Hands a key typed into one of the boxes above to that box's rule.
     void KeyPress(QObject *box, QString &typed);
     void setBand(const QString &band);

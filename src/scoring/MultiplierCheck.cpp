@@ -1,8 +1,8 @@
 #include "scoring/MultiplierCheck.h"
 
+#include "console/frmKestrix.h"
 #include "rules/ContactMatch.h"
 #include "store/LogStore.h"
-#include "console/frmKestrix.h"
 
 #include <QLineEdit>
 

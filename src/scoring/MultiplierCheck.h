@@ -9,7 +9,7 @@ class LogStore;
 
 class MultiplierCheck : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MultiplierCheck(frmKestrix &window);
     ~MultiplierCheck() override;
 
@@ -21,6 +21,6 @@ public:
     // blanks removed, the two texts as they stand). Reads the whole log.
     static bool worked(LogStore &log, const QString &spc, const QString &band);
 
-private:
+  private:
     frmKestrix &m_window;
 };

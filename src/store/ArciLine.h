@@ -7,14 +7,17 @@
 #include <array>
 
 class ArciLine {
-public:
+  public:
     enum Column { QsoDate, QsoTime, Callsign, Band, RstRcvd, SPC, Arci, Power, RstSent, Points, Multiplier };
     static constexpr int ColumnCount = 11;
     static constexpr int Size = 83;
 
-    struct Layout { int offset; int width; };
-    static constexpr std::array<Layout, ColumnCount> layout{{
-        {0, 11}, {11, 11}, {22, 12}, {34, 6}, {40, 6}, {46, 7}, {53, 8}, {61, 6}, {67, 6}, {73, 4}, {77, 2}}};
+    struct Layout {
+        int offset;
+        int width;
+    };
+    static constexpr std::array<Layout, ColumnCount> layout{
+        {{0, 11}, {11, 11}, {22, 12}, {34, 6}, {40, 6}, {46, 7}, {53, 8}, {61, 6}, {67, 6}, {73, 4}, {77, 2}}};
 
     ArciLine();
 
@@ -23,6 +26,6 @@ public:
     QByteArray bytes() const { return QByteArray(m_bytes.data(), Size); }
     static ArciLine fromBytes(const QByteArray &bytes);
 
-private:
+  private:
     std::array<char, Size> m_bytes;
 };

@@ -73,7 +73,9 @@ QString QrpRecord::value(Field f) const
 {
     const Layout l = layout[f];
     int first = l.offset, last = l.offset + l.width;
-    while (first < last && m_bytes[first] == ' ') ++first;
-    while (last > first && m_bytes[last - 1] == ' ') --last;
+    while (first < last && m_bytes[first] == ' ')
+        ++first;
+    while (last > first && m_bytes[last - 1] == ' ')
+        --last;
     return Latin1::decode(m_bytes.data() + first, last - first);
 }

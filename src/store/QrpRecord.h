@@ -9,7 +9,7 @@
 #include <array>
 
 class QrpRecord {
-public:
+  public:
     enum Field { Callsign, Arci, Power, SPC, RstSent, RstRcvd, Band, QsoDate, QsoTime, Points, Multiplier };
     static constexpr int FieldCount = 11;
     static constexpr int Size = 48;
@@ -80,7 +80,7 @@ public:
 
     bool operator==(const QrpRecord &o) const { return m_bytes == o.m_bytes; }
 
-private:
+  private:
     std::array<char, Size> m_bytes;
 };
 
@@ -93,4 +93,4 @@ QByteArray encodeField(const QString &text);
 // True for a character a field may hold.
 inline bool printable(char16_t c) { return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0); }
 QString decode(const char *data, qsizetype size);
-}
+} // namespace Latin1

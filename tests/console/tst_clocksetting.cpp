@@ -2,11 +2,11 @@
 // (fake) clock, refusals, Cancel and the label click. How the typed texts are
 // read is tested with the rules (tests/rules/tst_clocktext.cpp).
 
+#include "TestLog.h"
+#include "console/ClockDialog.h"
 #include "console/ClockSetting.h"
 #include "console/DisplayPanel.h"
-#include "TestLog.h"
 #include "console/frmKestrix.h"
-#include "console/ClockDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -172,6 +172,7 @@ class tst_ClockSetting : public QObject {
 
     // ---- setting the clock -----------------------------------------------------
 
+    // clang-format off
     void setDate_data()
     {
         QTest::addColumn<QString>("typed");
@@ -181,6 +182,7 @@ class tst_ClockSetting : public QObject {
         QTest::newRow("four-digit year") << "2/1/2024" << QDate(2024, 2, 1);
         QTest::newRow("leap day") << "2/29/96" << QDate(1996, 2, 29);
     }
+    // clang-format on
     void setDate()
     {
         QFETCH(QString, typed);
@@ -201,6 +203,7 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(m_fakes->beeper.count, 0);
     }
 
+    // clang-format off
     void setTime_data()
     {
         QTest::addColumn<QString>("typed");
@@ -209,6 +212,7 @@ class tst_ClockSetting : public QObject {
         QTest::newRow("midnight") << "00:00:00" << QTime(0, 0, 0);
         QTest::newRow("one-digit hour") << "7:08:09" << QTime(7, 8, 9);
     }
+    // clang-format on
     void setTime()
     {
         QFETCH(QString, typed);
@@ -239,6 +243,7 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(m_fakes->clock.setCalls.value(1), utc(1998, 12, 7, 0, 0, 1));
     }
 
+    // clang-format off
     void badTexts_data()
     {
         QTest::addColumn<bool>("isDate");
@@ -260,6 +265,7 @@ class tst_ClockSetting : public QObject {
                                     << "The time was not changed.\r\nNo time was typed.\r\n"
                                        "Type it as hours:minutes:seconds on a 24-hour clock, for example 23:30:15.";
     }
+    // clang-format on
     // A text that is not a date or time: clock untouched, dialog open, the reason
     // in the panel at 8 points with a beep, the mode line left as it was.
     void badTexts()
@@ -326,6 +332,7 @@ class tst_ClockSetting : public QObject {
         QVERIFY(!time->isVisible());
     }
 
+    // clang-format off
     void goodSetClearsRefusal_data()
     {
         QTest::addColumn<bool>("isDate");
@@ -335,6 +342,7 @@ class tst_ClockSetting : public QObject {
         QTest::newRow("date by menu") << true << true;
         QTest::newRow("time by menu") << false << true;
     }
+    // clang-format on
     // Two refusals, then a good entry: the panel shows again what it showed before
     // the first refusal, at its size.
     void goodSetClearsRefusal()
@@ -393,6 +401,7 @@ class tst_ClockSetting : public QObject {
         QCOMPARE(m_window->ui().lblMode->text(), QStringLiteral("Mode\r\nSetting Clock"));
     }
 
+    // clang-format off
     void keyboard_data()
     {
         QTest::addColumn<bool>("isDate");
@@ -400,6 +409,7 @@ class tst_ClockSetting : public QObject {
         QTest::newRow("date") << true << "cmdCancel";
         QTest::newRow("time") << false << "cmcCancel";
     }
+    // clang-format on
     // Enter and Escape press neither button and do not close the dialog; Tab
     // goes box, OK, Cancel; Alt+O and Alt+C are the access keys.
     void keyboard()

@@ -1,9 +1,9 @@
 // The main window through its real controls: start-up, the entry row's
 // Add / Save Record / Clear, Exit and the close box, the clock, the layout.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QAction>
@@ -40,7 +40,7 @@ void typeMemberContact(frmKestrix &w)
 
 class TestConsole : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void firstStartInEmptyFolder()
     {
         QTemporaryDir dir;
@@ -56,8 +56,9 @@ private Q_SLOTS:
         QCOMPARE(w->ui().txtSpecs->text(), Title);
         QCOMPARE(w->ui().txtSpecs->fontSize(), 18.0);
         QCOMPARE(w->ui().lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
-        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
-                               w->ui().txtBand, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier})
+        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc,
+                               w->ui().txtArci, w->ui().txtPower, w->ui().txtBand, w->ui().txtDate, w->ui().txtTime,
+                               w->ui().txtPoints, w->ui().txtMultiplier})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         // Until the first tick the clock labels are empty.
         QCOMPARE(w->ui().lblClock->text(), QString());
@@ -97,8 +98,9 @@ private Q_SLOTS:
         QCOMPARE(w->ui().txtSpecs->text(), Title);
         QCOMPARE(w->ui().txtSpecs->fontSize(), 18.0);
         QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
-        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
-                               w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier})
+        for (QLineEdit *box :
+             {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci,
+              w->ui().txtPower, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         QCOMPARE(w->RecordCount(), 2);
         QCOMPARE(w->CurrentRecord(), 2);
@@ -153,6 +155,7 @@ private Q_SLOTS:
         QCOMPARE(r.raw(QrpRecord::QsoTime), QStringLiteral("        "));
     }
 
+    // clang-format off
     void saveRefusesAnyNumberButThePlaceholders_data()
     {
         QTest::addColumn<QString>("number");
@@ -164,6 +167,7 @@ private Q_SLOTS:
         QTest::newRow("no number") << "abc";
         QTest::newRow("huge") << "99999999999";
     }
+    // clang-format on
     void saveRefusesAnyNumberButThePlaceholders()
     {
         QFETCH(QString, number);
@@ -200,9 +204,10 @@ private Q_SLOTS:
         QTest::keyClicks(w->ui().txtSpc, "MA");
         w->ui().txtCall->setText("K9REV");
         QTest::mouseClick(w->ui().cmdClear, Qt::LeftButton);
-        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtArci, w->ui().txtPower, w->ui().txtSpc, w->ui().txtRstRcvd, w->ui().txtRstSent,
-                               w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier, w->ui().txtSearchInfo, w->ui().txtCall,
-                               w->ui().txtRecNum})
+        for (QLineEdit *box :
+             {w->ui().txtCallsign, w->ui().txtArci, w->ui().txtPower, w->ui().txtSpc, w->ui().txtRstRcvd,
+              w->ui().txtRstSent, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier,
+              w->ui().txtSearchInfo, w->ui().txtCall, w->ui().txtRecNum})
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
         QCOMPARE(w->ui().txtRecNumber->text(), QStringLiteral(" 2"));
@@ -219,9 +224,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QTest::mouseClick(w->ui().cmdAddRecord, Qt::LeftButton);
         QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Add data in the RED BOXES only\r\n"
-                                                     "CLICK the [SAVE RECORD] button to SAVE record.\r\n"
-                                                     "Time/date will be added automatically\r\n"
-                                                     "Use TAB KEY to step through boxes"));
+                                                          "CLICK the [SAVE RECORD] button to SAVE record.\r\n"
+                                                          "Time/date will be added automatically\r\n"
+                                                          "Use TAB KEY to step through boxes"));
         QCOMPARE(w->ui().txtSpecs->fontSize(), 8.0);
         QCOMPARE(w->ui().lblMode->text(), mode);
         QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("K5X"));
@@ -293,8 +298,9 @@ private Q_SLOTS:
             auto w = TestLog::openWindow(dir.path(), fakes);
             const QStringList values{"K1AA", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
             w->ui().txtRecNum->setText("1");
-            QLineEdit *row[] = {w->ui().txtCall, w->ui().txtClub, w->ui().txtPwr, w->ui().txtLocale, w->ui().txtRstS, w->ui().txtRstR,
-                                w->ui().txtBnd, w->ui().txtCalendar, w->ui().txtClock, w->ui().txtPts, w->ui().txtMult};
+            QLineEdit *row[] = {w->ui().txtCall,  w->ui().txtClub, w->ui().txtPwr, w->ui().txtLocale,
+                                w->ui().txtRstS,  w->ui().txtRstR, w->ui().txtBnd, w->ui().txtCalendar,
+                                w->ui().txtClock, w->ui().txtPts,  w->ui().txtMult};
             for (int i = 0; i < 11; ++i)
                 row[i]->setText(values[i]);
             w->ui().txtPwr->setText("5");
@@ -373,11 +379,12 @@ private Q_SLOTS:
         QCOMPARE(w->ui().cmdSaveRecord->text(), QStringLiteral("Save Record"));
         QCOMPARE(w->ui().txtSpecs->geometry(), QRect(296, 40, 273, 65));
         QCOMPARE(w->ui().lblS6->geometry(), QRect(600, 496, 49, 17));
-        QCOMPARE(w->ui().lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
+        QCOMPARE(w->ui().lblBands->text(),
+                 QStringLiteral("   160       80        40        20        15        10         6"));
         // The Tab key steps through the entry boxes in column order.
-        QWidget *expected[] = {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci,
-                               w->ui().txtPower, w->ui().txtBand, w->ui().txtDate, w->ui().txtTime, w->ui().txtPoints, w->ui().txtMultiplier,
-                               w->ui().cmdClear};
+        QWidget *expected[] = {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent,    w->ui().txtSpc,
+                               w->ui().txtArci,     w->ui().txtPower,   w->ui().txtBand,       w->ui().txtDate,
+                               w->ui().txtTime,     w->ui().txtPoints,  w->ui().txtMultiplier, w->ui().cmdClear};
         QCOMPARE(w->ui().cmdAddRecord->nextInFocusChain(), w->ui().txtCallsign);
         for (int i = 0; i + 1 < 12; ++i)
             QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);

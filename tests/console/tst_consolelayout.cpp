@@ -30,6 +30,7 @@ class tst_ConsoleLayout : public QObject {
     }
     void cleanupTestCase() { m_window.reset(); }
 
+    // clang-format off
     void buttonFaces_data()
     {
         QTest::addColumn<QString>("name");
@@ -40,6 +41,7 @@ class tst_ConsoleLayout : public QObject {
         QTest::newRow("Review") << "cmdReview" << false;
         QTest::newRow("Save Record") << "cmdSaveRecord" << false;
     }
+    // clang-format on
     // The face as drawn, beside the caption: red (255,0,0) for the three keys
     // that change the log.
     void buttonFaces()

@@ -2,11 +2,11 @@
 // while it runs are never written again, the placeholder is never written from
 // the review row, and control characters never reach a field.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "store/LogLock.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "store/LogLock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +54,7 @@ class tst_LogIntegrity : public QObject {
     void controlCharactersNeverStored();
 };
 
+// clang-format off
 void tst_LogIntegrity::filesChangedWhileRunning_data()
 {
     QTest::addColumn<QString>("how");
@@ -61,6 +62,7 @@ void tst_LogIntegrity::filesChangedWhileRunning_data()
     QTest::newRow("QRPDATA.DAT removed") << "remove";
     QTest::newRow("ARCIFILE.DAT replaced by a copy") << "replace";
 }
+// clang-format on
 
 void tst_LogIntegrity::filesChangedWhileRunning()
 {
@@ -160,8 +162,8 @@ void tst_LogIntegrity::controlCharactersNeverStored()
 
     w->ui().txtRecNum->setText("1");
     w->ui().txtClub->setText(QString::fromLatin1("12\x00"
-                                            "3",
-                                            4));
+                                                 "3",
+                                                 4));
     QTest::mouseClick(w->ui().cmdChangeRecord, Qt::RightButton);
 
     const QByteArray qrp = readFile(dir, "QRPDATA.DAT");

@@ -1,8 +1,8 @@
 // kestrix-export run as the program it is: its files, messages and exit status.
 
 #include "ExportFixture.h"
-#include "store/LogLock.h"
 #include "export/core/StationDetails.h"
+#include "store/LogLock.h"
 
 #include <QDir>
 #include <QProcess>
@@ -188,6 +188,7 @@ class tst_ExportCli : public QObject {
         QVERIFY(!QFile::exists(logDir.filePath("K1XYZ.adi")));
     }
 
+    // clang-format off
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -230,6 +231,7 @@ class tst_ExportCli : public QObject {
         QTest::newRow("onto a named pipe") << (adif + station + QStringList{"--output", "pipe"})
                                            << "@/pipe is a named pipe, not a file; choose another name.";
     }
+    // clang-format on
     void badArguments()
     {
         QFETCH(QStringList, arguments);
@@ -287,6 +289,7 @@ class tst_ExportCli : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"QRPDATA.DAT"});
     }
 
+    // clang-format off
     void writeFailures_data()
     {
         // How the output fails; the message after "kestrix-export: ".
@@ -298,6 +301,7 @@ class tst_ExportCli : public QObject {
         QTest::newRow("standard output closed") << "-" << 2 << QString("standard output: ") + strerror(EBADF);
         QTest::newRow("a full disk") << "@/K1XYZ.adi" << 3 << QString("@/K1XYZ.adi: ") + strerror(EFBIG);
     }
+    // clang-format on
     void writeFailures()
     {
         QFETCH(QString, output);
@@ -381,12 +385,14 @@ class tst_ExportCli : public QObject {
         QVERIFY(QDir().rmdir(settingsFile()));
     }
 
+    // clang-format off
     void memoryStaysBounded_data()
     {
         QTest::addColumn<bool>("reversed");
         QTest::newRow("in time order") << false;
         QTest::newRow("in reverse time order") << true;
     }
+    // clang-format on
     void memoryStaysBounded()
     {
         // Two million contacts, 96 MB: the export's peak memory stays within a

@@ -2,10 +2,10 @@
 // writes, and never replacing a file without asking.
 
 #include "ExportFixture.h"
-#include "export/ui/ExportLog.h"
-#include "export/core/StationDetails.h"
-#include "export/ui/frmExport.h"
 #include "console/frmKestrix.h"
+#include "export/core/StationDetails.h"
+#include "export/ui/ExportLog.h"
+#include "export/ui/frmExport.h"
 #include "reports/frmSummary.h"
 
 #include <QAction>
@@ -226,6 +226,7 @@ class tst_ExportDialog : public QObject {
         QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION));
     }
 
+    // clang-format off
     void refusesWhatCannotBeExported_data()
     {
         QTest::addColumn<QString>("file");
@@ -250,6 +251,7 @@ class tst_ExportDialog : public QObject {
                                  << "k1xyz"
                                  << "Choose the file to write.";
     }
+    // clang-format on
     void refusesWhatCannotBeExported()
     {
         QFETCH(QString, file);

@@ -1,8 +1,8 @@
 // The Cabrillo and ADIF files made from a log, and the read-only reading of it.
 
+#include "ExportFixture.h"
 #include "export/core/AdifWriter.h"
 #include "export/core/ExportContacts.h"
-#include "ExportFixture.h"
 #include "export/core/ExportSink.h"
 #include "export/core/LogExport.h"
 #include "export/core/PlainText.h"
@@ -108,6 +108,7 @@ class tst_ExportFormats : public QObject {
                      });
     }
 
+    // clang-format off
     void timeOrder_data()
     {
         // Each contact as "mm/dd/yy hh:mm:ss"; the order its calls must come out in.
@@ -125,6 +126,7 @@ class tst_ExportFormats : public QObject {
                                         << "B C A";
         QTest::newRow("seconds count") << QStringList{"12/07/98 14:00:59", "12/07/98 14:00:01"} << "B A";
     }
+    // clang-format on
     void timeOrder()
     {
         QFETCH(QStringList, times);
@@ -174,6 +176,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
+    // clang-format off
     void incompleteContacts_data()
     {
         // A record's eleven fields and the sentence naming what keeps it from a checker.
@@ -208,6 +211,7 @@ class tst_ExportFormats : public QObject {
                                          << "Record 2 (W1NH): its time \"25:00:00\" is not a time hh:mm:ss; it "
                                             "lacks the RST received.";
     }
+    // clang-format on
     void incompleteContacts()
     {
         QFETCH(QStringList, fields);
@@ -228,6 +232,7 @@ class tst_ExportFormats : public QObject {
         }
     }
 
+    // clang-format off
     void plainAscii_data()
     {
         QTest::addColumn<QString>("text");
@@ -244,6 +249,7 @@ class tst_ExportFormats : public QObject {
                                                                    "D")
                                             << "A B C  D";
     }
+    // clang-format on
     void plainAscii()
     {
         QFETCH(QString, text);
@@ -290,6 +296,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(adif.contacts, 0);
     }
 
+    // clang-format off
     void claimedScore_data()
     {
         QTest::addColumn<double>("power");
@@ -302,6 +309,7 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("bonus multiplier and points") << 7.0 << 2.0 << 10.0 << "1942";
         QTest::newRow("fraction rounds") << 1.5 << 1.0 << 0.25 << "207";
     }
+    // clang-format on
     void claimedScore()
     {
         QFETCH(double, power);
@@ -378,6 +386,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(StationDetails::load(bad).call, QString());
     }
 
+    // clang-format off
     void datePivot_data()
     {
         QTest::addColumn<QString>("text");
@@ -396,6 +405,7 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("blank") << "" << QDate();
         QTest::newRow("dashes") << "12-07-98" << QDate();
     }
+    // clang-format on
     void datePivot()
     {
         QFETCH(QString, text);
@@ -403,6 +413,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(ExportContacts::readDate(text), date);
     }
 
+    // clang-format off
     void bands_data()
     {
         QTest::addColumn<QString>("band");
@@ -434,6 +445,7 @@ class tst_ExportFormats : public QObject {
                                               << "QSO:    50 CW "
                                               << "6M" << QByteArray("<BAND:2>6m");
     }
+    // clang-format on
     void bands()
     {
         QFETCH(QString, band);
@@ -448,6 +460,7 @@ class tst_ExportFormats : public QObject {
         QVERIFY(LogExport::build(log, k1xyz(ExportFormat::Adif)).bytes.contains(" " + adifBand + " <MODE:2>CW "));
     }
 
+    // clang-format off
     void adifState_data()
     {
         QTest::addColumn<QString>("spc");
@@ -489,6 +502,7 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("empty") << ""
                                << "";
     }
+    // clang-format on
     void adifState()
     {
         QFETCH(QString, spc);
@@ -496,6 +510,7 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(SpcTable::adifState(spc), state);
     }
 
+    // clang-format off
     void exchangeNumberOrPower_data()
     {
         QTest::addColumn<QString>("arci");
@@ -525,6 +540,7 @@ class tst_ExportFormats : public QObject {
                                       << "5 W"
                                       << "NH   5W" << QByteArray("<SRX_STRING:6>NH 5 W") << QByteArray("<RX_PWR:1>5");
     }
+    // clang-format on
     void exchangeNumberOrPower()
     {
         QFETCH(QString, arci);
@@ -578,6 +594,7 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!QFile::exists(none.filePath("QRPDATA.DAT")));
     }
 
+    // clang-format off
     void cutOffLog_data()
     {
         // The log's bytes cut at a length (below 0: a placeholder after the
@@ -592,6 +609,7 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("empty") << 0 << 0 << "";
         QTest::newRow("blank placeholder") << -1 << 1 << "Q1ABC";
     }
+    // clang-format on
     void cutOffLog()
     {
         QFETCH(int, length);
@@ -684,6 +702,7 @@ class tst_ExportFormats : public QObject {
         QVERIFY(!none.reason().isEmpty());
     }
 
+    // clang-format off
     void stationData_data()
     {
         QTest::addColumn<StationData>("station");
@@ -707,6 +726,7 @@ class tst_ExportFormats : public QObject {
                                           << "The contest name \"QRP ARCI\" contains a blank; join the words with "
                                              "hyphens, as in QRP-ARCI-FALL-QSO-PARTY.";
     }
+    // clang-format on
     void stationData()
     {
         QFETCH(StationData, station);

@@ -1,9 +1,9 @@
 // The help, title and information pages: what each menu item and menu opening
 // writes into the display panel, through the real menus, and what it leaves alone.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ void clickMenuTitle(frmKestrix &w, QMenu *menu)
 
 class tst_HelpPages : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void everyPage_data();
     void everyPage();
     void helpTexts_data();
@@ -59,6 +59,7 @@ private Q_SLOTS:
     void pagesChangeNothingElse();
 };
 
+// clang-format off
 void tst_HelpPages::everyPage_data()
 {
     QTest::addColumn<QString>("control");
@@ -94,6 +95,7 @@ void tst_HelpPages::everyPage_data()
     row("mnuEnding", false, 10, 8, QStringLiteral("After you finish contest and print out logs"));
     row("mnuContact", false, 10, 6, QString()); // the author's first name is free; checked below
 }
+// clang-format on
 
 void tst_HelpPages::everyPage()
 {
@@ -148,6 +150,7 @@ void tst_HelpPages::everyPage()
     }
 }
 
+// clang-format off
 void tst_HelpPages::helpTexts_data()
 {
     QTest::addColumn<QString>("control");
@@ -231,6 +234,7 @@ void tst_HelpPages::helpTexts_data()
     QTest::newRow("Orvane title") << "mnuSpecs" << true << QStringList{"Orvane's Fabulous", "Zell  QRP Transceiver"};
     QTest::newRow("Kestrix title") << "mnuKestrix" << true << QStringList{"Dravek's", "ARCI Kestrix Program"};
 }
+// clang-format on
 
 void tst_HelpPages::helpTexts()
 {
@@ -332,8 +336,8 @@ void tst_HelpPages::instructionsThenChoice()
     QTest::mouseClick(w->ui().mnuInstructions, Qt::LeftButton, {}, dupe.center());
     QTRY_VERIFY(!w->ui().mnuInstructions->isVisible());
     QCOMPARE(w->ui().txtSpecs->text(), QStringLiteral("Kestrix automatically checks for duplicates\r\n"
-                                                 "after you enter the callsign in the\r\n"
-                                                 "RED callsign box."));
+                                                      "after you enter the callsign in the\r\n"
+                                                      "RED callsign box."));
     QCOMPARE(w->ui().txtSpecs->fontSize(), qreal(10));
 }
 

@@ -1,13 +1,13 @@
 // The RST, state and province windows: their tables to the character, their
 // look and place, one window while open, and a fresh load after the close box.
 
+#include "FakePlatform.h"
+#include "TestLog.h"
 #include "console/ConsoleLayout.h"
 #include "console/DisplayPanel.h"
-#include "FakePlatform.h"
+#include "console/frmKestrix.h"
 #include "help/MultiLineTextBox.h"
 #include "help/ReferenceWindows.h"
-#include "TestLog.h"
-#include "console/frmKestrix.h"
 #include "help/frmProvinces.h"
 #include "help/frmRST.h"
 #include "help/frmStates.h"
@@ -120,7 +120,7 @@ const QStringList stateEntries{
 
 class tst_ReferenceWindows : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void rstTable();
     void provinceTable();
     void stateTable();
@@ -203,6 +203,7 @@ void tst_ReferenceWindows::stateTable()
     QCOMPARE(codes.size(), 53);
 }
 
+// clang-format off
 void tst_ReferenceWindows::looks_data()
 {
     QTest::addColumn<QString>("trigger");
@@ -227,6 +228,7 @@ void tst_ReferenceWindows::looks_data()
                                << "          Canadian Provinces" << QColor(128, 128, 128) << QRect(590, 67, 200, 257)
                                << "lblProvinces" << QRect(0, 0, 201, 257) << ConsoleLayout::system();
 }
+// clang-format on
 
 void tst_ReferenceWindows::looks()
 {
@@ -284,6 +286,7 @@ void tst_ReferenceWindows::looks()
     }
 }
 
+// clang-format off
 void tst_ReferenceWindows::oneWindow_data()
 {
     QTest::addColumn<QStringList>("triggers");
@@ -297,6 +300,7 @@ void tst_ReferenceWindows::oneWindow_data()
     QTest::newRow("province menu, Canada")
         << QStringList{"mnuProvinces", "cmdCanada", "mnuProvinces"} << "frmProvinces";
 }
+// clang-format on
 
 // Showing again brings the same window to the front; nothing else changes.
 void tst_ReferenceWindows::oneWindow()
@@ -334,6 +338,7 @@ void tst_ReferenceWindows::oneWindow()
             QVERIFY(openWindows(QLatin1String(other)).isEmpty());
 }
 
+// clang-format off
 void tst_ReferenceWindows::freshAfterClose_data()
 {
     QTest::addColumn<QString>("trigger");
@@ -349,6 +354,7 @@ void tst_ReferenceWindows::freshAfterClose_data()
     QTest::newRow("Provinces") << "cmdCanada"
                                << "frmProvinces" << false;
 }
+// clang-format on
 
 // Text typed into a window lasts until its close box; the next showing loads it
 // again, also when it comes before the closed window has gone.

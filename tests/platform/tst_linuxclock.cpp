@@ -19,7 +19,7 @@
 class FakeTimedate : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.timedate1")
-public:
+  public:
     struct Call {
         qlonglong usec = 0;
         bool relative = true;
@@ -39,7 +39,7 @@ public:
         return m_calls;
     }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void SetTime(qlonglong usec, bool relative, bool interactive)
     {
         QMutexLocker lock(&m_mutex);
@@ -48,7 +48,7 @@ public Q_SLOTS:
             sendErrorReply(m_errorName, m_errorText);
     }
 
-private:
+  private:
     QMutex m_mutex;
     QString m_errorName, m_errorText;
     QList<Call> m_calls;
@@ -79,14 +79,14 @@ class tst_LinuxClock : public QObject {
     QDBusConnection client() { return QDBusConnection(QStringLiteral("client")); }
     bool busUp() const { return !m_address.isEmpty(); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase()
     {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (daemon.isEmpty())
             return;
-        m_daemon.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                QStringLiteral("--print-address")});
+        m_daemon.start(daemon,
+                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (!m_daemon.waitForStarted(5000))
             return;
         QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
@@ -129,7 +129,8 @@ private Q_SLOTS:
     {
         if (!busUp())
             QSKIP("no dbus-daemon on this machine");
-        QVERIFY(QDBusConnection(QStringLiteral("service")).registerService(QStringLiteral("org.freedesktop.timedate1")));
+        QVERIFY(
+            QDBusConnection(QStringLiteral("service")).registerService(QStringLiteral("org.freedesktop.timedate1")));
         m_service->answerWith(QString(), QString());
         LinuxClock clock(client(), recordSettime());
         const QDateTime when(QDate(1998, 6, 10), QTime(23, 30, 15, 250), Qt::UTC);
@@ -145,6 +146,7 @@ private Q_SLOTS:
         QCOMPARE(why, QStringLiteral("untouched"));
     }
 
+    // clang-format off
     void timedateRefuses_data()
     {
         QTest::addColumn<QString>("error");
@@ -162,6 +164,7 @@ private Q_SLOTS:
         QTest::newRow("anything else") << "org.example.Error.Odd" << "The RTC is unhappy."
                                        << "The system refused to set the clock: The RTC is unhappy.";
     }
+    // clang-format on
     // A refusal is told in plain words, and no second way is tried behind it.
     void timedateRefuses()
     {
@@ -170,7 +173,8 @@ private Q_SLOTS:
         QFETCH(QString, error);
         QFETCH(QString, text);
         QFETCH(QString, why);
-        QVERIFY(QDBusConnection(QStringLiteral("service")).registerService(QStringLiteral("org.freedesktop.timedate1")));
+        QVERIFY(
+            QDBusConnection(QStringLiteral("service")).registerService(QStringLiteral("org.freedesktop.timedate1")));
         m_service->answerWith(error, text);
         const int before = m_service->calls().size();
         LinuxClock clock(client(), recordSettime());
@@ -181,6 +185,7 @@ private Q_SLOTS:
         QVERIFY(m_settime.isEmpty());
     }
 
+    // clang-format off
     void fallback_data()
     {
         QTest::addColumn<bool>("onBus");
@@ -192,6 +197,7 @@ private Q_SLOTS:
         QTest::newRow("no bus, EINVAL") << false << EINVAL
                                         << "The computer's clock cannot take that date and time.";
     }
+    // clang-format on
     // Without timedated (no such service, or no bus at all) clock_settime sets
     // CLOCK_REALTIME to the same instant.
     void fallback()

@@ -2,16 +2,16 @@
 // rig (rigctl moves it) and cwdaemon without sound or keying device, each
 // started here on a free loopback port and stopped again.
 
-#include "radio/core/CwDaemonKeyer.h"
+#include "TestLog.h"
 #include "console/DisplayPanel.h"
-#include "radio/ui/RadioRoom.h"
+#include "console/frmKestrix.h"
+#include "export/core/StationDetails.h"
+#include "export/ui/frmExport.h"
+#include "radio/core/CwDaemonKeyer.h"
 #include "radio/core/RadioSettings.h"
 #include "radio/core/RigControl.h"
 #include "radio/core/RigModels.h"
-#include "export/core/StationDetails.h"
-#include "TestLog.h"
-#include "export/ui/frmExport.h"
-#include "console/frmKestrix.h"
+#include "radio/ui/RadioRoom.h"
 #include "radio/ui/frmRadio.h"
 #include "reports/OwnSettings.h"
 

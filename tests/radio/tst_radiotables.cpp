@@ -23,6 +23,7 @@ class tst_RadioTables : public QObject {
     void remembered();
 };
 
+// clang-format off
 void tst_RadioTables::macros_data()
 {
     QTest::addColumn<QString>("message");
@@ -72,6 +73,7 @@ void tst_RadioTables::macros_data()
                                              << "1234"
                                              << "73 DE K1XYZ";
 }
+// clang-format on
 
 void tst_RadioTables::macros()
 {
@@ -90,6 +92,7 @@ void tst_RadioTables::morseTiming()
     QCOMPARE(CwMacros::sendingMillis(QStringLiteral("paris"), 40), 43 * 30);
 }
 
+// clang-format off
 void tst_RadioTables::bandEdges_data()
 {
     QTest::addColumn<double>("hz");
@@ -161,6 +164,7 @@ void tst_RadioTables::bandEdges_data()
     QTest::newRow("rounded to 10 Hz") << 7032104.0 << "40"
                                       << "7.032.10";
 }
+// clang-format on
 
 void tst_RadioTables::bandEdges()
 {
@@ -171,6 +175,7 @@ void tst_RadioTables::bandEdges()
     QCOMPARE(RadioBands::frequencyText(hz), shown);
 }
 
+// clang-format off
 void tst_RadioTables::settings_data()
 {
     QTest::addColumn<int>("model"); // -1: a rig Hamlib reaches on a serial port
@@ -285,3 +290,5 @@ void tst_RadioTables::remembered()
 
 QTEST_GUILESS_MAIN(tst_RadioTables)
 #include "tst_radiotables.moc"
+
+// clang-format on

@@ -13,10 +13,10 @@
 
 #include "DriverOutput.h"
 #include "FakePlatform.h"
-#include "store/LogLock.h"
 #include "ReliabilityLog.h"
-#include "store/Text.h"
 #include "console/frmKestrix.h"
+#include "store/LogLock.h"
+#include "store/Text.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -12,9 +12,9 @@
 
 #include "DriverOutput.h"
 #include "FakePlatform.h"
-#include "store/LogLock.h"
 #include "SessionProtocol.h"
 #include "console/frmKestrix.h"
+#include "store/LogLock.h"
 
 #include <QAction>
 #include <QApplication>

@@ -21,6 +21,7 @@ class CorpusReplay : public QObject {
     int m_inputs = 0;
 };
 
+// clang-format off
 void CorpusReplay::replay_data()
 {
     QTest::addColumn<QString>("corpus");
@@ -31,6 +32,7 @@ void CorpusReplay::replay_data()
     QTest::newRow("clocktext") << "clocktext" << Target(&FuzzTargets::clockText);
     QTest::newRow("journal") << "journal" << Target(&FuzzTargets::journal);
 }
+// clang-format on
 
 void CorpusReplay::replay()
 {

@@ -7,16 +7,16 @@
 //
 // KESTRIX_HOSTILE_SEED and KESTRIX_HOSTILE_CASES repeat or widen a run.
 
-#include "export/core/ExportContacts.h"
 #include "FakePlatform.h"
-#include "export/core/LogExport.h"
-#include "reports/LogSheetPrinting.h"
-#include "store/LogStore.h"
-#include "export/core/ReadOnlyLog.h"
 #include "ReliabilityLog.h"
-#include "reports/SummarySheet.h"
 #include "console/frmKestrix.h"
+#include "export/core/ExportContacts.h"
+#include "export/core/LogExport.h"
+#include "export/core/ReadOnlyLog.h"
+#include "reports/LogSheetPrinting.h"
+#include "reports/SummarySheet.h"
 #include "reports/frmPrinter.h"
+#include "store/LogStore.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -202,6 +202,7 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
     return {};
 }
 
+// clang-format off
 void HostileLog::oddFiles_data()
 {
     QTest::addColumn<QByteArray>("qrp");
@@ -219,6 +220,7 @@ void HostileLog::oddFiles_data()
     QTest::newRow("lines past the log") << member + placeholder(QStringLiteral("40")) << QByteArray(83 * 40, 'L');
     QTest::newRow("line end only") << member << QByteArray("\r\n");
 }
+// clang-format on
 
 void HostileLog::oddFiles()
 {

@@ -135,6 +135,7 @@ qint64 KillSave::checkFiles(const QString &dir, bool startedUp, QString *problem
     return contacts;
 }
 
+// clang-format off
 void KillSave::cutWritesRepaired_data()
 {
     // Contact n lies across a page end when (n - 1) * 48 % 4096 > 4048: records
@@ -150,6 +151,7 @@ void KillSave::cutWritesRepaired_data()
     QTest::newRow("placeholder cut 16 bytes in") << 84 << 5 << 85;
     QTest::newRow("placeholder cut 32 bytes in") << 169 << 5 << 170;
 }
+// clang-format on
 
 void KillSave::cutWritesRepaired()
 {

@@ -12,10 +12,10 @@
 // repeats a run, KESTRIX_SESSIONS and KESTRIX_SESSION_STEPS (per session, on
 // average) lengthen it, KESTRIX_SESSION_TRACE prints the steps.
 
-#include "store/LogLock.h"
-#include "store/LogStore.h"
 #include "ReliabilityLog.h"
 #include "SessionProtocol.h"
+#include "store/LogLock.h"
+#include "store/LogStore.h"
 
 #include <QElapsedTimer>
 #include <QFile>

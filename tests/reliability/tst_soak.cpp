@@ -7,10 +7,10 @@
 //
 // KESTRIX_SOAK_SEED and KESTRIX_SOAK_CONTACTS repeat or widen a run.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "ReliabilityLog.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QAction>
@@ -76,7 +76,8 @@ void Soak::fiveThousandContacts()
     FakePlatform fakes;
     auto window = TestLog::openWindow(dir->path(), fakes);
     frmKestrix &w = *window;
-    const QList<QAction *> bandMenu{w.ui().mnu160, w.ui().mnu80, w.ui().mnu40, w.ui().mnu20, w.ui().mnu15, w.ui().mnu10, w.ui().mnu6};
+    const QList<QAction *> bandMenu{w.ui().mnu160, w.ui().mnu80, w.ui().mnu40, w.ui().mnu20,
+                                    w.ui().mnu15,  w.ui().mnu10, w.ui().mnu6};
 
     QList<Row> log;
     QStringList calls;

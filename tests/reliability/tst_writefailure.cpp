@@ -71,6 +71,7 @@ void writeFile(const QString &dir, const char *name, const QByteArray &bytes)
 
 } // namespace
 
+// clang-format off
 void WriteFailure::saveMeetsFileSizeLimit_data()
 {
     QTest::addColumn<int>("contacts");     // on disk before, with their lines
@@ -88,6 +89,7 @@ void WriteFailure::saveMeetsFileSizeLimit_data()
     // Start-up finds a save cut off and cannot append the placeholder.
     QTest::newRow("start-up repair refused") << 5 << false << qint64(240) << "QRPDATA.DAT";
 }
+// clang-format on
 
 void WriteFailure::saveMeetsFileSizeLimit()
 {

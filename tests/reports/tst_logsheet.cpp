@@ -1,15 +1,15 @@
 // The band log sheet: the print-options dialog, which contacts print and where
 // their texts stand, the totals, page breaks and what the operator is told.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "rules/LogSheetLayout.h"
-#include "reports/LogSheetPrinting.h"
-#include "reports/LogSheetRenderer.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "reports/LogSheetPrinting.h"
+#include "reports/LogSheetRenderer.h"
 #include "reports/frmPrinter.h"
+#include "rules/LogSheetLayout.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -174,6 +174,7 @@ void tst_LogSheet::memberContactLine()
         QVERIFY2(lines[i].isEmpty(), qPrintable(QString::number(i)));
 }
 
+// clang-format off
 void tst_LogSheet::selection_data()
 {
     QTest::addColumn<QString>("band");
@@ -187,6 +188,7 @@ void tst_LogSheet::selection_data()
     QTest::newRow("part of the band") << "4" << QStringList{} << QStringList{};
     QTest::newRow("band of no contact") << "160" << QStringList{} << QStringList{};
 }
+// clang-format on
 
 void tst_LogSheet::selection()
 {

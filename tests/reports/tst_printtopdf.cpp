@@ -3,13 +3,13 @@
 //
 // Set KESTRIX_KEEP_PDF to a folder to keep a copy of the PDFs this test writes.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "reports/LogSheetPrinting.h"
 #include "OwnSettings.h"
-#include "platform/SystemPrintTarget.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "platform/SystemPrintTarget.h"
+#include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
 #include "reports/frmSummary.h"
 
@@ -140,7 +140,8 @@ void tst_PrintToPdf::logSheetAndSummaryAsPdf()
 
     const QString sheetFile = QDir(dir.path()).filePath(QStringLiteral("LOGSHEET-40.pdf"));
     QVERIFY(QFileInfo::exists(sheetFile));
-    QCOMPARE(window.ui().txtSpecs->text(), QStringLiteral("No printer found.\r\nLog sheet saved as\r\nLOGSHEET-40.pdf"));
+    QCOMPARE(window.ui().txtSpecs->text(),
+             QStringLiteral("No printer found.\r\nLog sheet saved as\r\nLOGSHEET-40.pdf"));
     QCOMPARE(fakes.beeper.count, 0);
     // 60 contacts, 12 header lines and the totals take two pages.
     QCOMPARE(window.logSheetPrinting().lastSheet().size(), 2);
@@ -161,7 +162,8 @@ void tst_PrintToPdf::logSheetAndSummaryAsPdf()
     const QString summaryFile = QDir(dir.path()).filePath(QStringLiteral("SUMMARY.pdf"));
     QVERIFY(QFileInfo::exists(summaryFile));
     QCOMPARE(pdfPages(TestLog::readFile(dir.path(), QStringLiteral("SUMMARY.pdf"))), 1);
-    QCOMPARE(window.ui().txtSpecs->text(), QStringLiteral("No printer found.\r\nSummary sheet saved as\r\nSUMMARY.pdf"));
+    QCOMPARE(window.ui().txtSpecs->text(),
+             QStringLiteral("No printer found.\r\nSummary sheet saved as\r\nSUMMARY.pdf"));
     keep(summaryFile);
 }
 

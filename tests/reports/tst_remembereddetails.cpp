@@ -2,13 +2,13 @@
 // runs: a first run, filling the forms, when typed details are remembered, and
 // the address entries are sent to, printed with the sheet.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
-#include "reports/LogSheetPrinting.h"
 #include "OwnSettings.h"
-#include "export/core/StationDetails.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "export/core/StationDetails.h"
+#include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
 #include "reports/frmSummary.h"
 
@@ -83,6 +83,7 @@ class tst_RememberedDetails : public QObject {
   private Q_SLOTS:
     void init() { m_settings.renew(); }
 
+    // clang-format off
     void firstRun_data()
     {
         QTest::addColumn<QByteArray>("file"); // null: no file
@@ -90,6 +91,7 @@ class tst_RememberedDetails : public QObject {
         QTest::newRow("a folder in its place") << QByteArray("folder");
         QTest::newRow("not a settings file") << QByteArray("\xff\xfe[Station\n\x01=\x02\nCall\n=\n[");
     }
+    // clang-format on
     // A missing or unreadable settings file: every form opens empty, nothing is
     // reported, and the operator can type and go on.
     void firstRun()
@@ -161,6 +163,7 @@ class tst_RememberedDetails : public QObject {
         QCOMPARE(next.sheet->txt5A->text(), QStringLiteral("777")); // put away at the end of the run
     }
 
+    // clang-format off
     void whenRemembered_data()
     {
         QTest::addColumn<bool>("summary");
@@ -174,6 +177,7 @@ class tst_RememberedDetails : public QObject {
         QTest::newRow("summary Cancel") << true << "cmdCancel" << true;
         QTest::newRow("summary Clear Form") << true << "cmdClear" << false;
     }
+    // clang-format on
     // The call typed over the remembered one is remembered when the operator
     // confirms or puts the summary away, not on Cancel of the print options;
     // Clear Form empties the sheet without forgetting.

@@ -1,12 +1,12 @@
 // The contest summary sheet: the final score, Clear Form, Cancel, printing the
 // window, and the band totals the recount writes into it.
 
-#include "console/DisplayPanel.h"
 #include "FakePlatform.h"
 #include "OwnSettings.h"
-#include "reports/SummarySheet.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "reports/SummarySheet.h"
 #include "reports/frmSummary.h"
 
 #include <QAction>
@@ -86,6 +86,7 @@ class tst_SummarySheet : public QObject {
     void recountWritesBandsWithContacts();
 };
 
+// clang-format off
 void tst_SummarySheet::finalScore_data()
 {
     QTest::addColumn<QString>("points");
@@ -112,6 +113,7 @@ void tst_SummarySheet::finalScore_data()
                                                  << "50"
                                                  << "6050";
 }
+// clang-format on
 
 void tst_SummarySheet::finalScore()
 {
@@ -269,7 +271,8 @@ void tst_SummarySheet::printFailureChangesNothing()
     s.type(s.sheet->txt3A, QStringLiteral("W1AW"));
     s.fakes.printTarget.fail = true;
     QTest::mouseClick(s.sheet->cmcPrint, Qt::LeftButton);
-    QCOMPARE(s.window->ui().txtSpecs->text(), QStringLiteral("Summary sheet not printed.\r\nThe printer is out of paper."));
+    QCOMPARE(s.window->ui().txtSpecs->text(),
+             QStringLiteral("Summary sheet not printed.\r\nThe printer is out of paper."));
     QCOMPARE(s.fakes.beeper.count, 1);
     QCOMPARE(s.sheet->txt3A->text(), QStringLiteral("W1AW"));
     QCOMPARE(s.sheet->txt25A->text(), QStringLiteral("1\r\n"));

@@ -1,8 +1,8 @@
 // Change and delete through the real widgets: left clicks show instructions,
 // the right mouse button writes; the log files are compared byte for byte.
 
-#include "console/DisplayPanel.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QDir>
@@ -20,10 +20,16 @@ const QString Arci = QStringLiteral("ARCIFILE.DAT");
 QStringList values(int i)
 {
     const bool member = i % 2 == 1;
-    return {QStringLiteral("K%1ABC").arg(i), member ? QStringLiteral("10%1").arg(i) : QString(),
-            member ? QString() : QStringLiteral("5"), QStringLiteral("NY"), QStringLiteral("579"),
-            QStringLiteral("599"), QStringLiteral("40"), QStringLiteral("12/07/98"),
-            QStringLiteral("14:0%1:27").arg(i), member ? QStringLiteral("5") : QStringLiteral("2"),
+    return {QStringLiteral("K%1ABC").arg(i),
+            member ? QStringLiteral("10%1").arg(i) : QString(),
+            member ? QString() : QStringLiteral("5"),
+            QStringLiteral("NY"),
+            QStringLiteral("579"),
+            QStringLiteral("599"),
+            QStringLiteral("40"),
+            QStringLiteral("12/07/98"),
+            QStringLiteral("14:0%1:27").arg(i),
+            member ? QStringLiteral("5") : QStringLiteral("2"),
             QStringLiteral("0")};
 }
 
@@ -34,8 +40,8 @@ QByteArray arciLine(int i)
 {
     const QStringList v = values(i);
     return padded(v[7], 11) + padded(v[8], 11) + padded(v[0], 12) + padded(v[6], 6) + padded(v[5], 6) +
-           padded(v[3], 7) + padded(v[1], 8) + padded(v[2], 6) + padded(v[4], 6) + padded(v[9], 4) +
-           padded(v[10], 2) + QByteArray("\x02\x00\r\n", 4);
+           padded(v[3], 7) + padded(v[1], 8) + padded(v[2], 6) + padded(v[4], 6) + padded(v[9], 4) + padded(v[10], 2) +
+           QByteArray("\x02\x00\r\n", 4);
 }
 
 QByteArray recordAt(const QByteArray &file, int n) { return file.mid((n - 1) * 48, 48); }
@@ -46,7 +52,7 @@ QByteArray lineAt(const QByteArray &file, int n) { return file.mid((n - 1) * 83,
 class tst_ChangeDelete : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
     FakePlatform m_fakes;
     std::unique_ptr<frmKestrix> m_w;
@@ -62,7 +68,7 @@ private:
         QTest::keyClicks(m_w->ui().txtRecNum, number);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -94,6 +100,7 @@ private Q_SLOTS:
         QDir().mkpath(m_dir.path());
     }
 
+    // clang-format off
     void leftClickOnlyInstructs_data()
     {
         QTest::addColumn<bool>("change");
@@ -110,6 +117,7 @@ private Q_SLOTS:
                                    "RECORD # in the WHITE RecNum box.\r\n"
                                    "RIGHT CLICK  [DELETE]  Button to delete.";
     }
+    // clang-format on
     void leftClickOnlyInstructs()
     {
         QFETCH(bool, change);
@@ -186,8 +194,9 @@ private Q_SLOTS:
                 QCOMPARE(lineAt(arci, n), lineAt(m_arci, n));
 
         QCOMPARE(m_w->ui().txtCall->text(), QStringLiteral("DELETED"));
-        for (QLineEdit *box : {m_w->ui().txtRstR, m_w->ui().txtRstS, m_w->ui().txtLocale, m_w->ui().txtClub, m_w->ui().txtPwr, m_w->ui().txtBnd,
-                               m_w->ui().txtCalendar, m_w->ui().txtClock, m_w->ui().txtPts, m_w->ui().txtMult})
+        for (QLineEdit *box :
+             {m_w->ui().txtRstR, m_w->ui().txtRstS, m_w->ui().txtLocale, m_w->ui().txtClub, m_w->ui().txtPwr,
+              m_w->ui().txtBnd, m_w->ui().txtCalendar, m_w->ui().txtClock, m_w->ui().txtPts, m_w->ui().txtMult})
             QCOMPARE(box->text(), QString());
         QCOMPARE(m_w->RecordCount(), 10);
 
@@ -233,6 +242,7 @@ private Q_SLOTS:
         QCOMPARE(arciNow(), arci);
     }
 
+    // clang-format off
     void refusedNumbersWriteNothing_data()
     {
         QTest::addColumn<bool>("change");
@@ -254,6 +264,7 @@ private Q_SLOTS:
             QTest::addRow("delete %s", c.number) << false << c.number << QStringLiteral("Nothing deleted: ") + c.why;
         }
     }
+    // clang-format on
     void refusedNumbersWriteNothing()
     {
         QFETCH(bool, change);
@@ -293,8 +304,9 @@ private Q_SLOTS:
             QCOMPARE(arciNow(), m_arci);
             QCOMPARE(m_fakes.beeper.count, 1);
             QCOMPARE(m_fakes.confirmation.asked, 0);
-            QCOMPARE(m_w->ui().txtSpecs->text(), (change ? QStringLiteral("Nothing changed: ") : QStringLiteral("Nothing deleted: ")) +
-                                                QStringLiteral("record 10 is kept for the next contact."));
+            QCOMPARE(m_w->ui().txtSpecs->text(),
+                     (change ? QStringLiteral("Nothing changed: ") : QStringLiteral("Nothing deleted: ")) +
+                         QStringLiteral("record 10 is kept for the next contact."));
         }
     }
 };

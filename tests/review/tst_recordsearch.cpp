@@ -1,8 +1,8 @@
 // The search through the real widgets: the SEARCH button, the upper-case rule
 // of the search box and the list of matches in the display panel.
 
-#include "console/DisplayPanel.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QDir>
@@ -108,6 +108,7 @@ class tst_RecordSearch : public QObject {
         QVERIFY(m_w->ui().txtSearchInfo->hasFocus());
     }
 
+    // clang-format off
     void typing_data()
     {
         QTest::addColumn<QString>("keys");
@@ -134,6 +135,7 @@ class tst_RecordSearch : public QObject {
         QTest::newRow("digits and signs stay") << "5-/"
                                                << "5-/" << QList<int>{};
     }
+    // clang-format on
     void typing()
     {
         QFETCH(QString, keys);
@@ -142,7 +144,8 @@ class tst_RecordSearch : public QObject {
 
         m_w->ui().txtRecNum->setText(QStringLiteral("3"));
         const QStringList review = {m_w->ui().txtCall->text(), m_w->ui().txtBnd->text(), m_w->ui().txtRecNum->text()};
-        const QStringList entry = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()};
+        const QStringList entry = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(),
+                                   m_w->ui().txtRecNumber->text()};
         const QByteArray qrp = TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT"));
         QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
         const QString caption = m_w->windowTitle();
@@ -164,8 +167,11 @@ class tst_RecordSearch : public QObject {
             QCOMPARE(m_w->windowTitle(), QStringLiteral("Record  %1/ 11").arg(records.last()));
         }
         QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nSearching Records"));
-        QCOMPARE((QStringList{m_w->ui().txtCall->text(), m_w->ui().txtBnd->text(), m_w->ui().txtRecNum->text()}), review);
-        QCOMPARE((QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}), entry);
+        QCOMPARE((QStringList{m_w->ui().txtCall->text(), m_w->ui().txtBnd->text(), m_w->ui().txtRecNum->text()}),
+                 review);
+        QCOMPARE(
+            (QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}),
+            entry);
         QCOMPARE(m_w->CurrentRecord(), current);
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);
     }
@@ -175,18 +181,18 @@ class tst_RecordSearch : public QObject {
         QTest::mouseClick(m_w->ui().cmdSearch, Qt::LeftButton);
         QTest::keyClicks(m_w->ui().txtSearchInfo, QStringLiteral("w2xy"));
         QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("Record Number =  2\r\n"
-                                                       "Callsign = W2XY    \r\n"
-                                                       "ARCI # =      \r\n"
-                                                       "Power = 5   \r\n"
-                                                       "SPC = NY  \r\n"
-                                                       "RST Sent = 579\r\n"
-                                                       "RST Rcvd = 599\r\n"
-                                                       "Band = 40 \r\n"
-                                                       "Date = 12/07/98\r\n"
-                                                       "Time = 14:03:27\r\n"
-                                                       "Points = 2\r\n"
-                                                       "Multiplier = 0\r\n"
-                                                       " ==================================\r\n"));
+                                                            "Callsign = W2XY    \r\n"
+                                                            "ARCI # =      \r\n"
+                                                            "Power = 5   \r\n"
+                                                            "SPC = NY  \r\n"
+                                                            "RST Sent = 579\r\n"
+                                                            "RST Rcvd = 599\r\n"
+                                                            "Band = 40 \r\n"
+                                                            "Date = 12/07/98\r\n"
+                                                            "Time = 14:03:27\r\n"
+                                                            "Points = 2\r\n"
+                                                            "Multiplier = 0\r\n"
+                                                            " ==================================\r\n"));
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Record  2/ 11"));
     }
 
@@ -229,6 +235,7 @@ class tst_RecordSearch : public QObject {
         QCOMPARE(m_w->ui().txtSpecs->fontSize(), 18.0);
     }
 
+    // clang-format off
     void storedBlanksAreTrimmedTypedBlanksAreNot_data()
     {
         QTest::addColumn<QString>("text");
@@ -241,6 +248,7 @@ class tst_RecordSearch : public QObject {
         QTest::newRow("inner blank kept") << "N Y" << QList<int>{3};
         QTest::newRow("longer than the field") << "NYNYN" << QList<int>{};
     }
+    // clang-format on
     void storedBlanksAreTrimmedTypedBlanksAreNot()
     {
         QFETCH(QString, text);
@@ -258,6 +266,7 @@ class tst_RecordSearch : public QObject {
             QCOMPARE(listedRecords(m_w->ui().txtSpecs->text()), records);
     }
 
+    // clang-format off
     void latin1Letters_data()
     {
         QTest::addColumn<QString>("keys");
@@ -269,6 +278,7 @@ class tst_RecordSearch : public QObject {
         QTest::newRow("e acute capitalised")
             << QStringLiteral("\u00e99x") << QStringLiteral("\u00c99X") << QList<int>{3};
     }
+    // clang-format on
     // The search box capitalises as the entry boxes do, so calls stored from them are found.
     void latin1Letters()
     {

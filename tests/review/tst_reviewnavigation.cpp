@@ -1,10 +1,10 @@
 // Review navigation through the real widgets: typing a record number, [+], [-]
 // and REVIEW, on a log of nine contacts and the placeholder (ten records).
 
-#include "console/DisplayPanel.h"
-#include "store/LogStore.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "store/LogStore.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,25 +21,26 @@ QrpRecord contact(int i)
     const bool member = i % 2 == 1;
     return TestLog::record({QStringLiteral("K%1ABC").arg(i), member ? QStringLiteral("10%1").arg(i) : QString(),
                             member ? QString() : QStringLiteral("5"), QStringLiteral("NY"), QStringLiteral("579"),
-                            QStringLiteral("5%1%1").arg(i % 10), QStringLiteral("40"), QStringLiteral("12/0%1/98").arg(i),
-                            QStringLiteral("14:0%1:27").arg(i), member ? QStringLiteral("5") : QStringLiteral("2"),
+                            QStringLiteral("5%1%1").arg(i % 10), QStringLiteral("40"),
+                            QStringLiteral("12/0%1/98").arg(i), QStringLiteral("14:0%1:27").arg(i),
+                            member ? QStringLiteral("5") : QStringLiteral("2"),
                             i <= 1 ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 // The review row, left to right, without the record-number box.
 QStringList reviewRow(frmKestrix &w)
 {
-    return {w.ui().txtCall->text(), w.ui().txtRstR->text(),     w.ui().txtRstS->text(),  w.ui().txtLocale->text(),
-            w.ui().txtClub->text(), w.ui().txtPwr->text(),      w.ui().txtBnd->text(),   w.ui().txtCalendar->text(),
-            w.ui().txtClock->text(), w.ui().txtPts->text(),     w.ui().txtMult->text()};
+    return {w.ui().txtCall->text(),  w.ui().txtRstR->text(), w.ui().txtRstS->text(), w.ui().txtLocale->text(),
+            w.ui().txtClub->text(),  w.ui().txtPwr->text(),  w.ui().txtBnd->text(),  w.ui().txtCalendar->text(),
+            w.ui().txtClock->text(), w.ui().txtPts->text(),  w.ui().txtMult->text()};
 }
 
 // What the review row shows for record r: the fields trimmed, in the row's order.
 QStringList shown(const QrpRecord &r)
 {
-    return {r.value(QrpRecord::Callsign), r.value(QrpRecord::RstRcvd), r.value(QrpRecord::RstSent),
-            r.value(QrpRecord::SPC),      r.value(QrpRecord::Arci),    r.value(QrpRecord::Power),
-            r.value(QrpRecord::Band),     r.value(QrpRecord::QsoDate), r.value(QrpRecord::QsoTime),
+    return {r.value(QrpRecord::Callsign), r.value(QrpRecord::RstRcvd),   r.value(QrpRecord::RstSent),
+            r.value(QrpRecord::SPC),      r.value(QrpRecord::Arci),      r.value(QrpRecord::Power),
+            r.value(QrpRecord::Band),     r.value(QrpRecord::QsoDate),   r.value(QrpRecord::QsoTime),
             r.value(QrpRecord::Points),   r.value(QrpRecord::Multiplier)};
 }
 
@@ -65,7 +66,7 @@ void retype(QLineEdit *box, const QString &text)
 class tst_ReviewNavigation : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
     FakePlatform m_fakes;
     std::unique_ptr<frmKestrix> m_w;
@@ -82,7 +83,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         m_fakes.beeper.count = 0;
@@ -96,6 +97,7 @@ private Q_SLOTS:
         QDir().mkpath(m_dir.path());
     }
 
+    // clang-format off
     void typedNumber_data()
     {
         QTest::addColumn<QString>("text");
@@ -115,6 +117,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << "-3" << false << 0;
         QTest::newRow("0.5") << "0.5" << false << 0;
     }
+    // clang-format on
     void typedNumber()
     {
         QFETCH(QString, text);
@@ -130,7 +133,8 @@ private Q_SLOTS:
         const QString mode = m_w->ui().lblMode->text();
         const QString caption = m_w->windowTitle();
         const qint32 current = m_w->CurrentRecord();
-        const QStringList entryRow = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()};
+        const QStringList entryRow = {m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(),
+                                      m_w->ui().txtRecNumber->text()};
         if (typed)
             QTest::keyClicks(m_w->ui().txtRecNum, text);
         else
@@ -143,9 +147,12 @@ private Q_SLOTS:
         QCOMPARE(m_w->ui().lblMode->text(), mode);
         QCOMPARE(m_w->windowTitle(), caption);
         QCOMPARE(m_w->CurrentRecord(), current);
-        QCOMPARE((QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}), entryRow);
+        QCOMPARE(
+            (QStringList{m_w->ui().txtCallsign->text(), m_w->ui().txtBand->text(), m_w->ui().txtRecNumber->text()}),
+            entryRow);
     }
 
+    // clang-format off
     void tooLarge_data()
     {
         QTest::addColumn<QString>("text");
@@ -154,6 +161,7 @@ private Q_SLOTS:
         QTest::newRow("huge") << "1e300";
         QTest::newRow("beyond 16 bits") << "40000";
     }
+    // clang-format on
     void tooLarge()
     {
         QFETCH(QString, text);
@@ -166,6 +174,7 @@ private Q_SLOTS:
         QCOMPARE(reviewRow(*m_w), shownRecord(3));
     }
 
+    // clang-format off
     void stepping_data()
     {
         QTest::addColumn<QString>("start");
@@ -201,6 +210,7 @@ private Q_SLOTS:
         QTest::newRow("+ from 1e12 refused") << "1e12" << true << "1e12" << 0 << 1 << refused << 12;
         QTest::newRow("- from -1e12 refused") << "-1e12" << false << "-1e12" << 0 << 1 << refused << 12;
     }
+    // clang-format on
     void stepping()
     {
         QFETCH(QString, start);
@@ -261,8 +271,8 @@ private Q_SLOTS:
         const QStringList row = reviewRow(*m_w);
         QTest::mouseClick(m_w->ui().cmdReview, Qt::LeftButton);
         QCOMPARE(m_w->ui().txtSpecs->text(), QStringLiteral("To review records, enter record number\r\n"
-                                                       "in WHITE RecNum box and press\r\n"
-                                                       "[+] or [-] buttons to change records."));
+                                                            "in WHITE RecNum box and press\r\n"
+                                                            "[+] or [-] buttons to change records."));
         QCOMPARE(m_w->ui().txtSpecs->fontSize(), 8.0);
         QCOMPARE(m_w->ui().lblMode->text(), QStringLiteral("Mode\r\nReviewing Records"));
         QVERIFY(m_w->ui().txtRecNum->hasFocus());

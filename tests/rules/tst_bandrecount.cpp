@@ -30,6 +30,7 @@ class tst_BandRecount : public QObject {
     void sums();
 };
 
+// clang-format off
 void tst_BandRecount::oneRecord_data()
 {
     QTest::addColumn<QByteArray>("band");
@@ -59,6 +60,7 @@ void tst_BandRecount::oneRecord_data()
     QTest::newRow("a NUL is no blank") << QByteArray("40\0", 3) << '4' << '1' << -1 << 0 << 0;
     QTest::newRow("lower case") << QByteArray("6m") << '4' << '1' << -1 << 0 << 0;
 }
+// clang-format on
 
 void tst_BandRecount::oneRecord()
 {

@@ -9,6 +9,7 @@ class tst_ClockText : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // clang-format off
     void readDate_data()
     {
         QTest::addColumn<QString>("text");
@@ -40,6 +41,7 @@ class tst_ClockText : public QObject {
         QTest::newRow("full-width digits") << QStringLiteral("\uFF16/10/98") << QDate();
         QTest::newRow("before 1970") << "12/31/1969" << QDate();
     }
+    // clang-format on
     void readDate()
     {
         QFETCH(QString, text);
@@ -56,6 +58,7 @@ class tst_ClockText : public QObject {
         }
     }
 
+    // clang-format off
     void readTime_data()
     {
         QTest::addColumn<QString>("text");
@@ -77,6 +80,7 @@ class tst_ClockText : public QObject {
         QTest::newRow("negative") << "-1:00:00" << QTime();
         QTest::newRow("full-width digits") << QStringLiteral("12:00:0\uFF10") << QTime();
     }
+    // clang-format on
     void readTime()
     {
         QFETCH(QString, text);

@@ -33,6 +33,7 @@ class tst_ContactMatch : public QObject {
     void matches();
 };
 
+// clang-format off
 void tst_ContactMatch::matches_data()
 {
     QTest::addColumn<bool>("duplicate"); // else the multiplier match
@@ -99,6 +100,7 @@ void tst_ContactMatch::matches_data()
     QTest::newRow("Latin-1 call sign") << true << patched(ny40, callAt, "\xC9\xC0Z1") << QString::fromUtf8("ÉÀZ1")
                                        << "40" << true;
 }
+// clang-format on
 
 void tst_ContactMatch::matches()
 {

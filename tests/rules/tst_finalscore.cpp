@@ -18,6 +18,7 @@ class tst_FinalScore : public QObject {
     void decimalSeparatorFollowsLocale();
 };
 
+// clang-format off
 void tst_FinalScore::score_data()
 {
     QTest::addColumn<QString>("points");
@@ -81,6 +82,7 @@ void tst_FinalScore::score_data()
                                         << ""
                                         << "0";
 }
+// clang-format on
 
 void tst_FinalScore::score()
 {
@@ -95,6 +97,7 @@ void tst_FinalScore::score()
     QCOMPARE(FinalScore::text(*got), score);
 }
 
+// clang-format off
 void tst_FinalScore::beyondADouble_data()
 {
     QTest::addColumn<QString>("points");
@@ -110,6 +113,7 @@ void tst_FinalScore::beyondADouble_data()
                                          << "1E300"
                                          << "0";
 }
+// clang-format on
 
 void tst_FinalScore::beyondADouble()
 {

@@ -34,6 +34,7 @@ class tst_LogSheetLayout : public QObject {
     void contestNamePassingColumn90();
 };
 
+// clang-format off
 void tst_LogSheetLayout::select_data()
 {
     QTest::addColumn<QString>("call");
@@ -99,6 +100,7 @@ void tst_LogSheetLayout::select_data()
                                          << ""
                                          << "40" << QString();
 }
+// clang-format on
 
 void tst_LogSheetLayout::select()
 {
@@ -125,6 +127,7 @@ void tst_LogSheetLayout::select()
     }
 }
 
+// clang-format off
 void tst_LogSheetLayout::totals_data()
 {
     QTest::addColumn<QStringList>("values");
@@ -137,6 +140,7 @@ void tst_LogSheetLayout::totals_data()
     QTest::newRow("half up to even") << QStringList{"1.5", "1"} << qint64(3);
     QTest::newRow("two halves, each rounded away") << QStringList{"0.5", "0.5"} << qint64(0);
 }
+// clang-format on
 
 void tst_LogSheetLayout::totals()
 {
@@ -154,6 +158,7 @@ void tst_LogSheetLayout::totals()
     QCOMPARE(LogSheetLayout::pointsTotal(multipliers), qint64(0));
 }
 
+// clang-format off
 void tst_LogSheetLayout::contestNamePassingColumn90_data()
 {
     QTest::addColumn<int>("nameLength");
@@ -163,6 +168,7 @@ void tst_LogSheetLayout::contestNamePassingColumn90_data()
     QTest::newRow("one past") << 41 << true;
     QTest::newRow("far past") << 70 << true;
 }
+// clang-format on
 
 void tst_LogSheetLayout::contestNamePassingColumn90()
 {

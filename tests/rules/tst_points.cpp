@@ -15,6 +15,7 @@ class tst_Points : public QObject {
     void nonMember();
 };
 
+// clang-format off
 void tst_Points::member_data()
 {
     QTest::addColumn<QString>("arci");
@@ -38,6 +39,7 @@ void tst_Points::member_data()
     QTest::newRow("minus sign") << "-5"
                                 << "";
 }
+// clang-format on
 
 void tst_Points::member()
 {
@@ -46,6 +48,7 @@ void tst_Points::member()
     QCOMPARE(Points::member(arci), points);
 }
 
+// clang-format off
 void tst_Points::nonMember_data()
 {
     QTest::addColumn<QString>("arci");
@@ -83,6 +86,7 @@ void tst_Points::nonMember_data()
                                                     << "SCOT"
                                                     << "";
 }
+// clang-format on
 
 void tst_Points::nonMember()
 {

@@ -26,6 +26,7 @@ class tst_RecordNumbers : public QObject {
     void step();
 };
 
+// clang-format off
 void tst_RecordNumbers::storedContact_data()
 {
     QTest::addColumn<QString>("text");
@@ -52,6 +53,7 @@ void tst_RecordNumbers::storedContact_data()
     QTest::newRow("a sign and no number") << "-" << 0 << "the WHITE RecNum box holds no number.";
     QTest::newRow("no number after a mark") << "#7" << 0 << "the WHITE RecNum box holds no number.";
 }
+// clang-format on
 
 void tst_RecordNumbers::storedContact()
 {
@@ -63,6 +65,7 @@ void tst_RecordNumbers::storedContact()
     QCOMPARE(RecordNumbers::storedContactProblem(text, Count), why);
 }
 
+// clang-format off
 void tst_RecordNumbers::isNextRecord_data()
 {
     QTest::addColumn<QString>("text");
@@ -81,6 +84,7 @@ void tst_RecordNumbers::isNextRecord_data()
     QTest::newRow("the first contact") << "1" << qint32(1) << true;
     QTest::newRow("no number left for one more") << "2147483647" << std::numeric_limits<qint32>::max() << false;
 }
+// clang-format on
 
 void tst_RecordNumbers::isNextRecord()
 {
@@ -90,6 +94,7 @@ void tst_RecordNumbers::isNextRecord()
     QCOMPARE(RecordNumbers::isNextRecord(text, count), saves);
 }
 
+// clang-format off
 void tst_RecordNumbers::review_data()
 {
     QTest::addColumn<QString>("text");
@@ -110,6 +115,7 @@ void tst_RecordNumbers::review_data()
     QTest::newRow("no number") << "abc" << none << 0;
     QTest::newRow("empty") << "" << none << 0;
 }
+// clang-format on
 
 void tst_RecordNumbers::review()
 {
@@ -121,6 +127,7 @@ void tst_RecordNumbers::review()
     QCOMPARE(got.record, record);
 }
 
+// clang-format off
 void tst_RecordNumbers::step_data()
 {
     QTest::addColumn<QString>("text");
@@ -143,6 +150,7 @@ void tst_RecordNumbers::step_data()
     QTest::newRow("+ from 1e12") << "1e12" << 1 << 0 << true;
     QTest::newRow("- from -1e12") << "-1e12" << -1 << 0 << true;
 }
+// clang-format on
 
 void tst_RecordNumbers::step()
 {

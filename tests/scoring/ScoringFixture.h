@@ -2,16 +2,16 @@
 // A shown main window on a log in a temporary folder, and the texts of the
 // display panel and the mode line as the scoring rules write them.
 
-#include "console/DisplayPanel.h"
 #include "TestLog.h"
+#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace Scoring {
 
@@ -38,10 +38,9 @@ inline void type(QWidget *box, const QString &text)
 inline QString mode(const QString &activity) { return QStringLiteral("Mode\r\n") + activity; }
 
 // The help texts the boxes show, as the operator reads them.
-inline const QStringList CallsignHelp{QStringLiteral("Entering Callsigns"),
-                                      QStringLiteral("You can enter up to a maximum of"),
-                                      QStringLiteral("8 characters, so Dravek/4 is valid."),
-                                      QStringLiteral("ENTER DATA ONLY IN RED BOXES")};
+inline const QStringList CallsignHelp{
+    QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
+    QStringLiteral("8 characters, so Dravek/4 is valid."), QStringLiteral("ENTER DATA ONLY IN RED BOXES")};
 inline const QStringList BandWarning{QStringLiteral("You forgot to set the BAND!"),
                                      QStringLiteral("Select Kestrix Program/Set Band"),
                                      QStringLiteral("from Main Menu ... NOW !")};
@@ -57,10 +56,9 @@ inline const QStringList SpcHelp{QStringLiteral("SPC Info"), QStringLiteral("Use
 inline const QStringList ArciHelp{QStringLiteral("Entering ARCI Number"),
                                   QStringLiteral("If you have an ARCI number, enter it here"),
                                   QStringLiteral("If you enter an ARCI #, the POWER box = 0")};
-inline const QStringList PowerHelp{QStringLiteral("Entering Power Number"),
-                                   QStringLiteral("This number should be power OUTPUT"),
-                                   QStringLiteral("and can be up to 4 digits in length"),
-                                   QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")};
+inline const QStringList PowerHelp{
+    QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
+    QStringLiteral("and can be up to 4 digits in length"), QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")};
 inline const QStringList TitleText{QStringLiteral("Dravek's"), QStringLiteral("ARCI Kestrix Program")};
 
 // A contact from the fields the scans look at; the rest as a saved contact has them.

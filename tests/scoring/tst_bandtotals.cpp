@@ -27,7 +27,10 @@ QStringList bandBoxes(frmSummary &s)
     return out;
 }
 
-QStringList totalBoxes(frmSummary &s) { return {s.txt16A->text(), s.txt22A->text(), s.txt16B->text(), s.txt23A->text()}; }
+QStringList totalBoxes(frmSummary &s)
+{
+    return {s.txt16A->text(), s.txt22A->text(), s.txt16B->text(), s.txt23A->text()};
+}
 
 const QStringList UpdateText{QStringLiteral("Pressing the [Update] button updates the "),
                              QStringLiteral("Points and Multipliers screen.")};
@@ -35,7 +38,7 @@ const QStringList UpdateText{QStringLiteral("Pressing the [Update] button update
 
 class tst_BandTotals : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void emptyLog_data();
     void emptyLog();
     void totalsAtStartUp();
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void badInput();
 };
 
+// clang-format off
 void tst_BandTotals::emptyLog_data()
 {
     QTest::addColumn<QByteArray>("log");
@@ -52,13 +56,15 @@ void tst_BandTotals::emptyLog_data()
     QTest::newRow("placeholder only") << Window::bytesOf({}, "40");
     QTest::newRow("a cut placeholder") << QByteArray(30, ' ');
 }
+// clang-format on
 
 void tst_BandTotals::emptyLog()
 {
     QFETCH(QByteArray, log);
     Window w(log);
     QCOMPARE(w->ui().lblChartHeader->text(), QStringLiteral("Band\r\nPoints\r\nMultipliers"));
-    QCOMPARE(w->ui().lblBands->text(), QStringLiteral("   160       80        40        20        15        10         6"));
+    QCOMPARE(w->ui().lblBands->text(),
+             QStringLiteral("   160       80        40        20        15        10         6"));
     QCOMPARE(texts(w->ui().pointLabels()), QStringList(7, "0"));
     QCOMPARE(texts(w->ui().multiplierLabels()), QStringList(7, "0"));
     frmSummary &sheet = w->summarySheet();
@@ -87,7 +93,7 @@ void tst_BandTotals::totalsAtStartUp()
         contact("B1", "DL", "60", "4", "1"),  // no such band
         contact("B2", "GM", "1 0", "4", "1"), // a blank inside is not removed
         contact("B3", "G", "10", "4", "0"),
-        contact("B4", "F", "40", "9", "9"),   // a hand-changed record counts as it stands
+        contact("B4", "F", "40", "9", "9"), // a hand-changed record counts as it stands
     };
     Window w(log, "40");
     QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"9", "0", "9", "6", "0", "4", "4"}));
@@ -140,9 +146,9 @@ void tst_BandTotals::updateButton()
 
 void tst_BandTotals::deletedBandAndTypedOverBoxes()
 {
-    Window w({contact("A1", "NY", "40", "5", "1"), contact("A2", "ON", "80", "2", "1"),
-              contact("A3", "VT", "10", "2", "1")},
-             "40");
+    Window w(
+        {contact("A1", "NY", "40", "5", "1"), contact("A2", "ON", "80", "2", "1"), contact("A3", "VT", "10", "2", "1")},
+        "40");
     frmSummary &sheet = w->summarySheet();
     QCOMPARE(bandBoxes(sheet), (QStringList{"", "", "2", "1", "5", "1", "", "", "", "", "2", "1", "", ""}));
     // The operator writes over the 10 m figures on the sheet.

@@ -15,7 +15,7 @@ QStringList report(const QString &particulars)
 
 class tst_DuplicateCheck : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void helpTextWhileTyping();
     void duplicate_data();
     void duplicate();
@@ -41,12 +41,13 @@ void tst_DuplicateCheck::helpTextWhileTyping()
     QCOMPARE(w->ui().txtCallsign->text(), QStringLiteral("K1ABC"));
     QCOMPARE(w.beeps(), 0);
     // Nothing but the panel and the mode line is touched.
-    for (QLineEdit *box : {w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower, w->ui().txtPoints,
-                           w->ui().txtMultiplier})
+    for (QLineEdit *box : {w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
+                           w->ui().txtPoints, w->ui().txtMultiplier})
         QCOMPARE(box->text(), QString());
     QCOMPARE(w->ui().txtBand->text(), QStringLiteral("40"));
 }
 
+// clang-format off
 void tst_DuplicateCheck::duplicate_data()
 {
     QTest::addColumn<QByteArray>("log");
@@ -106,6 +107,7 @@ void tst_DuplicateCheck::duplicate_data()
                                                           << report("A2  40  NY  12/07/98  14:03:27") << 8.0 << 1;
     QTest::newRow("length not a multiple of 48, cut record") << cut << "40" << "a4" << CallsignHelp << 8.0 << 0;
 }
+// clang-format on
 
 void tst_DuplicateCheck::duplicate()
 {

@@ -11,7 +11,7 @@ using namespace Scoring;
 
 class tst_EntryRules : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void upperCase_data();
     void upperCase();
     void assignedTextKeepsItsCase();
@@ -36,6 +36,7 @@ private Q_SLOTS:
 
 // ---- upper case ------------------------------------------------------------------------
 
+// clang-format off
 void tst_EntryRules::upperCase_data()
 {
     QTest::addColumn<QString>("box");
@@ -60,6 +61,7 @@ void tst_EntryRules::upperCase_data()
     QTest::newRow("ARCI untouched") << "txtArci" << "ab" << "ab";
     QTest::newRow("review club untouched") << "txtClub" << "ab" << "ab";
 }
+// clang-format on
 
 void tst_EntryRules::upperCase()
 {
@@ -91,6 +93,7 @@ void tst_EntryRules::assignedTextKeepsItsCase()
 
 // ---- the RST space bar ----------------------------------------------------------------
 
+// clang-format off
 void tst_EntryRules::rstSpaceBar_data()
 {
     QTest::addColumn<QString>("before");
@@ -101,6 +104,7 @@ void tst_EntryRules::rstSpaceBar_data()
     QTest::newRow("full box") << "599" << "579";
     QTest::newRow("already 579") << "579" << "579";
 }
+// clang-format on
 
 void tst_EntryRules::rstSpaceBar()
 {
@@ -125,6 +129,7 @@ void tst_EntryRules::rstSpaceBar()
 
 // ---- help texts ----------------------------------------------------------------------
 
+// clang-format off
 void tst_EntryRules::helpTexts_data()
 {
     QTest::addColumn<QString>("box");
@@ -138,6 +143,7 @@ void tst_EntryRules::helpTexts_data()
     QTest::newRow("power") << "txtPower" << "5" << PowerHelp;
     QTest::newRow("power zero") << "txtPower" << "0" << PowerHelp;
 }
+// clang-format on
 
 void tst_EntryRules::helpTexts()
 {
@@ -222,6 +228,7 @@ void tst_EntryRules::memberAfterPower()
     QCOMPARE(w.panel(), lines(ArciHelp));
 }
 
+// clang-format off
 void tst_EntryRules::powerPoints_data()
 {
     QTest::addColumn<QString>("spc");
@@ -242,6 +249,7 @@ void tst_EntryRules::powerPoints_data()
     QTest::newRow("DX after member") << "scot" << "5" << "4";
     QTest::newRow("state after member") << "ny" << "5" << "2";
 }
+// clang-format on
 
 void tst_EntryRules::powerPoints()
 {
@@ -277,6 +285,7 @@ void tst_EntryRules::powerPoints()
     QCOMPARE(w->ui().txtPoints->text(), points);
 }
 
+// clang-format off
 void tst_EntryRules::powerNotAboveZero_data()
 {
     QTest::addColumn<QString>("arciBefore");
@@ -294,6 +303,7 @@ void tst_EntryRules::powerNotAboveZero_data()
     QTest::newRow("power 00 is above 0") << "1234" << "00" << "     " << "2";
     QTest::newRow("power 05 is above 0") << "1234" << "05" << "     " << "2";
 }
+// clang-format on
 
 void tst_EntryRules::powerNotAboveZero()
 {
@@ -348,6 +358,7 @@ void tst_EntryRules::trimmedSpcForPointsUntrimmedForMultiplier()
 
 // ---- the multiplier mark ----------------------------------------------------------------
 
+// clang-format off
 void tst_EntryRules::multiplier_data()
 {
     QTest::addColumn<QByteArray>("log");
@@ -374,6 +385,7 @@ void tst_EntryRules::multiplier_data()
     QTest::newRow("length not a multiple of 48, worked") << cut << "NY" << "40" << "0";
     QTest::newRow("length not a multiple of 48, cut record") << cut << "VT" << "40" << "1";
 }
+// clang-format on
 
 void tst_EntryRules::multiplier()
 {
@@ -401,6 +413,7 @@ void tst_EntryRules::multiplier()
 
 // ---- the band menu -------------------------------------------------------------------
 
+// clang-format off
 void tst_EntryRules::bandMenu_data()
 {
     QTest::addColumn<QString>("item");
@@ -414,6 +427,7 @@ void tst_EntryRules::bandMenu_data()
     QTest::newRow("10") << "mnu10" << "10 Meters" << "10";
     QTest::newRow("6") << "mnu6" << "6 Meters" << "6";
 }
+// clang-format on
 
 void tst_EntryRules::bandMenu()
 {
@@ -465,8 +479,17 @@ void tst_EntryRules::savedContactCarriesPointsAndMultiplier()
 
     const QByteArray file = TestLog::readFile(w.dir.path(), "QRPDATA.DAT");
     QCOMPARE(file.size(), 3 * 48);
-    QCOMPARE(file.mid(48, 48), QByteArray("G4XYZ   " "     " "5   " "SCOT" "579" "599" "20 "
-                                          "12/07/98" "14:03:27" "4" "1"));
+    QCOMPARE(file.mid(48, 48), QByteArray("G4XYZ   "
+                                          "     "
+                                          "5   "
+                                          "SCOT"
+                                          "579"
+                                          "599"
+                                          "20 "
+                                          "12/07/98"
+                                          "14:03:27"
+                                          "4"
+                                          "1"));
 }
 
 // ---- bad input ---------------------------------------------------------------------
@@ -485,8 +508,9 @@ void tst_EntryRules::badInput()
     // Characters outside Latin-1, blanks and nothing in every box with a rule.
     const QStringList texts{QString::fromUtf8("Д\U0001F600ÿ"), "    ", "", QString(QChar(0xD800)), "\t\x01"};
     for (const QString &t : texts) {
-        for (QLineEdit *box : {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci, w->ui().txtPower,
-                               w->ui().txtBand, w->ui().txtCall, w->ui().txtLocale}) {
+        for (QLineEdit *box :
+             {w->ui().txtCallsign, w->ui().txtRstRcvd, w->ui().txtRstSent, w->ui().txtSpc, w->ui().txtArci,
+              w->ui().txtPower, w->ui().txtBand, w->ui().txtCall, w->ui().txtLocale}) {
             Window::erase(box);
             type(box, t);
             box->setText(t + t);

@@ -1,15 +1,15 @@
 // The checks read the log in bulk; what they see must be what a record-by-record
 // read sees, cut records and records past the end included.
 
-#include "store/LogStore.h"
 #include "TestLog.h"
+#include "store/LogStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 class tst_RawScan : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void sameAsRecordByRecord_data();
     void sameAsRecordByRecord();
     void stopsWhereTold();
@@ -36,6 +36,7 @@ std::unique_ptr<LogStore> open(const QTemporaryDir &dir, const QByteArray &bytes
 }
 } // namespace
 
+// clang-format off
 void tst_RawScan::sameAsRecordByRecord_data()
 {
     QTest::addColumn<int>("bytes");
@@ -53,6 +54,7 @@ void tst_RawScan::sameAsRecordByRecord_data()
     QTest::newRow("nothing to scan") << 5 * 48 << 3 << 2;
     QTest::newRow("no record 0") << 5 * 48 << 0 << 2;
 }
+// clang-format on
 
 void tst_RawScan::sameAsRecordByRecord()
 {

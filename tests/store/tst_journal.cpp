@@ -134,6 +134,7 @@ void tst_Journal::initTestCase()
     m_base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
 }
 
+// clang-format off
 void tst_Journal::cutEverywhere_data()
 {
     QTest::addColumn<Log>("start");
@@ -180,6 +181,7 @@ void tst_Journal::cutEverywhere_data()
     lines.arci = lines.arci.left(83) + QByteArray(83, '\0') + lines.arci.mid(166, 30);
     QTest::newRow("repair: lines zero-filled, cut short and missing") << lines << Operation() << true;
 }
+// clang-format on
 
 void tst_Journal::cutEverywhere()
 {

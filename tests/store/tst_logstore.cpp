@@ -41,7 +41,7 @@ FileErrorHandler failOnError()
 
 class TestLogStore : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void recordAndLineBytes()
     {
         const QrpRecord r = memberContact();
@@ -52,7 +52,8 @@ private Q_SLOTS:
 
         const ArciLine line = LogStore::lineFor(r);
         const QByteArray expected = QByteArray("12/07/98   14:03:27   Q1ABC       40    599   NY     1234    "
-                                               "      579   5   1 ") + QByteArray("\x02\x00\r\n", 4);
+                                               "      579   5   1 ") +
+                                    QByteArray("\x02\x00\r\n", 4);
         QCOMPARE(line.bytes(), expected);
         QCOMPARE(line.bytes().size(), 83);
 
@@ -80,6 +81,7 @@ private Q_SLOTS:
         QCOMPARE(partial.value(QrpRecord::Band), QString());
     }
 
+    // clang-format off
     void recordCount_data()
     {
         QTest::addColumn<qint64>("length");
@@ -94,6 +96,7 @@ private Q_SLOTS:
         QTest::newRow("47 bytes") << qint64(47) << 1;
         QTest::newRow("1 byte") << qint64(1) << 1;
     }
+    // clang-format on
     void recordCount()
     {
         QFETCH(qint64, length);
@@ -107,6 +110,7 @@ private Q_SLOTS:
         QCOMPARE(store.CurrentRecord(), 1);
     }
 
+    // clang-format off
     void numericValue_data()
     {
         QTest::addColumn<QString>("text");
@@ -133,6 +137,7 @@ private Q_SLOTS:
         QTest::newRow("comma stops") << "1,5" << 1.0;
         QTest::newRow("non-ASCII digit stops") << QString::fromUtf8("٣") << 0.0;
     }
+    // clang-format on
     void numericValue()
     {
         QFETCH(QString, text);
@@ -249,7 +254,10 @@ private Q_SLOTS:
         // A directory where the log file should be cannot be opened as a file.
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QRPDATA.DAT")));
         QString file, reason;
-        LogStore store(dir.path(), [&](const QString &f, const QString &r) { file = f; reason = r; });
+        LogStore store(dir.path(), [&](const QString &f, const QString &r) {
+            file = f;
+            reason = r;
+        });
         QVERIFY(!store.openQrp());
         QCOMPARE(file, QStringLiteral("QRPDATA.DAT"));
         QVERIFY(!reason.isEmpty());

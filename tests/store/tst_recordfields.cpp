@@ -47,6 +47,7 @@ class TestRecordFields : public QObject {
         QCOMPARE(at, ArciLine::Size - 4);
     }
 
+    // clang-format off
     void fieldPlaces_data()
     {
         QTest::addColumn<int>("field");
@@ -64,6 +65,7 @@ class TestRecordFields : public QObject {
         QTest::newRow("Points") << int(QrpRecord::Points) << 46 << 73;
         QTest::newRow("Multiplier") << int(QrpRecord::Multiplier) << 47 << 77;
     }
+    // clang-format on
     void fieldPlaces()
     {
         QFETCH(int, field);

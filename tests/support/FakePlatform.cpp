@@ -1,15 +1,15 @@
 #include "FakePlatform.h"
 
+#include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryFile>
-#include <QDir>
 
 namespace {
 // A paged device whose pages are images, so tests can look at every page drawn.
 class ImagePages : public QPagedPaintDevice {
-public:
+  public:
     explicit ImagePages(QList<QImage> &pages) : QPagedPaintDevice(nullptr), m_pages(pages)
     {
         m_pages.append(blankPage());
@@ -36,24 +36,36 @@ public:
     void attach(QPainter *p) { m_painter = p; }
     QImage &current() { return m_pages.last(); }
 
-protected:
+  protected:
     int metric(PaintDeviceMetric m) const override
     {
         switch (m) {
-        case PdmWidth: return 1275;
-        case PdmHeight: return 1650;
-        case PdmWidthMM: return 216;
-        case PdmHeightMM: return 279;
-        case PdmNumColors: return 0xFFFFFF;
-        case PdmDepth: return 32;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 150;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        case PdmWidth:
+            return 1275;
+        case PdmHeight:
+            return 1650;
+        case PdmWidthMM:
+            return 216;
+        case PdmHeightMM:
+            return 279;
+        case PdmNumColors:
+            return 0xFFFFFF;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 150;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
         }
         return 0;
     }
 
-private:
+  private:
     static QImage blankPage()
     {
         QImage img(1275, 1650, QImage::Format_RGB32); // Letter at 150 dpi

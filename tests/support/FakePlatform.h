@@ -14,11 +14,11 @@
 #include <QStringList>
 
 class FakeClock : public SystemClock {
-public:
+  public:
     QDateTime current = QDateTime(QDate(1998, 12, 7), QTime(14, 3, 27), Qt::UTC);
-    bool refuse = false;              // set() fails with refuseReason
+    bool refuse = false; // set() fails with refuseReason
     QString refuseReason = QStringLiteral("Automatic time synchronisation is on.");
-    QList<QDateTime> setCalls;        // every value set() was given
+    QList<QDateTime> setCalls; // every value set() was given
 
     QDateTime now() const override { return current; }
     bool set(const QDateTime &utc, QString *why) override
@@ -35,14 +35,14 @@ public:
 };
 
 class CountingBeeper : public Beeper {
-public:
+  public:
     int count = 0;
     void beep() override { ++count; }
 };
 
 class ScriptedConfirmation : public Confirmation {
-public:
-    bool answer = true;   // true for Yes
+  public:
+    bool answer = true; // true for Yes
     int asked = 0;
     QString lastText, lastTitle;
     bool askYesNo(QWidget *, const QString &text, const QString &title) override
@@ -56,7 +56,7 @@ public:
 
 // Renders each print job into page images (A4 at 72 dpi-ish device) and keeps them.
 class CapturingPrintTarget : public PrintTarget {
-public:
+  public:
     struct Job {
         QString baseName;
         QList<QImage> pages;

@@ -2,9 +2,9 @@
 
 #include "export/core/ExportSink.h"
 #include "export/core/LogExport.h"
-#include "store/Posix.h"
 #include "export/core/ReadOnlyLog.h"
 #include "export/core/StationDetails.h"
+#include "store/Posix.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -15,8 +15,8 @@
 #include <cmath>
 #include <cstring>
 #include <new>
-#include <variant>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -208,8 +208,8 @@ std::variant<ExportSettings, int> settingsFrom(const Options &o, ExportFormat fm
         const std::optional<double> m = number(o.given(o.bonusMult, QStringLiteral("1")), false);
         const std::optional<double> b = number(o.given(o.bonus, QStringLiteral("0")), true);
         if (!p)
-            return console.badArguments(QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"")
-                                            .arg(o.parser.value(o.power)));
+            return console.badArguments(
+                QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"").arg(o.parser.value(o.power)));
         if (!m)
             return console.badArguments(QStringLiteral("--bonus-multiplier needs a number above 0, not \"%1\"")
                                             .arg(o.parser.value(o.bonusMult)));
@@ -246,8 +246,7 @@ std::variant<Request, int> requestFrom(const QStringList &arguments, Console &co
     }
     for (const QCommandLineOption *option : o.values)
         if (parser.values(*option).size() > 1)
-            return console.badArguments(
-                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+            return console.badArguments(QStringLiteral("--%1 is given more than once").arg(option->names().first()));
     if (parser.positionalArguments().size() > 1)
         return console.badArguments(QStringLiteral("only one log folder can be given, not \"%1\"")
                                         .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 using Posix::writeAll;
 
 } // namespace

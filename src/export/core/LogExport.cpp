@@ -4,11 +4,11 @@
 #include "export/core/CabrilloWriter.h"
 #include "export/core/ExportContacts.h"
 #include "export/core/ExportSink.h"
-#include "store/Journal.h"
-#include "store/LogStore.h"
 #include "export/core/PlainText.h"
 #include "export/core/RecordSource.h"
 #include "export/core/TimeOrder.h"
+#include "store/Journal.h"
+#include "store/LogStore.h"
 
 #include <QDir>
 #include <QFile>

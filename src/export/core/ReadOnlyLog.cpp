@@ -12,10 +12,7 @@
 
 ReadOnlyLog::ReadOnlyLog(QString directory) : m_directory(std::move(directory)) {}
 
-ReadOnlyLog::~ReadOnlyLog()
-{
-    Posix::close(m_fd);
-}
+ReadOnlyLog::~ReadOnlyLog() { Posix::close(m_fd); }
 
 QString ReadOnlyLog::filePath() const { return QDir(m_directory).filePath(QLatin1String(LogStore::QrpFileName)); }
 

@@ -4,8 +4,8 @@
 // creating the file where it is missing. Anything but a regular file (a named
 // pipe, a device, a folder) is refused without waiting on it.
 
-#include "store/QrpRecord.h"
 #include "export/core/RecordSource.h"
+#include "store/QrpRecord.h"
 
 #include <QList>
 #include <QString>

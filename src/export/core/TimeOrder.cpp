@@ -14,8 +14,6 @@ namespace {
 
 constexpr qint64 ReaderEntries = 4096;
 
-
-
 } // namespace
 
 // One run read a buffer at a time.

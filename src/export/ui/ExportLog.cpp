@@ -1,15 +1,15 @@
 #include "export/ui/ExportLog.h"
 
+#include "console/frmKestrix.h"
 #include "export/core/ExportSink.h"
 #include "export/core/LogExport.h"
-#include "reports/LogSheetPrinting.h"
-#include "store/LogStore.h"
 #include "export/core/RecordSource.h"
 #include "export/core/StationDetails.h"
-#include "reports/SummarySheet.h"
-#include "store/Text.h"
 #include "export/ui/frmExport.h"
-#include "console/frmKestrix.h"
+#include "reports/LogSheetPrinting.h"
+#include "reports/SummarySheet.h"
+#include "store/LogStore.h"
+#include "store/Text.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 #include "radio/ui/RadioRoom.h"
 
 #include "console/ConsoleLayout.h"
+#include "console/frmKestrix.h"
+#include "export/core/StationDetails.h"
 #include "radio/core/CwDaemonKeyer.h"
 #include "radio/core/CwMacros.h"
 #include "radio/core/RadioBands.h"
 #include "radio/core/RigControl.h"
 #include "radio/core/RigModels.h"
-#include "export/core/StationDetails.h"
-#include "console/frmKestrix.h"
 #include "radio/ui/frmRadio.h"
 
 #include <QAction>
