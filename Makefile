@@ -9,9 +9,9 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev \
            libgl1-mesa-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 libbenchmark-dev xvfb xauth \
-           pkg-config libhamlib-dev libhamlib-utils cwdaemon
+           pkg-config libhamlib-dev libhamlib-utils cwdaemon clang-format git
 
-.PHONY: deps build run test bench fuzz test-asan install clean
+.PHONY: deps build run test format-check bench fuzz test-asan install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -30,6 +30,10 @@ build: deps $(BUILD)/build.ninja
 run: build
 	mkdir -p contest
 	cd contest && ../$(BUILD)/app/kestrix
+
+# Every C++ file as the project's .clang-format lays it out (CI runs this first).
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
