@@ -195,62 +195,66 @@ void frmKestrix::buildControls()
 void frmKestrix::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    auto item = [](QMenu *menu, const char *name, const QString &caption) {
+    auto item = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
+        a->setObjectName(name);
         a->setEnabled(false); // enabled by the room that answers it
         return a;
     };
-    auto submenu = [](QMenu *menu, const char *name) {
-        menu->setObjectName(QLatin1String(name));
+    auto submenu = [](QMenu *menu, const QString &name) {
+        menu->setObjectName(name);
         return menu;
     };
+    // An item under its menu, named once: the object name is the member's.
+#define ITEM(menu, name, caption) m_ui.name = item(m_ui.menu, QStringLiteral(#name), caption)
 
     m_ui.mnuExit = bar->addAction(QStringLiteral("E&xit"));
     m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    m_ui.mnuSpecs = submenu(bar->addMenu(QStringLiteral("Zell Specifications")), "mnuSpecs");
-    m_ui.mnuFeatures = item(m_ui.mnuSpecs, "mnuFeatures", QStringLiteral("General Features"));
-    m_ui.mnuRcvr = item(m_ui.mnuSpecs, "mnuRcvr", QStringLiteral("Receiver Specifications"));
-    m_ui.mnuCw = item(m_ui.mnuSpecs, "mnuCw", QStringLiteral("CW Features"));
-    m_ui.mnuBuild = item(m_ui.mnuSpecs, "mnuBuild", QStringLiteral("Easy to Build"));
-    m_ui.mnuPricing = item(m_ui.mnuSpecs, "mnuPricing", QStringLiteral("Pricing/Availability"));
-    m_ui.mnuHomepage = item(m_ui.mnuSpecs, "mnuHomepage", QStringLiteral("Orvane Homepage"));
+    m_ui.mnuSpecs = submenu(bar->addMenu(QStringLiteral("Zell Specifications")), QStringLiteral("mnuSpecs"));
+    ITEM(mnuSpecs, mnuFeatures, QStringLiteral("General Features"));
+    ITEM(mnuSpecs, mnuRcvr, QStringLiteral("Receiver Specifications"));
+    ITEM(mnuSpecs, mnuCw, QStringLiteral("CW Features"));
+    ITEM(mnuSpecs, mnuBuild, QStringLiteral("Easy to Build"));
+    ITEM(mnuSpecs, mnuPricing, QStringLiteral("Pricing/Availability"));
+    ITEM(mnuSpecs, mnuHomepage, QStringLiteral("Orvane Homepage"));
 
-    m_ui.mnuKestrix = submenu(bar->addMenu(QStringLiteral("Kestrix Program")), "mnuKestrix");
-    m_ui.mnuClock = item(m_ui.mnuKestrix, "mnuClock", QStringLiteral("Set GMT Clock"));
-    m_ui.mnuDate = item(m_ui.mnuKestrix, "mnuDate", QStringLiteral("Set Date"));
-    m_ui.mnuBand = submenu(m_ui.mnuKestrix->addMenu(QStringLiteral("Set Band")), "mnuBand");
-    m_ui.mnu160 = item(m_ui.mnuBand, "mnu160", QStringLiteral("160 Meters"));
-    m_ui.mnu80 = item(m_ui.mnuBand, "mnu80", QStringLiteral("80 Meters"));
-    m_ui.mnu40 = item(m_ui.mnuBand, "mnu40", QStringLiteral("40 Meters"));
-    m_ui.mnu20 = item(m_ui.mnuBand, "mnu20", QStringLiteral("20 Meters"));
-    m_ui.mnu15 = item(m_ui.mnuBand, "mnu15", QStringLiteral("15 Meters"));
-    m_ui.mnu10 = item(m_ui.mnuBand, "mnu10", QStringLiteral("10 Meters"));
-    m_ui.mnu6 = item(m_ui.mnuBand, "mnu6", QStringLiteral("6 Meters"));
-    m_ui.mnuPrint = item(m_ui.mnuKestrix, "mnuPrint", QStringLiteral("Print Log Sheets"));
-    m_ui.mnuSummary = item(m_ui.mnuKestrix, "mnuSummary", QStringLiteral("Print Contest Summary Sheet"));
-    m_ui.mnuExport = item(m_ui.mnuKestrix, "mnuExport", QStringLiteral("Export Log..."));
-    m_ui.mnuRadio = item(m_ui.mnuKestrix, "mnuRadio", QStringLiteral("Radio..."));
+    m_ui.mnuKestrix = submenu(bar->addMenu(QStringLiteral("Kestrix Program")), QStringLiteral("mnuKestrix"));
+    ITEM(mnuKestrix, mnuClock, QStringLiteral("Set GMT Clock"));
+    ITEM(mnuKestrix, mnuDate, QStringLiteral("Set Date"));
+    m_ui.mnuBand = submenu(m_ui.mnuKestrix->addMenu(QStringLiteral("Set Band")), QStringLiteral("mnuBand"));
+    ITEM(mnuBand, mnu160, QStringLiteral("160 Meters"));
+    ITEM(mnuBand, mnu80, QStringLiteral("80 Meters"));
+    ITEM(mnuBand, mnu40, QStringLiteral("40 Meters"));
+    ITEM(mnuBand, mnu20, QStringLiteral("20 Meters"));
+    ITEM(mnuBand, mnu15, QStringLiteral("15 Meters"));
+    ITEM(mnuBand, mnu10, QStringLiteral("10 Meters"));
+    ITEM(mnuBand, mnu6, QStringLiteral("6 Meters"));
+    ITEM(mnuKestrix, mnuPrint, QStringLiteral("Print Log Sheets"));
+    ITEM(mnuKestrix, mnuSummary, QStringLiteral("Print Contest Summary Sheet"));
+    ITEM(mnuKestrix, mnuExport, QStringLiteral("Export Log..."));
+    ITEM(mnuKestrix, mnuRadio, QStringLiteral("Radio..."));
 
-    m_ui.mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), "mnuHelp");
-    m_ui.mnuInstructions = submenu(m_ui.mnuHelp->addMenu(QStringLiteral("Instructions")), "mnuInstructions");
-    m_ui.mnuIntro = item(m_ui.mnuInstructions, "mnuIntro", QStringLiteral("Introduction"));
-    m_ui.mnuStart = item(m_ui.mnuInstructions, "mnuStart", QStringLiteral("Starting contest"));
-    m_ui.mnuDupe = item(m_ui.mnuInstructions, "mnuDupe", QStringLiteral("Dupe Checking"));
-    m_ui.mnuPoints = item(m_ui.mnuInstructions, "mnuPoints", QStringLiteral("Points and Multipliers"));
-    m_ui.mnuAddingRecords = item(m_ui.mnuInstructions, "mnuAddingRecords", QStringLiteral("Adding Records"));
-    m_ui.mnuSearchingRecords = item(m_ui.mnuInstructions, "mnuSearchingRecords", QStringLiteral("Searching Records"));
-    m_ui.mnuDeletingRecords = item(m_ui.mnuInstructions, "mnuDeletingRecords", QStringLiteral("Deleting Records"));
-    m_ui.mnuChangingRecords = item(m_ui.mnuInstructions, "mnuChangingRecords", QStringLiteral("Changing Records"));
-    m_ui.mnuReview = item(m_ui.mnuInstructions, "mnuReview", QStringLiteral("Reviewing Records"));
-    m_ui.mnuUpdatingRecords = item(m_ui.mnuInstructions, "mnuUpdatingRecords", QStringLiteral("Updating Records"));
-    m_ui.mnuPrintingRecords = item(m_ui.mnuInstructions, "mnuPrintingRecords", QStringLiteral("Printing Records"));
-    m_ui.mnuFiles = item(m_ui.mnuInstructions, "mnuFiles", QStringLiteral("Kestrix File Information"));
-    m_ui.mnuEnding = item(m_ui.mnuInstructions, "mnuEnding", QStringLiteral("Ending contest"));
-    m_ui.mnuContact = item(m_ui.mnuInstructions, "mnuContact", QStringLiteral("Contact Dravek"));
-    m_ui.mnuProvinces = item(m_ui.mnuHelp, "mnuProvinces", QStringLiteral("Canadian Provinces"));
-    m_ui.mnuState = item(m_ui.mnuHelp, "mnuState", QStringLiteral("U.S. State Abbreviations"));
+    m_ui.mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), QStringLiteral("mnuHelp"));
+    m_ui.mnuInstructions =
+        submenu(m_ui.mnuHelp->addMenu(QStringLiteral("Instructions")), QStringLiteral("mnuInstructions"));
+    ITEM(mnuInstructions, mnuIntro, QStringLiteral("Introduction"));
+    ITEM(mnuInstructions, mnuStart, QStringLiteral("Starting contest"));
+    ITEM(mnuInstructions, mnuDupe, QStringLiteral("Dupe Checking"));
+    ITEM(mnuInstructions, mnuPoints, QStringLiteral("Points and Multipliers"));
+    ITEM(mnuInstructions, mnuAddingRecords, QStringLiteral("Adding Records"));
+    ITEM(mnuInstructions, mnuSearchingRecords, QStringLiteral("Searching Records"));
+    ITEM(mnuInstructions, mnuDeletingRecords, QStringLiteral("Deleting Records"));
+    ITEM(mnuInstructions, mnuChangingRecords, QStringLiteral("Changing Records"));
+    ITEM(mnuInstructions, mnuReview, QStringLiteral("Reviewing Records"));
+    ITEM(mnuInstructions, mnuUpdatingRecords, QStringLiteral("Updating Records"));
+    ITEM(mnuInstructions, mnuPrintingRecords, QStringLiteral("Printing Records"));
+    ITEM(mnuInstructions, mnuFiles, QStringLiteral("Kestrix File Information"));
+    ITEM(mnuInstructions, mnuEnding, QStringLiteral("Ending contest"));
+    ITEM(mnuInstructions, mnuContact, QStringLiteral("Contact Dravek"));
+    ITEM(mnuHelp, mnuProvinces, QStringLiteral("Canadian Provinces"));
+    ITEM(mnuHelp, mnuState, QStringLiteral("U.S. State Abbreviations"));
+#undef ITEM
 }
 
 // ---- conventions --------------------------------------------------------------
