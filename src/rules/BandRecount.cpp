@@ -49,12 +49,6 @@ constexpr bool slotsDistinct()
 }
 static_assert(slotsDistinct());
 
-int digitValue(char c)
-{
-    const unsigned digit = static_cast<unsigned char>(c) - unsigned('0');
-    return digit <= 9 ? int(digit) : 0;
-}
-
 } // namespace
 
 int BandRecount::bandOf(const char *record)
@@ -79,16 +73,109 @@ int BandRecount::bandOf(const char *record)
     return -1;
 }
 
+namespace {
+
+constexpr QrpRecord::Layout at(QrpRecord::Field f) { return QrpRecord::layout[f]; }
+static_assert(at(QrpRecord::Callsign).width == 8 && at(QrpRecord::SPC).width == 4, "keys hold a whole field");
+
+// A field's bytes with blanks at either end removed, moved to the front and
+// padded with blanks: one number per value, so equal values give equal keys.
+template <typename Key> Key trimmedKey(const char *record, QrpRecord::Field f)
+{
+    const auto [offset, width] = at(f);
+    static_assert(sizeof(Key) <= 8);
+    const char *field = record + offset;
+    int first = 0, last = width;
+    while (first < last && field[first] == ' ')
+        ++first;
+    while (last > first && field[last - 1] == ' ')
+        --last;
+    Key key = 0;
+    for (int i = 0; i < int(sizeof(Key)); ++i) {
+        const int from = first + i;
+        key = Key(key << 8) | static_cast<unsigned char>(from < last ? field[from] : ' ');
+    }
+    return key;
+}
+
+// Whether a field, trailing blanks removed, compares above "0" by character
+// codes, as the ARCI and power boxes are tested.
+bool fieldAboveZero(const char *record, QrpRecord::Field f)
+{
+    const auto [offset, width] = at(f);
+    const char *field = record + offset;
+    const auto first = static_cast<unsigned char>(field[0]);
+    if (first != '0')
+        return first > '0';
+    for (int i = 1; i < width; ++i)
+        if (field[i] != ' ')
+            return true;
+    return false;
+}
+
+bool fieldBlank(const char *record, QrpRecord::Field f)
+{
+    const auto [offset, width] = at(f);
+    for (int i = 0; i < width; ++i)
+        if (record[offset + i] != ' ')
+            return false;
+    return true;
+}
+
+int trimmedLength(const char *record, QrpRecord::Field f)
+{
+    const auto [offset, width] = at(f);
+    const char *field = record + offset;
+    int first = 0, last = width;
+    while (first < last && field[first] == ' ')
+        ++first;
+    while (last > first && field[last - 1] == ' ')
+        --last;
+    return last - first;
+}
+
+bool isDeleted(const char *record)
+{
+    static const quint64 deleted = [] {
+        QrpRecord r = QrpRecord::deleted();
+        return trimmedKey<quint64>(r.data(), QrpRecord::Callsign);
+    }();
+    return trimmedKey<quint64>(record, QrpRecord::Callsign) == deleted;
+}
+
+} // namespace
+
+int BandRecount::pointsOf(const char *record)
+{
+    if (fieldAboveZero(record, QrpRecord::Arci))
+        return 5;
+    if (!fieldBlank(record, QrpRecord::Arci) || !fieldAboveZero(record, QrpRecord::Power))
+        return 0;
+    switch (trimmedLength(record, QrpRecord::SPC)) {
+    case 4:
+        return 4;
+    case 3:
+    case 2:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
 void BandRecount::add(const char *record)
 {
-    static constexpr int PointsAt = QrpRecord::layout[QrpRecord::Points].offset;
-    static constexpr int MultiplierAt = QrpRecord::layout[QrpRecord::Multiplier].offset;
     const int band = bandOf(record);
-    if (band < 0)
+    if (band < 0 || isDeleted(record))
         return;
-    m_sums.points[band] += digitValue(record[PointsAt]);
-    m_sums.multipliers[band] += digitValue(record[MultiplierAt]);
     ++m_sums.contacts[band];
+    if (!m_calls[band].insert(trimmedKey<quint64>(record, QrpRecord::Callsign)).second) {
+        ++m_sums.duplicates[band];
+        return;
+    }
+    m_sums.points[band] += pointsOf(record);
+    if (trimmedLength(record, QrpRecord::SPC) > 0 &&
+        m_spcs[band].insert(trimmedKey<quint32>(record, QrpRecord::SPC)).second)
+        ++m_sums.multipliers[band];
 }
 
 qint64 BandRecount::Sums::totalPoints() const { return std::accumulate(points.begin(), points.end(), qint64(0)); }

@@ -283,17 +283,19 @@ void tst_SummarySheet::recountWritesBandsWithContacts()
 {
     Setup s({contact(QStringLiteral("K1AAA"), QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("1")),
              contact(QStringLiteral("K2BBB"), QStringLiteral("20"), QStringLiteral("4"), QStringLiteral("1")),
-             contact(QStringLiteral("K3CCC"), QStringLiteral("40"), QStringLiteral("2"), QStringLiteral("0"))});
+             contact(QStringLiteral("K1AAA"), QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("1"))});
     // Start-up's recount created the sheet hidden and filled it.
     QVERIFY(!s.sheet->isVisible());
-    QCOMPARE(s.sheet->txt11A->text(), QStringLiteral("7"));
+    // The second K1AAA on 40 m is a duplicate and scores nothing; the stored "4" is
+    // not the member's 5.
+    QCOMPARE(s.sheet->txt11A->text(), QStringLiteral("5"));
     QCOMPARE(s.sheet->txt11B->text(), QStringLiteral("1"));
-    QCOMPARE(s.sheet->txt12A->text(), QStringLiteral("4"));
+    QCOMPARE(s.sheet->txt12A->text(), QStringLiteral("5"));
     QCOMPARE(s.sheet->txt12B->text(), QStringLiteral("1"));
     for (QLineEdit *box : {s.sheet->txt9A, s.sheet->txt9B, s.sheet->txt10A, s.sheet->txt13A, s.sheet->txt15B})
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-    QCOMPARE(s.sheet->txt16A->text(), QStringLiteral("11"));
-    QCOMPARE(s.sheet->txt22A->text(), QStringLiteral("11"));
+    QCOMPARE(s.sheet->txt16A->text(), QStringLiteral("10"));
+    QCOMPARE(s.sheet->txt22A->text(), QStringLiteral("10"));
     QCOMPARE(s.sheet->txt16B->text(), QStringLiteral("2"));
     QCOMPARE(s.sheet->txt23A->text(), QStringLiteral("2"));
 
@@ -302,13 +304,13 @@ void tst_SummarySheet::recountWritesBandsWithContacts()
     s.type(s.sheet->txt11A, QStringLiteral("99"));
     QTest::mouseClick(s.window->ui().cmdUpdate, Qt::LeftButton);
     QCOMPARE(s.sheet->txt9A->text(), QStringLiteral("30"));
-    QCOMPARE(s.sheet->txt11A->text(), QStringLiteral("7"));
+    QCOMPARE(s.sheet->txt11A->text(), QStringLiteral("5"));
     QVERIFY(!s.sheet->isVisible());
 
     // The recount's totals feed the final score.
     s.type(s.sheet->txt24A, QStringLiteral("7"));
     s.calculate();
-    QCOMPARE(s.sheet->txt27A->text(), QStringLiteral("154"));
+    QCOMPARE(s.sheet->txt27A->text(), QStringLiteral("140"));
 }
 
 QTEST_MAIN(tst_SummarySheet)

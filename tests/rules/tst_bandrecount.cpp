@@ -1,5 +1,5 @@
-// The band chart's recount: which band a stored record counts for, what its
-// Points and Multiplier characters add, and the sums over several records.
+// The recount by the contest's rules: which band a stored record counts for,
+// the points its exchange earns, duplicates and multipliers over a log.
 
 #include "rules/BandRecount.h"
 #include "store/QrpRecord.h"
@@ -8,15 +8,17 @@
 
 namespace {
 
-// A stored record with these bytes in its Band, Points and Multiplier fields.
-QByteArray record(const QByteArray &band, char points, char multiplier)
+// A stored record "call/band/arci/power/spc/points/multiplier", the fields as
+// they stand in the record (unpadded fields are padded as the log pads them).
+QByteArray record(const QString &fields)
 {
-    QByteArray bytes = QrpRecord().bytes();
-    bytes.replace(QrpRecord::layout[QrpRecord::Callsign].offset, 4, "W1AW");
-    bytes.replace(QrpRecord::layout[QrpRecord::Band].offset, 3, band.leftJustified(3, ' ', true));
-    bytes[QrpRecord::layout[QrpRecord::Points].offset] = points;
-    bytes[QrpRecord::layout[QrpRecord::Multiplier].offset] = multiplier;
-    return bytes;
+    const QStringList f = fields.split(u'/');
+    QrpRecord r;
+    const QrpRecord::Field order[] = {QrpRecord::Callsign, QrpRecord::Band,   QrpRecord::Arci,      QrpRecord::Power,
+                                      QrpRecord::SPC,      QrpRecord::Points, QrpRecord::Multiplier};
+    for (int i = 0; i < f.size(); ++i)
+        r.set(order[i], f.at(i));
+    return r.bytes();
 }
 
 } // namespace
@@ -27,81 +29,117 @@ class tst_BandRecount : public QObject {
   private Q_SLOTS:
     void oneRecord_data();
     void oneRecord();
-    void sums();
+    void log_data();
+    void log();
 };
 
 // clang-format off
 void tst_BandRecount::oneRecord_data()
 {
-    QTest::addColumn<QByteArray>("band");
-    QTest::addColumn<char>("points");
-    QTest::addColumn<char>("multiplier");
+    QTest::addColumn<QString>("fields");
     QTest::addColumn<int>("counted"); // band index 0 (160 m) to 6 (6 m); -1 for none
-    QTest::addColumn<int>("addsPoints");
-    QTest::addColumn<int>("addsMultipliers");
-    QTest::newRow("160") << QByteArray("160") << '5' << '1' << 0 << 5 << 1;
-    QTest::newRow("80 as the menu stores it") << QByteArray("80 ") << '2' << '0' << 1 << 2 << 0;
-    QTest::newRow("40") << QByteArray("40") << '4' << '1' << 2 << 4 << 1;
-    QTest::newRow("20 after a blank") << QByteArray(" 20") << '4' << '1' << 3 << 4 << 1;
-    QTest::newRow("15") << QByteArray("15") << '2' << '1' << 4 << 2 << 1;
-    QTest::newRow("10") << QByteArray("10") << '4' << '0' << 5 << 4 << 0;
-    QTest::newRow("6") << QByteArray("6") << '4' << '1' << 6 << 4 << 1;
-    QTest::newRow("6 between blanks") << QByteArray(" 6 ") << '4' << '1' << 6 << 4 << 1;
-    QTest::newRow("6 at the end") << QByteArray("  6") << '4' << '1' << 6 << 4 << 1;
-    QTest::newRow("a hand-changed figure counts as it stands") << QByteArray("40") << '9' << '9' << 2 << 9 << 9;
-    QTest::newRow("no digits count 0") << QByteArray(" 15") << 'x' << '?' << 4 << 0 << 0;
-    QTest::newRow("blank points, its multiplier counts") << QByteArray("80") << ' ' << '1' << 1 << 0 << 1;
-    QTest::newRow("control characters count 0") << QByteArray("6") << '\x01' << '\xFF' << 6 << 0 << 0;
-    QTest::newRow("no band") << QByteArray() << '5' << '1' << -1 << 0 << 0;
-    QTest::newRow("no such band") << QByteArray("60") << '4' << '1' << -1 << 0 << 0;
-    QTest::newRow("8 is not 80") << QByteArray("8") << '4' << '1' << -1 << 0 << 0;
-    QTest::newRow("a blank inside is not removed") << QByteArray("1 0") << '4' << '1' << -1 << 0 << 0;
-    QTest::newRow("leading zero") << QByteArray("040") << '4' << '1' << -1 << 0 << 0;
-    QTest::newRow("a NUL is no blank") << QByteArray("40\0", 3) << '4' << '1' << -1 << 0 << 0;
-    QTest::newRow("lower case") << QByteArray("6m") << '4' << '1' << -1 << 0 << 0;
+    QTest::addColumn<int>("points");
+    QTest::newRow("160 member") << "W1AW/160/1234///5/1" << 0 << 5;
+    QTest::newRow("80 as the menu stores it") << "W1AW/80 /     /5/NY/2/0" << 1 << 2;
+    QTest::newRow("40 province") << "W1AW/40/     /5/ONT" << 2 << 2;
+    QTest::newRow("20 after a blank, DX") << "W1AW/ 20/     /5/SCOT" << 3 << 4;
+    QTest::newRow("6 between blanks") << "W1AW/ 6 /123" << 6 << 5;
+    QTest::newRow("6 at the end") << "W1AW/  6/123" << 6 << 5;
+    QTest::newRow("stale stored points do not count") << "W1AW/15/     /5/ONT/4/1" << 4 << 2;
+    QTest::newRow("a hand-typed figure does not count") << "W1AW/10/1234///9/9" << 5 << 5;
+    QTest::newRow("member with a power too") << "W1AW/10/1234/5/ONT" << 5 << 5;
+    QTest::newRow("ARCI 0 is no member") << "W1AW/10/0/5/NY/5" << 5 << 0;
+    QTest::newRow("ARCI 01 compares above 0") << "W1AW/10/01" << 5 << 5;
+    QTest::newRow("ARCI after a blank is no member") << "W1AW/10/ 12" << 5 << 0;
+    QTest::newRow("neither ARCI nor power") << "W1AW/10/     //NY/2/1" << 5 << 0;
+    QTest::newRow("power 0") << "W1AW/10/     /0/NY" << 5 << 0;
+    QTest::newRow("power 0.5") << "W1AW/10/     /0.5/NY" << 5 << 2;
+    QTest::newRow("S-P-C of one letter") << "W1AW/10/     /5/X" << 5 << 0;
+    QTest::newRow("S-P-C after blanks") << "W1AW/10/     /5/  NY" << 5 << 2;
+    QTest::newRow("no band") << "W1AW//1234" << -1 << 5;
+    QTest::newRow("no such band") << "W1AW/60/1234" << -1 << 5;
+    QTest::newRow("8 is not 80") << "W1AW/8/1234" << -1 << 5;
+    QTest::newRow("a blank inside is not removed") << "W1AW/1 0/1234" << -1 << 5;
+    QTest::newRow("leading zero") << "W1AW/040/1234" << -1 << 5;
+    QTest::newRow("lower case") << "W1AW/6m/1234" << -1 << 5;
+    QTest::newRow("deleted, even with a band") << "DELETED/40/1234/ /NY/5/1" << -1 << 5;
 }
 // clang-format on
 
 void tst_BandRecount::oneRecord()
 {
-    QFETCH(QByteArray, band);
-    QFETCH(char, points);
-    QFETCH(char, multiplier);
+    QFETCH(QString, fields);
     QFETCH(int, counted);
-    QFETCH(int, addsPoints);
-    QFETCH(int, addsMultipliers);
-    const QByteArray bytes = record(band, points, multiplier);
-    QCOMPARE(BandRecount::bandOf(bytes.constData()), counted);
+    QFETCH(int, points);
+    const QByteArray bytes = record(fields);
+    QCOMPARE(BandRecount::pointsOf(bytes.constData()), points);
+    const QrpRecord r = QrpRecord::fromBytes(bytes);
+    const bool deleted = r.value(QrpRecord::Callsign) == QLatin1String(QrpRecord::DeletedCall);
 
     BandRecount recount;
     recount.add(bytes.constData());
     BandRecount::Sums expected;
-    if (counted >= 0) {
-        expected.points[counted] = addsPoints;
-        expected.multipliers[counted] = addsMultipliers;
+    if (counted >= 0 && !deleted) {
+        expected.points[counted] = points;
+        expected.multipliers[counted] = r.value(QrpRecord::SPC).isEmpty() ? 0 : 1;
         expected.contacts[counted] = 1;
     }
+    if (!deleted)
+        QCOMPARE(BandRecount::bandOf(bytes.constData()), counted);
     QVERIFY(recount.sums() == expected);
 }
 
-void tst_BandRecount::sums()
+// clang-format off
+void tst_BandRecount::log_data()
 {
+    // Records separated by ";", each "call/band/arci/power/spc/points/multiplier";
+    // the sums of 40 m and of 20 m after all of them, as points/multipliers/contacts/duplicates.
+    QTest::addColumn<QString>("records");
+    QTest::addColumn<QString>("sums40");
+    QTest::addColumn<QString>("sums20");
+    QTest::newRow("empty log") << "" << "0/0/0/0" << "0/0/0/0";
+    QTest::newRow("a duplicate scores nothing")
+        << "W1AW/40/123//NY/5/1;W1AW/40/     /5/ONT/2/1" << "5/1/2/1" << "0/0/0/0";
+    QTest::newRow("the duplicate test trims the call as the check does")
+        << "W1AW/40/123//NY;W1AW    /40/123//NJ; W1AW/40/123//CT" << "5/1/3/2" << "0/0/0/0";
+    QTest::newRow("the call is compared case by case")
+        << "W1AW/40/123//NY;w1aw/40/123//NJ" << "10/2/2/0" << "0/0/0/0";
+    QTest::newRow("same call on another band counts")
+        << "W1AW/40/123//NY;W1AW/20/123//NY" << "5/1/1/0" << "5/1/1/0";
+    QTest::newRow("the multiplier is the distinct S-P-C, whatever is stored")
+        << "K1A/40/123//NY/5/0;K1B/40/123//NY/5/1;K1C/40/123//NY  /5/1;K1D/40/     /5/ONT/2/0" << "17/2/4/0" << "0/0/0/0";
+    QTest::newRow("a duplicate brings no multiplier")
+        << "K1A/40/123//NY;K1A/40/123//VT" << "5/1/2/1" << "0/0/0/0";
+    QTest::newRow("a blank S-P-C is no multiplier")
+        << "K1A/40/123;K1B/40/123" << "10/0/2/0" << "0/0/0/0";
+    QTest::newRow("a deleted contact counts nothing and makes no duplicate")
+        << "DELETED;DELETED/40;K1A/40/123//NY" << "5/1/1/0" << "0/0/0/0";
+    QTest::newRow("a contact without band makes no duplicate")
+        << "K1A//123//NY;K1A/40/123//NY" << "5/1/1/0" << "0/0/0/0";
+}
+// clang-format on
+
+void tst_BandRecount::log()
+{
+    QFETCH(QString, records);
+    QFETCH(QString, sums40);
+    QFETCH(QString, sums20);
     BandRecount recount;
-    QCOMPARE(recount.sums().totalPoints(), qint64(0));
-    for (int i = 0; i < 7000; ++i)
-        recount.add(record(i % 2 ? "15" : " 15", '5', '1').constData());
-    recount.add(record("160", '2', '1').constData());
-    recount.add(record("160", '2', '0').constData());
-    recount.add(record("", '5', '1').constData());
+    if (!records.isEmpty())
+        for (const QString &fields : records.split(u';'))
+            recount.add(record(fields).constData());
     const BandRecount::Sums &s = recount.sums();
-    QCOMPARE(s.points[4], qint64(35000));
-    QCOMPARE(s.multipliers[4], qint64(7000));
-    QCOMPARE(s.contacts[4], qint64(7000));
-    QCOMPARE(s.points[0], qint64(4));
-    QCOMPARE(s.multipliers[0], qint64(1));
-    QCOMPARE(s.contacts[0], qint64(2));
-    QCOMPARE(s.totalPoints(), qint64(35004));
-    QCOMPARE(s.totalMultipliers(), qint64(7001));
+    const auto text = [&](int b) {
+        return QStringLiteral("%1/%2/%3/%4")
+            .arg(s.points[b])
+            .arg(s.multipliers[b])
+            .arg(s.contacts[b])
+            .arg(s.duplicates[b]);
+    };
+    QCOMPARE(text(2), sums40);
+    QCOMPARE(text(3), sums20);
+    QCOMPARE(s.totalPoints(), s.points[2] + s.points[3]);
+    QCOMPARE(s.totalMultipliers(), s.multipliers[2] + s.multipliers[3]);
 }
 
 QTEST_GUILESS_MAIN(tst_BandRecount)
