@@ -4,6 +4,7 @@
 #include "console/RecordBoxes.h"
 #include "console/frmKestrix.h"
 #include "rules/RecordNumbers.h"
+#include "scoring/EntryRules.h"
 #include "store/Text.h"
 
 #include <QLabel>
@@ -16,6 +17,10 @@ EntryWorkflow::EntryWorkflow(frmKestrix &window) : QObject(&window), m_window(wi
     connect(window.ui().cmdAddRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdAddRecord_Click);
     connect(window.ui().cmdSaveRecord, &QPushButton::clicked, this, &EntryWorkflow::cmdSaveRecord_Click);
     connect(window.ui().cmdClear, &QPushButton::clicked, this, &EntryWorkflow::cmdClear_Click);
+    // Enter in any box of the entry row saves the contact, as Save Record does.
+    for (const RecordBox &b : RecordBoxes::table)
+        connect(window.ui().*b.entry, &QLineEdit::returnPressed, this, &EntryWorkflow::cmdSaveRecord_Click);
+    connect(window.ui().txtRecNumber, &QLineEdit::returnPressed, this, &EntryWorkflow::cmdSaveRecord_Click);
 }
 
 EntryWorkflow::~EntryWorkflow() = default;
@@ -52,6 +57,8 @@ void EntryWorkflow::cmdSaveRecord_Click()
     w.setNewLine();
     if (!recordNumberAcceptable())
         return;
+    // The points and the multiplier mark stored are those of the boxes as they stand now.
+    w.entryRules().rescore();
     w.writeMode(QStringLiteral("Saving Record"));
     // The contact, its line and the new placeholder reach the files together or not at all.
     w.log().beginOperation();
@@ -86,4 +93,5 @@ void EntryWorkflow::cmdClear_Click()
     w.ui().txtSpecs->setFontSize(PanelSize::Title);
     w.ui().txtSpecs->setText(w.titleText());
     w.writeMode(QStringLiteral("Screens Cleared"));
+    w.ui().txtCallsign->setFocus();
 }

@@ -1,16 +1,22 @@
 #include "console/frmKestrix.h"
 
+#include "console/AccessibleNames.h"
 #include "console/CaptionButton.h"
 #include "console/ClockSetting.h"
 #include "console/ConsoleLayout.h"
 #include "console/DisplayPanel.h"
 #include "console/EntryWorkflow.h"
+#include "console/FullBoxNotice.h"
 #include "console/PanelPicture.h"
 #include "console/PrintableText.h"
+#include "console/RecordBoxes.h"
+#include "console/RightClickKeys.h"
+#include "console/ShownWindows.h"
 #include "export/ui/ExportLog.h"
 #include "help/HelpPages.h"
 #include "help/ReferenceWindows.h"
 #include "platform/Beeper.h"
+#include "platform/Confirmation.h"
 #include "platform/SystemClock.h"
 #include "radio/ui/RadioRoom.h"
 #include "reports/LogSheetPrinting.h"
@@ -71,6 +77,13 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     m_referenceWindows = std::make_unique<ReferenceWindows>(*this);
     m_exportLog = std::make_unique<ExportLog>(*this);
     m_radio = std::make_unique<RadioRoom>(*this);
+
+    // Change, Delete and Print act on the right button; the keyboard and screen
+    // readers reach the same act.
+    auto *rightClicks = new RightClickKeys(this);
+    for (QPushButton *b : {m_ui.cmdChangeRecord, m_ui.cmdDeleteRecord, m_ui.cmdPrinter})
+        rightClicks->watch(b);
+    new ShownWindows(this);
 }
 
 frmKestrix::~frmKestrix()
@@ -180,6 +193,22 @@ void frmKestrix::buildControls()
           m_ui.txtRstR,     m_ui.txtRstS,    m_ui.txtLocale,  m_ui.txtClub,   m_ui.txtPwr,        m_ui.txtBnd,
           m_ui.txtCalendar, m_ui.txtClock,   m_ui.txtPts,     m_ui.txtMult})
         stored->setValidator(printable);
+
+    // A full box says why it refuses a key. Watched before the rooms' key rules
+    // are, it sees each key as those rules leave it.
+    auto *full = new FullBoxNotice(
+        [this](QLineEdit *box, const QString &typed) {
+            beep();
+            setNewLine();
+            writePanel(PanelSize::Guide, {box->accessibleName() + QStringLiteral(" holds at most ") +
+                                              QString::number(box->maxLength()) + QStringLiteral(" characters:"),
+                                          QStringLiteral("\"") + typed + QStringLiteral("\" was not taken.")});
+        },
+        this);
+    for (QLineEdit *box : m_ui.client->findChildren<QLineEdit *>())
+        if (box->maxLength() < 32767)
+            full->watch(box);
+    AccessibleNames::nameMainWindow(m_ui);
 
     // The display panel and the labels take no focus; the rest follow the tab order.
     m_ui.txtSpecs->setFocusPolicy(Qt::ClickFocus);
@@ -308,6 +337,7 @@ bool frmKestrix::Form_Load()
     m_ui.txtRecNumber->setText(Text::numberText(CurrentRecord()));
     UpdateTotals();
     m_ui.Timer1->start();
+    m_ui.txtCallsign->setFocus(); // the operator's first keys go into the call sign
     return true;
 }
 
@@ -319,16 +349,40 @@ void frmKestrix::Timer1_Timer()
     m_ui.lblDate->setText(now.date().toString(QStringLiteral("MM/dd/yy")));
 }
 
+bool frmKestrix::reviewRowEdited(qint32 number)
+{
+    m_log->readRecord(number);
+    const QrpRecord stored = QrpRecord_();
+    for (const RecordBox &b : RecordBoxes::table)
+        if ((m_ui.*b.review)->text() != stored.value(b.field))
+            return true;
+    return false;
+}
+
 void frmKestrix::mnuExit_Click()
 {
-    // A row read from the placeholder is not written back: a contact saved since
-    // may stand there now.
-    if (!m_reviewShowsPlaceholder) {
-        m_log->beginOperation();
-        SaveExistingRecord();
-        // Log files renamed or removed meanwhile are left alone: the row came from
-        // them; a write error has been reported by the store. Either way Exit ends.
-        [[maybe_unused]] const LogStore::Outcome outcome = m_log->commitOperation();
+    // Exit stores nothing by itself: a review row that differs from its stored
+    // contact is written, to both files as Change writes it, only when the
+    // operator says so. A row read from the placeholder is never written back.
+    const std::optional<qint32> number = reviewRecordNumber();
+    if (!m_reviewShowsPlaceholder && number && reviewRowEdited(*number)) {
+        switch (m_platform.confirmation.askYesNoCancel(
+            this, QStringLiteral("Record %1 was edited but not changed. Save the edits?").arg(*number),
+            QStringLiteral("Kestrix"))) {
+        case Confirmation::Answer::Cancel:
+            return;
+        case Confirmation::Answer::No:
+            break;
+        case Confirmation::Answer::Yes:
+            m_log->setCurrentRecord(*number);
+            m_log->setArciRecord(*number);
+            m_log->beginOperation();
+            SaveExistingRecord();
+            SaveExistingArci();
+            if (!commitLogOperation())
+                return; // the panel says why; the edits are still in the row
+            break;
+        }
     }
     m_log->closeQrp();
     m_ending = true;

@@ -134,6 +134,8 @@ class frmKestrix : public QMainWindow {
   private:
     void buildControls();
     void buildMenus();
+    // Whether the review row differs from stored record `number` in any field.
+    bool reviewRowEdited(qint32 number);
     void reportFileError(const QString &file, const QString &reason);
 
     QString m_directory;

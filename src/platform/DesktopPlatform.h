@@ -17,6 +17,7 @@ class DesktopBeeper : public Beeper {
 class MessageBoxConfirmation : public Confirmation {
   public:
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title) override;
 };
 
 // Owns one of each real service and hands them out as a Platform.

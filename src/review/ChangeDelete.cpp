@@ -1,5 +1,6 @@
 #include "review/ChangeDelete.h"
 
+#include "console/BoxFocus.h"
 #include "console/DisplayPanel.h"
 #include "console/RecordBoxes.h"
 #include "console/frmKestrix.h"
@@ -47,7 +48,7 @@ void ChangeDelete::cmdChangeRecord_Click()
                         {QStringLiteral("Get RECORD NUMBER using the SEARCH function"),
                          QStringLiteral("Enter the RECORD NUMBER in the"), QStringLiteral("WHITE RecNum box."),
                          QStringLiteral("RIGHT CLICK  [CHANGE]  button to SAVE changes.")});
-    m_window.ui().txtRecNum->setFocus();
+    BoxFocus::typeOver(m_window.ui().txtRecNum);
 }
 
 void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
@@ -73,7 +74,7 @@ void ChangeDelete::cmdDeleteRecord_Click()
                                            QStringLiteral("in the BLUE BOXES by inserting the"),
                                            QStringLiteral("RECORD # in the WHITE RecNum box."),
                                            QStringLiteral("RIGHT CLICK  [DELETE]  Button to delete.")});
-    m_window.ui().txtRecNum->setFocus();
+    BoxFocus::typeOver(m_window.ui().txtRecNum);
 }
 
 void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
@@ -92,7 +93,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     const bool yes = m_window.platform().confirmation.askYesNo(&m_window, QStringLiteral("Delete this record?"),
                                                                QStringLiteral("Kestrix"));
     if (!yes) {
-        m_window.ui().txtRecNumber->setFocus();
+        BoxFocus::typeOver(m_window.ui().txtRecNumber);
         m_window.setNewLine();
         keepSizeWrite({QString(), QStringLiteral("Delete function cancelled !")});
         return;

@@ -1,5 +1,6 @@
 #include "review/RecordSearch.h"
 
+#include "console/BoxFocus.h"
 #include "console/KeyRewrite.h"
 
 #include "console/DisplayPanel.h"
@@ -109,7 +110,7 @@ void RecordSearch::cmdSearch_Click()
                                            QStringLiteral("Press the SEARCH button again to"),
                                            QStringLiteral("Clear screen or search again."),
                                            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
-    m_window.ui().txtSearchInfo->setFocus();
+    BoxFocus::typeOver(m_window.ui().txtSearchInfo);
 }
 
 void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine)

@@ -1,5 +1,6 @@
 #include "review/ReviewNavigation.h"
 
+#include "console/BoxFocus.h"
 #include "console/RecordBoxes.h"
 #include "console/frmKestrix.h"
 #include "rules/RecordNumbers.h"
@@ -112,5 +113,5 @@ void ReviewNavigation::cmdReview_Click()
     m_window.writePanel(PanelSize::Guide, {QStringLiteral("To review records, enter record number"),
                                            QStringLiteral("in WHITE RecNum box and press"),
                                            QStringLiteral("[+] or [-] buttons to change records.")});
-    m_window.ui().txtRecNum->setFocus();
+    BoxFocus::typeOver(m_window.ui().txtRecNum);
 }

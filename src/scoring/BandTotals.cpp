@@ -4,6 +4,7 @@
 #include "store/LogStore.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 BandTotals::BandTotals(frmKestrix &window) : m_window(window)
@@ -46,4 +47,5 @@ void BandTotals::cmdUpdate_Click()
     w.writeMode(QStringLiteral("Updating"));
     w.writePanel(PanelSize::Guide, {QStringLiteral("Pressing the [Update] button updates the "),
                                     QStringLiteral("Points and Multipliers screen.")});
+    w.ui().txtCallsign->setFocus();
 }

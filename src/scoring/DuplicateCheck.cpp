@@ -1,15 +1,29 @@
 #include "scoring/DuplicateCheck.h"
 
+#include "console/ConsoleLayout.h"
 #include "console/frmKestrix.h"
 #include "rules/ContactMatch.h"
 #include "store/LogStore.h"
 #include "store/Text.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window)
 {
     connect(window.ui().txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
+    connect(window.ui().txtBand, &QLineEdit::textChanged, this, &DuplicateCheck::updateMark);
+
+    // Left of the call-sign box, where the panel has room.
+    using ConsoleLayout::px;
+    m_mark = new QLabel(QStringLiteral("DUPE"), window.ui().client);
+    m_mark->setObjectName(QStringLiteral("lblDupe"));
+    m_mark->setAlignment(Qt::AlignCenter);
+    m_mark->setStyleSheet(QStringLiteral("QLabel { background: #FFFF00; color: #C00000; border: 2px solid #C00000; "
+                                         "font: bold 9pt; }"));
+    m_mark->setGeometry(px(30), px(5580), px(670), px(450));
+    m_mark->setAccessibleName(QStringLiteral("Duplicate contact"));
+    m_mark->hide();
 }
 
 DuplicateCheck::~DuplicateCheck() = default;
@@ -51,6 +65,7 @@ void DuplicateCheck::txtCallsign_Change()
     }
 
     const std::optional<QrpRecord> hit = firstWorked(w.log(), callsign, band);
+    markDuplicate(hit && !Text::trimBlanks(callsign).isEmpty());
     if (!hit)
         return;
     w.beep();
@@ -60,4 +75,17 @@ void DuplicateCheck::txtCallsign_Change()
                                 hit->value(QrpRecord::QsoTime);
     w.writePanel(size, {QStringLiteral("Duplicate Contact"), QString(), particulars,
                         QStringLiteral("Press CLEAR BUTTON and start again.")});
+}
+
+void DuplicateCheck::updateMark()
+{
+    const QString callsign = m_window.ui().txtCallsign->text();
+    markDuplicate(!Text::trimBlanks(callsign).isEmpty() &&
+                  firstWorked(m_window.log(), callsign, m_window.ui().txtBand->text()));
+}
+
+void DuplicateCheck::markDuplicate(bool duplicate)
+{
+    m_mark->setVisible(duplicate);
+    m_window.ui().txtCallsign->setAccessibleDescription(duplicate ? QStringLiteral("Duplicate contact") : QString());
 }

@@ -9,6 +9,7 @@
 
 class frmKestrix;
 class LogStore;
+class QLabel;
 
 class DuplicateCheck : public QObject {
     Q_OBJECT
@@ -23,6 +24,15 @@ class DuplicateCheck : public QObject {
     // with blanks removed, the two texts as they stand); the scan stops there.
     static std::optional<QrpRecord> firstWorked(LogStore &log, const QString &callsign, const QString &band);
 
+    // The DUPE mark beside the call-sign box: shown while the call typed was
+    // already worked on the band, so the warning outlives the next box's help text.
+    QLabel *dupeMark() const { return m_mark; }
+    // Shows or hides the mark for the call and band the entry row now holds.
+    void updateMark();
+
   private:
+    void markDuplicate(bool duplicate);
+
     frmKestrix &m_window;
+    QLabel *m_mark = nullptr;
 };

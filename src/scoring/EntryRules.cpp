@@ -25,6 +25,8 @@ EntryRules::EntryRules(frmKestrix &window) : m_window(window)
     connect(window.ui().txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
     connect(window.ui().txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
     connect(window.ui().txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
+    connect(window.ui().txtCallsign, &QLineEdit::textChanged, this, &EntryRules::rescore);
+    connect(window.ui().txtBand, &QLineEdit::textChanged, this, &EntryRules::rescore);
 
     const std::pair<QAction *, void (EntryRules::*)()> bands[] = {
         {window.ui().mnu160, &EntryRules::mnu160_Click}, {window.ui().mnu80, &EntryRules::mnu80_Click},
@@ -98,6 +100,21 @@ void EntryRules::txtSpc_Change()
                         {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
                          QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
                          QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
+    rescore();
+}
+
+void EntryRules::rescore()
+{
+    frmKestrix &w = m_window;
+    const QString arci = w.ui().txtArci->text();
+    QString points = Points::member(arci);
+    if (points.isEmpty() && arci == QStringLiteral("     ") && Text::aboveZero(w.ui().txtPower->text()))
+        points = Points::nonMember(arci, w.ui().txtSpc->text());
+    // Nothing typed that scores (no member number, no power): the box is left alone.
+    if (!points.isEmpty() || arci == QStringLiteral("     "))
+        w.ui().txtPoints->setText(points);
+    if (!w.ui().txtMultiplier->text().isEmpty())
+        w.CheckMultiplier();
 }
 
 // ---- the ARCI and power rules ------------------------------------------------------

@@ -29,6 +29,12 @@ class EntryRules : public QObject {
     void txtArci_Change();
     void txtPower_Change();
 
+    // Points and multiplier again from the boxes they depend on: after the call
+    // sign, the S-P-C or the band changed, and just before a save. A member
+    // number gives 5, a power figure (the ARCI box blanked) 4 or 2 by the S-P-C;
+    // the multiplier mark, once there, follows the S-P-C and the band.
+    void rescore();
+
     // The Set Band menu.
     void mnu160_Click();
     void mnu80_Click();

@@ -5,7 +5,13 @@
 #include "TestLog.h"
 #include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "platform/Confirmation.h"
 
+#include "reports/LogSheetPrinting.h"
+#include "reports/frmPrinter.h"
+#include "reports/frmSummary.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,28 +293,42 @@ class TestConsole : public QObject {
             QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"), QByteArray());
             QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").size(), 0);
         }
-        // A review row holding record 1 with a changed power: QRPDATA.DAT takes it,
-        // ARCIFILE.DAT keeps its line.
-        {
-            QTemporaryDir dir;
-            const QrpRecord first = contact("K1AA", "40");
-            TestLog::writeLog(dir.path(), {first}, "40");
-            TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
-            FakePlatform fakes;
-            auto w = TestLog::openWindow(dir.path(), fakes);
-            const QStringList values{"K1AA", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
-            w->ui().txtRecNum->setText("1");
-            QLineEdit *row[] = {w->ui().txtCall,  w->ui().txtClub, w->ui().txtPwr, w->ui().txtLocale,
-                                w->ui().txtRstS,  w->ui().txtRstR, w->ui().txtBnd, w->ui().txtCalendar,
-                                w->ui().txtClock, w->ui().txtPts,  w->ui().txtMult};
-            for (int i = 0; i < 11; ++i)
-                row[i]->setText(values[i]);
-            w->ui().txtPwr->setText("5");
-            w->ui().mnuExit->trigger();
-            QrpRecord changed = first;
-            changed.set(QrpRecord::Power, "5");
-            QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").left(48), changed.bytes());
-            QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
+        // A review row showing record 1 and a stray "4" typed into its Power box:
+        // Exit asks; Yes writes both files as Change does, No writes nothing, Cancel
+        // stays open. Unedited, the row is not written and nothing is asked.
+        using Answer = Confirmation::Answer;
+        for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+            for (const bool edited : {true, false}) {
+                QTemporaryDir dir;
+                QrpRecord first = contact("K1AA", "40");
+                first.set(QrpRecord::Arci, "     ");
+                first.set(QrpRecord::Power, "4");
+                TestLog::writeLog(dir.path(), {first}, "40");
+                TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+                const QByteArray qrpBefore = readFile(dir.path(), "QRPDATA.DAT");
+                FakePlatform fakes;
+                fakes.confirmation.threeWay = answer;
+                auto w = TestLog::openWindow(dir.path(), fakes);
+                QTest::keyClicks(w->ui().txtRecNum, "1");
+                QCOMPARE(w->ui().txtPwr->text(), QStringLiteral("4"));
+                if (edited) {
+                    w->ui().txtPwr->setFocus();
+                    QTest::keyClick(w->ui().txtPwr, Qt::Key_End);
+                    QTest::keyClick(w->ui().txtPwr, Qt::Key_4);
+                }
+                w->ui().mnuExit->trigger();
+                QCOMPARE(fakes.confirmation.asked, edited ? 1 : 0);
+                if (edited)
+                    QCOMPARE(fakes.confirmation.lastText,
+                             QStringLiteral("Record 1 was edited but not changed. Save the edits?"));
+                QrpRecord changed = first;
+                changed.set(QrpRecord::Power, "44");
+                const bool written = edited && answer == Answer::Yes;
+                QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"),
+                         written ? changed.bytes() + qrpBefore.mid(48) : qrpBefore);
+                QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), LogStore::lineFor(written ? changed : first).bytes());
+                QCOMPARE(w->log().qrpFile().isOpen(), edited && answer == Answer::Cancel);
+            }
         }
         // A number that addresses no record writes nothing.
         for (const char *number : {"99", "0", "-1", "1.5", "x"}) {
@@ -322,6 +342,108 @@ class TestConsole : public QObject {
             w->ui().mnuExit->trigger();
             QVERIFY2(readFile(dir.path(), "QRPDATA.DAT") == before, number);
         }
+    }
+
+    // Ten keys' worth of contest at the keyboard alone: the focus starts and comes
+    // back in the call sign, Enter saves, a duplicate stays marked, a corrected
+    // S-P-C rescores, a full box says so, and the right-click buttons answer
+    // Shift+F10, the Menu key and the accessible ShowMenu action.
+    void keyboardOnly()
+    {
+        QTemporaryDir dir;
+        TestLog::writeLog(dir.path(), {contact("K1AA", "40"), TestLog::record({"K2BB", "", "5", "ONT", "", "", "40"})},
+                          "40");
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        const auto &ui = w->ui();
+        QCOMPARE(w->focusWidget(), ui.txtCallsign);
+        QWidget *dupe = ui.client->findChild<QWidget *>("lblDupe");
+        QTest::keyClicks(ui.txtCallsign, "k1aa");
+        QVERIFY(!dupe->isHidden());
+        QTest::keyClicks(ui.txtRstRcvd, "599"); // the panel shows the RST help now; the mark stays
+        QVERIFY(!dupe->isHidden());
+        QTest::keyClick(ui.txtCallsign, Qt::Key_Backspace);
+        QVERIFY(dupe->isHidden());
+        QTest::keyClicks(ui.txtCallsign, "B");
+        QTest::keyClicks(ui.txtSpc, "on");
+        QTest::keyClicks(ui.txtPower, "5");
+        QCOMPARE(ui.txtPoints->text() + ui.txtMultiplier->text(), QStringLiteral("21"));
+        QTest::keyClicks(ui.txtSpc, "t"); // ONT, already worked on 40 m
+        QCOMPARE(ui.txtPoints->text() + ui.txtMultiplier->text(), QStringLiteral("20"));
+        ui.mnu20->trigger(); // not yet on 20 m
+        QCOMPARE(ui.txtMultiplier->text(), QStringLiteral("1"));
+        ui.mnu40->trigger();
+        QTest::keyClick(ui.txtPower, Qt::Key_Return);
+        const QByteArray saved = readFile(dir.path(), "QRPDATA.DAT").mid(96, 48);
+        QCOMPARE(QrpRecord::fromBytes(saved).value(QrpRecord::Callsign), QStringLiteral("K1AB"));
+        QCOMPARE(saved.right(2), QByteArray("20"));
+        QCOMPARE(w->focusWidget(), ui.txtCallsign);
+
+        const int beeps = fakes.beeper.count;
+        QTest::keyClicks(ui.txtCallsign, "VE3/W1ABC");
+        QCOMPARE(ui.txtCallsign->text(), QStringLiteral("VE3/W1AB"));
+        QCOMPARE(fakes.beeper.count, beeps + 1);
+        QCOMPARE(ui.txtSpecs->text(), QStringLiteral("Call sign holds at most 8 characters:\r\n\"C\" was not taken."));
+        for (QPushButton *b : {ui.cmdClear, ui.cmdUpdate}) {
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Space);
+            QCOMPARE(w->focusWidget(), ui.txtCallsign);
+        }
+
+        // Review, then a number typed over the one shown.
+        QTest::keyClicks(ui.txtRecNum, "36");
+        QTest::mouseClick(ui.cmdReview, Qt::LeftButton);
+        QTest::keyClicks(ui.txtRecNum, "2");
+        QCOMPARE(ui.txtRecNum->text(), QStringLiteral("2"));
+        QCOMPARE(ui.txtCall->text(), QStringLiteral("K2BB"));
+
+        // Each keyboard path deletes as the right click does.
+        fakes.confirmation.answer = false;
+        const auto asks = [&] { return fakes.confirmation.asked; };
+        ui.cmdDeleteRecord->setFocus();
+        QTest::keyClick(ui.cmdDeleteRecord, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(asks(), 1);
+        QTest::keyClick(ui.cmdDeleteRecord, Qt::Key_Menu);
+        QCOMPARE(asks(), 2);
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(ui.cmdDeleteRecord);
+        QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        button->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QCOMPARE(asks(), 3);
+        QTest::keyClick(ui.cmdDeleteRecord, Qt::Key_F10); // F10 alone is no right click
+        QCOMPARE(asks(), 3);
+        ui.txtClub->setText("77");
+        QTest::keyClick(ui.cmdChangeRecord, Qt::Key_Menu);
+        QCOMPARE(QrpRecord::fromBytes(readFile(dir.path(), "QRPDATA.DAT").mid(48, 48)).value(QrpRecord::Arci),
+                 QStringLiteral("77"));
+        QTest::keyClick(ui.cmdPrinter, Qt::Key_F10, Qt::ShiftModifier); // no band chosen: nothing printed
+        QVERIFY(ui.txtSpecs->text().startsWith(QStringLiteral("No log sheet printed:")));
+    }
+
+    // Every box of the main window, the print options and the summary sheet has a
+    // name a screen reader can announce.
+    void everyBoxIsNamed()
+    {
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        auto w = TestLog::openWindow(dir.path(), fakes);
+        w->show();
+        w->summarySheet().show();
+        w->logSheetPrinting().form().show();
+        int boxes = 0;
+        const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+            if (node->role() == QAccessible::EditableText) {
+                ++boxes;
+                QVERIFY2(!node->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(node->object()->objectName()));
+            }
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        for (QWidget *window : {static_cast<QWidget *>(w.get()), static_cast<QWidget *>(&w->summarySheet()),
+                                static_cast<QWidget *>(&w->logSheetPrinting().form())})
+            walk(QAccessible::queryAccessibleInterface(window));
+        QVERIFY(boxes >= 26);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->ui().txtRstRcvd)->text(QAccessible::Name),
+                 QStringLiteral("RST received"));
     }
 
     void closeBoxWritesNothing()

@@ -193,10 +193,11 @@ void tst_BandTotals::badInput()
     Window w(bytes);
     // The 23 stray bytes are set aside and A2 is kept as a contact, with a placeholder after it.
     QCOMPARE(w->RecordCount(), 23);
-    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "0", "0", "0", "0", "0"}));
-    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "0", "0", "7", "0", "0", "8"}));
+    // Both score as the members they are, whatever their Points and Multiplier bytes hold.
+    QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "0", "0", "5", "0", "0", "5"}));
+    QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "0", "0", "1", "0", "0", "1"}));
     QTest::mouseClick(w->ui().cmdUpdate, Qt::LeftButton);
-    QCOMPARE(totalBoxes(w->summarySheet()), (QStringList{"0", "0", "15", "15"}));
+    QCOMPARE(totalBoxes(w->summarySheet()), (QStringList{"10", "10", "2", "2"}));
 }
 
 QTEST_MAIN(tst_BandTotals)

@@ -115,10 +115,11 @@ void tst_EntryRules::rstSpaceBar()
     type(w->ui().txtRstSent, before);
     QTest::keyClick(w->ui().txtRstSent, Qt::Key_Space, Qt::NoModifier);
     QCOMPARE(w->ui().txtRstSent->text(), after);
-    // The space typed as text does the same, and the box's limit keeps later figures out.
+    // The space typed as text does the same, and the box's limit keeps later figures
+    // out, saying so.
     type(w->ui().txtRstSent, " 9");
     QCOMPARE(w->ui().txtRstSent->text(), after);
-    QCOMPARE(w.panel(), lines(RstSentHelp));
+    QCOMPARE(w.panel(), QStringLiteral("RST sent holds at most 3 characters:\r\n\"9\" was not taken."));
     QCOMPARE(w.panelSize(), 8.0);
 
     // Other boxes take the space as it is.
@@ -349,11 +350,11 @@ void tst_EntryRules::trimmedSpcForPointsUntrimmedForMultiplier()
     QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("2"));
     QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("0"));
 
-    // Changing the S-P-C afterwards recomputes neither points nor multiplier.
+    // Correcting the S-P-C afterwards scores the contact again: DX, and new on 40 m.
     Window::erase(w->ui().txtSpc);
     type(w->ui().txtSpc, "scot");
-    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("2"));
-    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("0"));
+    QCOMPARE(w->ui().txtPoints->text(), QStringLiteral("4"));
+    QCOMPARE(w->ui().txtMultiplier->text(), QStringLiteral("1"));
 }
 
 // ---- the multiplier mark ----------------------------------------------------------------

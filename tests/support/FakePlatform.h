@@ -52,6 +52,14 @@ class ScriptedConfirmation : public Confirmation {
         lastTitle = title;
         return answer;
     }
+    Answer threeWay = Answer::Cancel;
+    Answer askYesNoCancel(QWidget *, const QString &text, const QString &title) override
+    {
+        ++asked;
+        lastText = text;
+        lastTitle = title;
+        return threeWay;
+    }
 };
 
 // Renders each print job into page images (A4 at 72 dpi-ish device) and keeps them.
