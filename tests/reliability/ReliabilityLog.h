@@ -40,7 +40,13 @@ inline Contact contactFor(qint64 n)
     c.power = member ? QString() : QString::number(1 + n % 5);
     c.band = bands.at((n / 37) % bands.size());
     c.points = member ? QStringLiteral("5") : (c.spc.size() == 4 ? QStringLiteral("4") : QStringLiteral("2"));
-    c.mult = n % 5 ? QStringLiteral("0") : QStringLiteral("1");
+    // New unless an earlier contact had this S-P-C on this band.
+    c.mult = QStringLiteral("1");
+    for (qint64 k = 1; k < n; ++k)
+        if (k % spcs.size() == n % spcs.size() && (k / 37) % bands.size() == (n / 37) % bands.size()) {
+            c.mult = QStringLiteral("0");
+            break;
+        }
     c.when = QDateTime(QDate(1998, 12, 5), QTime(0, 0), Qt::UTC).addSecs(n * 17);
     return c;
 }

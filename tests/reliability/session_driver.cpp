@@ -97,6 +97,7 @@ bool perform(frmKestrix &w, FakePlatform &fakes, const QString &verb, const QStr
         fakes.confirmation.answer = text == QLatin1String("yes");
         QTest::mouseClick(control<QPushButton>(w, name), Qt::RightButton);
     } else if (verb == QLatin1String("menu")) {
+        fakes.confirmation.threeWay = Confirmation::Answer::Yes; // Exit stores an edited review row
         control<QAction>(w, name)->trigger();
         return name != QLatin1String("mnuExit");
     } else if (verb == QLatin1String("close")) {

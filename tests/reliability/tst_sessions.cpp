@@ -14,8 +14,10 @@
 
 #include "ReliabilityLog.h"
 #include "SessionProtocol.h"
+#include "rules/Points.h"
 #include "store/LogLock.h"
 #include "store/LogStore.h"
+#include "store/Text.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -228,6 +230,22 @@ bool apply(LogState &s, const Step &step, const QStringList &before, std::option
     entry[8] = entry[8].left(8); // the clock label without " GMT"
     const QStringList review = before.mid(Review, 11);
     if (saves) {
+        // Save Record scores the row once more: the points from the exchange, the
+        // multiplier mark, once there, from the log as it stands.
+        const QString five(5, u' ');
+        QString points = Points::member(entry[1]);
+        if (points.isEmpty() && entry[1] == five && Text::aboveZero(entry[2]))
+            points = Points::nonMember(entry[1], entry[3]);
+        if (!points.isEmpty() || entry[1] == five)
+            entry[9] = points;
+        if (!entry[10].isEmpty()) {
+            entry[10] = QStringLiteral("1");
+            for (qint64 i = 1; i < count; ++i) {
+                const QrpRecord r = QrpRecord::fromBytes(s.record(i));
+                if (r.value(QrpRecord::SPC) == entry[3] && r.value(QrpRecord::Band) == entry[6])
+                    entry[10] = QStringLiteral("0");
+            }
+        }
         s.putRecord(count, recordOfRow(entry));
         s.putLine(count, lineOfRow(entry, false));
         s.putRecord(count + 1, placeholder(entry[6]));
@@ -236,10 +254,15 @@ bool apply(LogState &s, const Step &step, const QStringList &before, std::option
         s.putRecord(*n, recordOfRow(row));
         s.putLine(*n, lineOfRow(row, row[0] == "DELETED"));
     } else if (op == Op::Exit && n && !before[RecNum].isEmpty() && !s.showsPlaceholder) {
-        // An empty box shows record 1 and writes it back as it was read; a row
-        // read from the placeholder is not written over what was saved there since.
-        s.putRecord(*n, recordOfRow(review));
-        s.exitOnly.insert(*n);
+        // A review row edited since it was read is stored, in both files, when the
+        // question is answered Yes; a row read from the placeholder never is.
+        const QrpRecord stored = QrpRecord::fromBytes(s.record(*n));
+        for (int f = 0; f < QrpRecord::FieldCount; ++f)
+            if (review[f] != stored.value(QrpRecord::Field(f))) {
+                s.putRecord(*n, recordOfRow(review));
+                s.putLine(*n, lineOfRow(review, review[0] == "DELETED"));
+                break;
+            }
     }
     return false;
 }
@@ -360,7 +383,8 @@ class Sessions : public QObject {
             QString junk;
             for (int i = 1 + m_random.bounded(10); i > 0; --i)
                 junk += alphabet.at(m_random.bounded(int(alphabet.size())));
-            return junk;
+            // Enter in the entry row saves, a step of its own here.
+            return boxes.indexOf(box) < 11 ? junk.remove(u'\r') : junk;
         }
         const QString t = pick(typed.at(boxes.indexOf(box) % 11));
         if (t.startsWith(u'@'))

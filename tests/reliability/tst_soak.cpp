@@ -206,7 +206,7 @@ void Soak::fiveThousandContacts()
         int points = 0, mults = 0;
         QSet<QString> worked, spcsWorked;
         for (const Row &r : log) {
-            if (r.band != bandNames.at(b) || worked.contains(r.call))
+            if (r.band != bandNames.at(b) || worked.contains(r.call) || r.call == QStringLiteral("DELETED"))
                 continue;
             worked.insert(r.call);
             if (!r.arci.isEmpty())
