@@ -76,8 +76,8 @@ int main(int argc, char *argv[])
             w.ui().txtArci->setText(c.arci);
         else
             w.ui().txtPower->setText(c.power);
-        // The points and the mark as the rules would give them, set last so the
-        // record does not depend on which rules are in the build.
+        // The points and the mark as the rules give them; Save Record scores the
+        // row again from the boxes and the log, to the same values.
         w.ui().txtPoints->setText(c.points);
         w.ui().txtMultiplier->setText(c.mult);
         w.ui().cmdSaveRecord->click();
