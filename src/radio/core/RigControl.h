@@ -23,6 +23,8 @@ class RigControl : public QObject {
     // Opens a rig with these settings once and reads it; answered by testDone.
     void test(int model, const QString &port, int serialSpeed);
 
+    static constexpr int ExitMillis = 700; // the longest the window's close waits on the rig
+
   Q_SIGNALS:
     void reading(double hz, const QString &mode);
     void notAnswering(const QString &reason);
