@@ -15,7 +15,7 @@ class RigControl : public QObject {
     explicit RigControl(QObject *parent = nullptr);
     ~RigControl() override;
 
-    // Opens the rig and polls it about twice a second; model 0 closes it.
+    // Opens the rig and reads it four times a second; model 0 closes it.
     void configure(int model, const QString &port, int serialSpeed, int wpm);
     void sendMorse(const QString &text);
     void stopMorse();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -252,12 +253,14 @@ void RadioRoom::rigTestDone(bool answers, double hz, const QString &mode, const 
     if (!m_form)
         return;
     m_form->cmdTest->setEnabled(true);
-    m_form->lblResult->setText(answers
-                                   ? QStringLiteral("The rig answers: %1 %2.")
-                                         .arg(RadioBands::frequencyText(hz), mode)
-                                         .replace(QStringLiteral(" ."), QStringLiteral("."))
-                                   : QStringLiteral("The rig does not answer: %1%2")
-                                         .arg(why, why.endsWith(QLatin1Char('?')) ? QString() : QStringLiteral(".")));
+    QString reason = why;
+    reason.remove(QRegularExpression(QStringLiteral("^not answering: "))); // said already
+    m_form->lblResult->setText(
+        answers ? QStringLiteral("The rig answers: %1 %2.")
+                      .arg(RadioBands::frequencyText(hz), mode)
+                      .replace(QStringLiteral(" ."), QStringLiteral("."))
+                : QStringLiteral("The rig does not answer: %1%2")
+                      .arg(reason, reason.endsWith(QLatin1Char('?')) ? QString() : QStringLiteral(".")));
 }
 
 // ---- the rig -----------------------------------------------------------------------
