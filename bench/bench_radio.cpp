@@ -3,6 +3,10 @@
 // same keystroke with no radio. Each iteration types one key (a letter, then
 // Backspace) through the window's event filters and lets the event loop run,
 // so the rig's readings arriving meanwhile are paid for by the keystrokes.
+//
+// And the band box following the rig: rigctld's dummy rig is moved between
+// 40 m and 20 m at random moments against the poll, and each move is timed
+// from rigctld's acknowledgement to the band box's change.
 
 #include "console/frmKestrix.h"
 #include "platform/DesktopPlatform.h"
@@ -13,6 +17,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -27,8 +33,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
+#include <random>
 #include <sys/prctl.h>
 
 namespace {
@@ -154,24 +162,78 @@ void KeystrokeNoRadio(benchmark::State &state)
     typeKeys(state, station);
 }
 
-void KeystrokeRigPolled(benchmark::State &state)
+Rigctld &rigctld()
 {
     static Rigctld rig;
-    if (rig.port == 0) {
+    return rig;
+}
+
+// The window with the rig, read at least once; nullptr with the reason when it cannot be.
+Station *rigStation(benchmark::State &state)
+{
+    if (rigctld().port == 0) {
         state.SkipWithError("rigctld is not installed (Debian package libhamlib-utils)");
-        return;
+        return nullptr;
     }
-    static Station station(rig.port);
-    // Connected and read at least once before the clock starts.
+    static Station station(rigctld().port);
     for (int i = 0; i < 100 && station.readings == 0; ++i) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(20);
     }
     if (station.readings == 0) {
         state.SkipWithError("the dummy rig did not answer");
+        return nullptr;
+    }
+    return &station;
+}
+
+void KeystrokeRigPolled(benchmark::State &state)
+{
+    if (Station *station = rigStation(state))
+        typeKeys(state, *station);
+}
+
+void BandFollowLatency(benchmark::State &state)
+{
+    constexpr int Moves = 120, LimitMillis = 3000;
+    Station *station = rigStation(state);
+    if (!station)
+        return;
+    QLineEdit *band = station->window->ui().txtBand;
+    QTcpSocket control; // commands to rigctld itself, as rigctl sends them
+    control.connectToHost(QHostAddress::LocalHost, rigctld().port);
+    if (!control.waitForConnected(2000)) {
+        state.SkipWithError("rigctld did not take a second client");
         return;
     }
-    typeKeys(state, station);
+    std::mt19937 random(4532);
+    std::uniform_int_distribution<int> phase(0, 500);
+    std::vector<double> millis;
+    for (auto _ : state) {
+        for (int i = 0; i < Moves; ++i) {
+            const bool to20 = band->text() != QLatin1String("20");
+            QEventLoop pause;
+            QTimer::singleShot(phase(random), &pause, &QEventLoop::quit);
+            pause.exec();
+            control.write(to20 ? "F 14025000\n" : "F 7032100\n");
+            while (!control.canReadLine() && control.waitForReadyRead(LimitMillis)) {
+            }
+            control.readAll();
+            QElapsedTimer moved;
+            moved.start();
+            QEventLoop followed;
+            QObject::connect(band, &QLineEdit::textChanged, &followed, &QEventLoop::quit);
+            QTimer::singleShot(LimitMillis, &followed, &QEventLoop::quit);
+            followed.exec();
+            millis.push_back(double(moved.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::sort(millis.begin(), millis.end());
+    const auto percentile = [&](double p) { return millis[std::min(millis.size() - 1, size_t(p * millis.size()))]; };
+    state.counters["p50 ms"] = percentile(0.50);
+    state.counters["p90 ms"] = percentile(0.90);
+    state.counters["p99 ms"] = percentile(0.99);
+    state.counters["max ms"] = millis.back();
 }
 
 } // namespace
@@ -181,3 +243,5 @@ void KeystrokeRigPolled(benchmark::State &state)
 // machine's load alike.
 BENCHMARK(KeystrokeNoRadio)->Unit(benchmark::kMicrosecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(KeystrokeRigPolled)->Unit(benchmark::kMicrosecond)->MinTime(3.0)->UseRealTime();
+// A fixed number of moves, once: about a minute.
+BENCHMARK(BandFollowLatency)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond)->UseRealTime();

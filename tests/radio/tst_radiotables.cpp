@@ -15,12 +15,14 @@ class tst_RadioTables : public QObject {
   private Q_SLOTS:
     void macros_data();
     void macros();
+    void keyable();
     void morseTiming();
     void bandEdges_data();
     void bandEdges();
     void settings_data();
     void settings();
     void remembered();
+    void handEdited();
 };
 
 // clang-format off
@@ -71,7 +73,7 @@ void tst_RadioTables::macros_data()
                                                  << "TU 73 GL";
     QTest::newRow("letters a keyer has not") << QString::fromUtf8("73 DE K1XYZ ÄÖ ✓") << ""
                                              << "1234"
-                                             << "73 DE K1XYZ";
+                                             << "73 DE K1XYZ AO";
 }
 // clang-format on
 
@@ -83,6 +85,20 @@ void tst_RadioTables::macros()
     QFETCH(QString, sent);
     const CwMacros::Values values{QStringLiteral("K1XYZ"), QStringLiteral("MA"), myNr, call, QStringLiteral("579")};
     QCOMPARE(CwMacros::expand(message, values), sent);
+}
+
+void tst_RadioTables::keyable()
+{
+    // clang-format off
+    const struct { const char *text; bool cwdaemon; const char *sent, *changed; } cases[] = {
+        {"W1AW-+~", true, "W1AW", "-+~"}, {"W1AW-+~", false, "W1AW-+", "~"},
+        {"QRL<#>*^%|", false, "QRL", "<#>*^%|"}, {"DE Äé ✓", false, "DE AE", "Äé✓"}};
+    // clang-format on
+    for (const auto &c : cases) {
+        QString changed;
+        QCOMPARE(CwMacros::expand(QString::fromUtf8(c.text), {}, c.cwdaemon, &changed), QLatin1String(c.sent));
+        QCOMPARE(changed, QString::fromUtf8(c.changed));
+    }
 }
 
 void tst_RadioTables::morseTiming()
@@ -210,6 +226,9 @@ void tst_RadioTables::settings_data()
     QTest::newRow("4 WPM") << 0 << "" << daemon << local << 4 << f2 << "5 to 60 WPM, not 4";
     QTest::newRow("5 WPM") << 0 << "" << daemon << local << 5 << f2 << "";
     QTest::newRow("60 WPM") << 0 << "" << daemon << local << 60 << f2 << "";
+    QTest::newRow("cwdaemon by IPv6") << 0 << "" << daemon << "[::1]:6789" << 25 << f2 << "IPv4 only";
+    QTest::newRow("echoed short") << 2 << QString(99, QLatin1Char('9')) << none << local << 25 << f2
+                                  << QString(37, QLatin1Char('9')) + QStringLiteral("...\" is");
     QTest::newRow("61 WPM") << 0 << "" << daemon << local << 61 << f2 << "5 to 60 WPM, not 61";
     QTest::newRow("unknown macro") << 0 << "" << daemon << local << 25 << "{CALL} {NAME}"
                                    << "F2 holds {NAME}";
@@ -281,11 +300,35 @@ void tst_RadioTables::remembered()
     edited.close();
     QSettings again(file, QSettings::IniFormat);
     const RadioSettings read = RadioSettings::load(again);
-    QCOMPARE(read.rigModel, 0);
+    QCOMPARE(read.rigModelText, QStringLiteral("two"));
     QCOMPARE(read.wpm, RadioSettings().wpm);
     QCOMPARE(read.keyer, RadioSettings::Keyer::CwDaemon);
     QCOMPARE(read.messages.first(), QStringLiteral("CQ, CQ"));
     QCOMPARE(read.messages.last(), CwMacros::defaults().last());
+}
+
+void tst_RadioTables::handEdited()
+{
+    // Each read alone; a bad CW value switches the keyer off, never the rig.
+    const QByteArray rig = "Model=2\nPort=localhost:4532\nCwKeyer=cwdaemon\n";
+    const struct { QByteArray lines; bool follows; const char *rigProblem, *keyerProblem; } cases[] = {
+        {"BandFollows=no", false, "", ""}, {"BandFollows=0", false, "", ""}, {"BandFollows=1", true, "", ""},
+        {"Model=two", true, "model \"two\": choose", ""}, {"Model=99999", true, "model 99999: choose", ""},
+        {rig + "Wpm=1000", true, "", "not 1000"}, {rig + "F2={CALL} {FOO}", true, "", "F2 holds {FOO}"},
+    };
+    const auto matches = [](const QString &problem, const char *part) {
+        return *part ? problem.contains(QLatin1String(part)) : problem.isEmpty();
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        QFile edited(dir.filePath(QString::fromLatin1(c.lines.toHex()) + ".conf"));
+        QVERIFY(edited.open(QIODevice::WriteOnly) && edited.write("[Radio]\n" + c.lines + "\n") > 0 && edited.flush());
+        QSettings settings(edited.fileName(), QSettings::IniFormat);
+        const RadioSettings read = RadioSettings::load(settings);
+        QCOMPARE(read.bandFollows, c.follows);
+        QVERIFY2(matches(read.rigProblem(), c.rigProblem), qPrintable(read.rigProblem()));
+        QVERIFY2(matches(read.keyerProblem(), c.keyerProblem), qPrintable(read.keyerProblem()));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_RadioTables)

@@ -1,10 +1,13 @@
 #include "radio/core/CwDaemonKeyer.h"
 
 #include "radio/core/CwMacros.h"
+#include "radio/core/RadioSettings.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
+
+#include <algorithm>
 
 namespace {
 const char Esc = 0x1B;
@@ -40,6 +43,8 @@ void CwDaemonKeyer::configure(const QString &host, quint16 port, int wpm)
     // A new address starts with a clean slate: its first trouble is news.
     m_answering = true;
     m_reason.clear();
+    m_noReply = false;
+    m_where = RadioSettings::shown(QStringLiteral("%1:%2").arg(host).arg(port));
     setSending(false);
     m_replyTimer.stop();
     m_check.start();
@@ -57,16 +62,19 @@ void CwDaemonKeyer::configure(const QString &host, quint16 port, int wpm)
         m_lookup = -1;
         const QList<QHostAddress> addresses = info.addresses();
         if (info.error() != QHostInfo::NoError || addresses.isEmpty()) {
-            setAnswering(false, QStringLiteral("no host %1").arg(host));
+            setAnswering(false, QStringLiteral("no host named %1: check its address").arg(RadioSettings::shown(host)));
             return;
         }
         // cwdaemon listens on IPv4.
-        QHostAddress chosen = addresses.first();
-        for (const QHostAddress &a : addresses)
-            if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-                chosen = a;
-                break;
-            }
+        const auto v4 = std::find_if(addresses.begin(), addresses.end(), [](const QHostAddress &a) {
+            return a.protocol() == QAbstractSocket::IPv4Protocol;
+        });
+        if (v4 == addresses.end()) {
+            setAnswering(false, QStringLiteral("%1 has no IPv4 address, and cwdaemon listens on IPv4 only")
+                                    .arg(RadioSettings::shown(host)));
+            return;
+        }
+        const QHostAddress chosen = *v4;
         resolved(chosen);
     });
 }
@@ -153,7 +161,9 @@ void CwDaemonKeyer::socketError()
     QString reason = m_socket->errorString();
     if (m_socket->error() == QAbstractSocket::ConnectionRefusedError ||
         m_socket->error() == QAbstractSocket::UnknownSocketError)
-        reason = QStringLiteral("port %1 unreachable").arg(m_port);
+        reason = QStringLiteral("nothing is listening on %1: is cwdaemon running?").arg(m_where);
+    else
+        reason = QStringLiteral("cannot reach %1 (%2): check its address").arg(m_where, reason);
     setAnswering(false, reason);
     m_replyTimer.stop();
     m_expectedReply.clear();
@@ -169,7 +179,7 @@ void CwDaemonKeyer::check()
         return;
     // A check that drew no refusal since the last one means the daemon is there
     // again (or, on a far host, at least not known to be missing).
-    if (!m_errorSinceCheck && !m_answering && m_reason != QLatin1String("no reply"))
+    if (!m_errorSinceCheck && !m_answering && !m_noReply)
         setAnswering(true, QString());
     m_errorSinceCheck = false;
     write(QByteArray(1, Esc) + '2' + QByteArray::number(m_wpm));
@@ -180,14 +190,17 @@ void CwDaemonKeyer::replyOverdue()
     m_expectedReply.clear();
     setSending(false);
     // A daemon already known to be missing keeps that, plainer, reason.
-    if (m_answering)
-        setAnswering(false, QStringLiteral("no reply"));
+    if (m_answering) {
+        setAnswering(false, QStringLiteral("no reply from cwdaemon at %1: is it running there?").arg(m_where));
+        m_noReply = true;
+    }
 }
 
 void CwDaemonKeyer::setAnswering(bool answering, const QString &reason)
 {
     if (answering == m_answering && reason == m_reason)
         return;
+    m_noReply = false;
     m_answering = answering;
     m_reason = reason;
     Q_EMIT answeringChanged(answering, reason);

@@ -59,4 +59,6 @@ class CwDaemonKeyer : public QObject {
     bool m_answering = true;
     bool m_errorSinceCheck = false;
     QString m_reason;
+    bool m_noReply = false; // the reason is an overdue reply, which only a reply clears
+    QString m_where;        // host:port, for the messages
 };

@@ -72,7 +72,7 @@ const QStringList &CwMacros::defaults()
     return list;
 }
 
-QString CwMacros::expand(const QString &message, const Values &values)
+QString CwMacros::expand(const QString &message, const Values &values, bool forCwDaemon, QString *changed)
 {
     QString out;
     qsizetype at = 0;
@@ -85,15 +85,30 @@ QString CwMacros::expand(const QString &message, const Values &values)
     }
     out += message.mid(at);
 
-    QString sent;
+    QString sent, dropped;
     sent.reserve(out.size());
+    const auto keyable = [forCwDaemon](QChar c) {
+        return codes().contains(c) && !(forCwDaemon && (c == QLatin1Char('+') || c == QLatin1Char('-')));
+    };
     for (QChar c : out) {
-        const char16_t u = c.unicode();
-        if (c.isSpace())
+        if (c.isSpace()) {
             sent += QLatin1Char(' ');
-        else if (u > ' ' && u < 0x7F)
-            sent += c.toUpper();
+            continue;
+        }
+        const QChar upper = c.toUpper();
+        if (keyable(upper)) {
+            sent += upper;
+            continue;
+        }
+        // "É" is an E with a mark: the E is keyed.
+        const QChar plain = QString(upper).normalized(QString::NormalizationForm_D).at(0);
+        if (plain.isLetter() && keyable(plain))
+            sent += plain;
+        if (c.isPrint() && !dropped.contains(c))
+            dropped += c;
     }
+    if (changed)
+        *changed = dropped;
     return sent.simplified();
 }
 

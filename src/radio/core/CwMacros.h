@@ -18,9 +18,12 @@ struct Values {
 // The macro names, braces included: {MYCALL} {MYSPC} {MYNR} {CALL} {RST}.
 const QStringList &names();
 // The message with every macro replaced, upper case, blanks run together and
-// trimmed, and nothing a keyer could take for a command (control characters,
-// anything outside printable ASCII).
-QString expand(const QString &message, const Values &values);
+// trimmed, holding only what the keyer will key: a letter with an accent
+// becomes its plain letter and anything without a Morse code is left out
+// (control characters too), as are '+' and '-' for cwdaemon, which reads
+// them as speed changes. Each character left out or replaced goes, once, to
+// *changed.
+QString expand(const QString &message, const Values &values, bool forCwDaemon = false, QString *changed = nullptr);
 // Braced words in the message that are no macro, and stray braces.
 QStringList unknown(const QString &message);
 // The station macros ({MYCALL} {MYSPC} {MYNR}) the message uses that are empty.

@@ -73,28 +73,48 @@ bool RadioSettings::parseHostPort(const QString &text, QString *host, quint16 *p
     return true;
 }
 
-QString RadioSettings::problem() const
+QString RadioSettings::shown(const QString &value)
 {
-    if (hasRig()) {
-        const RigModel *model = RigModels::find(rigModel);
-        if (!model)
-            return QStringLiteral("Hamlib knows no rig model %1.").arg(rigModel);
-        QString why;
-        if (model->port == RigModel::Port::Network && !parseHostPort(rigPort, nullptr, nullptr, &why))
-            return QStringLiteral("The rig's address must be host:port, such as localhost:4532: \"%1\" is not (%2).")
-                .arg(rigPort, why);
-        if (model->port == RigModel::Port::Serial && rigPort.trimmed().isEmpty())
-            return QStringLiteral("Name the rig's serial port, such as /dev/ttyUSB0.");
-        if (serialSpeed != 0 && !serialSpeeds().contains(serialSpeed))
-            return QStringLiteral("%1 baud is not a serial speed Kestrix offers.").arg(serialSpeed);
-    }
+    constexpr qsizetype Longest = 40;
+    return value.size() <= Longest ? value : value.left(Longest - 3) + QStringLiteral("...");
+}
+
+QString RadioSettings::rigProblem() const
+{
+    if (!hasRig())
+        return QString();
+    const RigModel *model = RigModels::find(rigModel);
+    if (!model)
+        return QStringLiteral("Hamlib knows no rig model %1: choose the rig from the list in Radio...")
+            .arg(rigModelText.isEmpty() ? QString::number(rigModel)
+                                        : QStringLiteral("\"%1\"").arg(shown(rigModelText)));
+    QString why;
+    if (model->port == RigModel::Port::Network && !parseHostPort(rigPort, nullptr, nullptr, &why))
+        return QStringLiteral("The rig's address must be host:port, such as localhost:4532: \"%1\" is not (%2).")
+            .arg(shown(rigPort), why);
+    if (model->port == RigModel::Port::Serial && rigPort.trimmed().isEmpty())
+        return QStringLiteral("Name the rig's serial port, such as /dev/ttyUSB0.");
+    if (serialSpeed != 0 && !serialSpeeds().contains(serialSpeed))
+        return QStringLiteral("%1 baud is not a serial speed Kestrix offers: choose one from the list.")
+            .arg(serialSpeed);
+    return QString();
+}
+
+QString RadioSettings::keyerProblem() const
+{
+    if (keyer == Keyer::None)
+        return QString();
     if (keyer == Keyer::Hamlib && !hasRig())
-        return QStringLiteral("CW through the radio needs a rig model.");
+        return QStringLiteral("CW through the radio needs a rig model: choose the rig, or send CW through cwdaemon.");
     if (keyer == Keyer::CwDaemon) {
-        QString why;
-        if (!parseHostPort(cwDaemon, nullptr, nullptr, &why))
+        QString why, host;
+        if (!parseHostPort(cwDaemon, &host, nullptr, &why))
             return QStringLiteral("cwdaemon's address must be host:port, such as localhost:6789: \"%1\" is not (%2).")
-                .arg(cwDaemon, why);
+                .arg(shown(cwDaemon), why);
+        if (host.contains(QLatin1Char(':')))
+            return QStringLiteral("cwdaemon listens on IPv4 only: give an IPv4 address or a host name, such as "
+                                  "127.0.0.1:6789, not %1.")
+                .arg(shown(cwDaemon));
     }
     if (wpm < MinWpm || wpm > MaxWpm)
         return QStringLiteral("The CW speed must be %1 to %2 WPM, not %3.").arg(MinWpm).arg(MaxWpm).arg(wpm);
@@ -103,11 +123,17 @@ QString RadioSettings::problem() const
         if (!unknown.isEmpty())
             return QStringLiteral("F%1 holds %2, which is no macro: use %3.")
                 .arg(i + 1)
-                .arg(unknown.first(), CwMacros::names().join(QStringLiteral(", ")));
+                .arg(shown(unknown.first()), CwMacros::names().join(QStringLiteral(", ")));
         if (messages[i].size() > MessageLength)
             return QStringLiteral("F%1 is longer than %2 characters.").arg(i + 1).arg(MessageLength);
     }
     return QString();
+}
+
+QString RadioSettings::problem() const
+{
+    const QString rig = rigProblem();
+    return rig.isEmpty() ? keyerProblem() : rig;
 }
 
 RadioSettings RadioSettings::load()
@@ -134,10 +160,20 @@ RadioSettings RadioSettings::load(QSettings &settings)
             return v.toStringList().join(QStringLiteral(", "));
         return v.isValid() ? v.toString() : fallback;
     };
-    s.rigModel = number("Model", s.rigModel);
+    const QString model = text("Model", QString()).trimmed();
+    bool isNumber = false;
+    s.rigModel = model.isEmpty() ? 0 : model.toInt(&isNumber);
+    if (!model.isEmpty() && !isNumber) {
+        s.rigModel = -1; // named in the message, never taken for "no rig"
+        s.rigModelText = model;
+    }
     s.rigPort = text("Port", s.rigPort);
     s.serialSpeed = number("SerialSpeed", s.serialSpeed);
-    s.bandFollows = text("BandFollows", QStringLiteral("true")).trimmed().toLower() != QLatin1String("false");
+    // Read as Qt reads a boolean ("", "0" and "false" are false), and "no"
+    // and "off" as what they say.
+    const QString follows = text("BandFollows", QStringLiteral("true")).trimmed().toLower();
+    s.bandFollows = !(follows.isEmpty() || follows == QLatin1String("0") || follows == QLatin1String("false") ||
+                      follows == QLatin1String("no") || follows == QLatin1String("off"));
     const QString keyer = text("CwKeyer", QStringLiteral("none")).trimmed().toLower();
     s.keyer = keyer == QLatin1String("hamlib")     ? Keyer::Hamlib
               : keyer == QLatin1String("cwdaemon") ? Keyer::CwDaemon
@@ -159,7 +195,8 @@ void RadioSettings::save() const
 void RadioSettings::save(QSettings &settings) const
 {
     settings.beginGroup(group);
-    settings.setValue(QStringLiteral("Model"), rigModel);
+    // A line that was no number stays as it was written.
+    settings.setValue(QStringLiteral("Model"), rigModelText.isEmpty() ? QVariant(rigModel) : QVariant(rigModelText));
     settings.setValue(QStringLiteral("Port"), rigPort);
     settings.setValue(QStringLiteral("SerialSpeed"), serialSpeed);
     settings.setValue(QStringLiteral("BandFollows"), bandFollows);

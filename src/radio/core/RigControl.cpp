@@ -30,11 +30,11 @@ RigControl::~RigControl()
 {
     queue([w = m_worker] { w->shutdown(); });
     m_thread->quit();
-    // Hamlib's timeouts bound every call, so the rig's thread ends within a few
-    // seconds. Should a call hang past that (a network rig that vanished
-    // mid-connect), the thread is left to end with the program rather than
-    // holding the window's close.
-    if (m_thread->wait(5000))
+    // The rig's thread never waits on a connect, and Hamlib's timeouts bound
+    // its other calls; Exit waits for no more than this. A call still under
+    // way then (a rig that stopped answering mid-read) is left to end with
+    // the program rather than holding the window's close.
+    if (m_thread->wait(ExitMillis))
         delete m_thread;
     else
         disconnect(m_worker, nullptr, this, nullptr);

@@ -15,13 +15,15 @@ class RigControl : public QObject {
     explicit RigControl(QObject *parent = nullptr);
     ~RigControl() override;
 
-    // Opens the rig and polls it about twice a second; model 0 closes it.
+    // Opens the rig and reads it four times a second; model 0 closes it.
     void configure(int model, const QString &port, int serialSpeed, int wpm);
     void sendMorse(const QString &text);
     void stopMorse();
     void setSpeed(int wpm);
     // Opens a rig with these settings once and reads it; answered by testDone.
     void test(int model, const QString &port, int serialSpeed);
+
+    static constexpr int ExitMillis = 700; // the longest the window's close waits on the rig
 
   Q_SIGNALS:
     void reading(double hz, const QString &mode);

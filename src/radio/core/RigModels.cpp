@@ -8,7 +8,9 @@ QString RigModel::caption() const
 {
     if (model == 0)
         return QStringLiteral("None");
-    return QStringLiteral("%1 %2 (%3)").arg(maker, name).arg(model);
+    // The daemon's name is the word a newcomer searches for.
+    const QString through = model == RigModels::netRigctl() ? QStringLiteral(": a rig through rigctld") : QString();
+    return QStringLiteral("%1 %2 (%3)%4").arg(maker, name).arg(model).arg(through);
 }
 
 namespace {

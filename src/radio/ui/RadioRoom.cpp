@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -25,6 +26,7 @@ namespace {
 // The status line sits on the panel below the clock, between the jacks and
 // Save Record, where the picture has no control.
 constexpr int StatusLeft = 3960, StatusTop = 3870, StatusWidth = 3840, StatusHeight = 600; // twips
+constexpr int ShownMillis = 4000; // how long a failure of the rig's keyer stays over the speed
 
 } // namespace
 
@@ -60,6 +62,9 @@ RadioRoom::RadioRoom(frmKestrix &window) : m_window(window)
 
     m_sendingTimer.setSingleShot(true);
     connect(&m_sendingTimer, &QTimer::timeout, this, [this] { setSending(false); });
+    m_problemTimer.setSingleShot(true);
+    m_problemTimer.setInterval(ShownMillis);
+    connect(&m_problemTimer, &QTimer::timeout, this, [this] { setCwProblem(QString()); });
 
     apply(RadioSettings::load());
 }
@@ -81,6 +86,7 @@ RigControl &RadioRoom::rig()
             m_sendingTimer.stop();
             setSending(false);
             setCwProblem(reason);
+            m_problemTimer.start();
         });
         connect(m_rig, &RigControl::testDone, this, &RadioRoom::rigTestDone);
     }
@@ -92,23 +98,30 @@ RigControl &RadioRoom::rig()
 void RadioRoom::apply(const RadioSettings &settings)
 {
     m_settings = settings;
-    m_settingsProblem = settings.problem();
-    const bool usable = m_settingsProblem.isEmpty();
-    const bool useRig = usable && settings.hasRig();
+    // The rig and the keyer are judged apart: a bad CW setting never stops the band following.
+    m_rigProblem = settings.rigProblem();
+    m_keyerProblem = settings.keyerProblem();
+    const bool useRig = m_rigProblem.isEmpty() && settings.hasRig();
+    if (m_keyerProblem.isEmpty() && settings.keyer == RadioSettings::Keyer::Hamlib && !useRig)
+        m_keyerProblem = QStringLiteral("CW through the radio needs the rig, which is not used.");
     if (useRig || m_rig)
         rig().configure(useRig ? settings.rigModel : 0, settings.rigPort.trimmed(), settings.serialSpeed,
-                        settings.keyer == RadioSettings::Keyer::Hamlib ? settings.wpm : 0);
-    m_rigText = useRig ? QStringLiteral("Radio: connecting") : QString();
+                        settings.keyer == RadioSettings::Keyer::Hamlib && m_keyerProblem.isEmpty() ? settings.wpm : 0);
+    m_rigText.clear();
+    if (useRig)
+        m_rigText =
+            settings.rigPort.contains(QLatin1Char(':'))
+                ? QStringLiteral("Radio: connecting to %1").arg(RadioSettings::shown(settings.rigPort.trimmed()))
+                : QStringLiteral("Radio: connecting");
     m_rigBand.clear();
     m_rigMode.clear();
 
-    if (usable && settings.keyer == RadioSettings::Keyer::CwDaemon) {
+    if (m_keyerProblem.isEmpty() && settings.keyer == RadioSettings::Keyer::CwDaemon) {
         if (!m_keyer) {
             m_keyer = new CwDaemonKeyer(this);
             connect(m_keyer, &CwDaemonKeyer::sendingChanged, this, &RadioRoom::setSending);
-            connect(m_keyer, &CwDaemonKeyer::answeringChanged, this, [this](bool answering, const QString &reason) {
-                setCwProblem(answering ? QString() : QStringLiteral("cwdaemon not answering (%1)").arg(reason));
-            });
+            connect(m_keyer, &CwDaemonKeyer::answeringChanged, this,
+                    [this](bool answering, const QString &reason) { setCwProblem(answering ? QString() : reason); });
         }
         QString host;
         quint16 port = 0;
@@ -119,6 +132,7 @@ void RadioRoom::apply(const RadioSettings &settings)
         m_keyer = nullptr;
     }
     m_sendingTimer.stop();
+    m_problemTimer.stop();
     m_sending = false;
     m_cwProblem.clear();
     showStatus();
@@ -139,7 +153,7 @@ void RadioRoom::mnuRadio_Click()
 {
     frmRadio &f = form();
     toForm(m_settings);
-    f.lblResult->setText(m_settingsProblem);
+    f.lblResult->setText(QStringList{m_rigProblem, m_keyerProblem}.join(QLatin1Char(' ')).trimmed());
     f.show();
     f.raise();
     f.activateWindow();
@@ -149,7 +163,7 @@ void RadioRoom::toForm(const RadioSettings &s)
 {
     frmRadio &f = form();
     f.txtModelSearch->clear();
-    f.setModel(s.rigModel);
+    f.setModel(s.rigModel == -1 ? 0 : s.rigModel); // a Model line that was no number: the message says so
     f.txtPort->setText(s.rigPort);
     const int speed = f.cboSerialSpeed->findData(s.serialSpeed);
     f.cboSerialSpeed->setCurrentIndex(speed < 0 ? 0 : speed);
@@ -195,6 +209,15 @@ void RadioRoom::cmdOK_Click()
         f.lblResult->setText(problem + QStringLiteral(" Nothing was changed."));
         return;
     }
+    if (!s.hasRig() && !s.rigPort.isEmpty() && s.rigPort != m_noModelWarned) {
+        // An address with no model is most often a model not yet chosen.
+        m_noModelWarned = s.rigPort;
+        m_window.beep();
+        f.lblResult->setText(QStringLiteral("An address is given but no rig model, so the rig is not used: choose "
+                                            "its model (Hamlib NET rigctl (2) for rigctld), or OK again to "
+                                            "leave the rig off."));
+        return;
+    }
     s.save();
     apply(s);
     f.lblResult->clear();
@@ -208,7 +231,8 @@ void RadioRoom::cmdTest_Click()
     frmRadio &f = form();
     const RadioSettings s = fromForm();
     if (!s.hasRig()) {
-        f.lblResult->setText(QStringLiteral("No rig chosen: pick its model from the list first."));
+        f.lblResult->setText(QStringLiteral("No rig chosen: pick its model from the list first (Hamlib NET "
+                                            "rigctl (2) for rigctld)."));
         return;
     }
     RadioSettings rigOnly = s;
@@ -229,10 +253,14 @@ void RadioRoom::rigTestDone(bool answers, double hz, const QString &mode, const 
     if (!m_form)
         return;
     m_form->cmdTest->setEnabled(true);
-    m_form->lblResult->setText(answers ? QStringLiteral("The rig answers: %1 %2.")
-                                             .arg(RadioBands::frequencyText(hz), mode)
-                                             .replace(QStringLiteral(" ."), QStringLiteral("."))
-                                       : QStringLiteral("The rig does not answer: %1.").arg(why));
+    QString reason = why;
+    reason.remove(QRegularExpression(QStringLiteral("^not answering: "))); // said already
+    m_form->lblResult->setText(
+        answers ? QStringLiteral("The rig answers: %1 %2.")
+                      .arg(RadioBands::frequencyText(hz), mode)
+                      .replace(QStringLiteral(" ."), QStringLiteral("."))
+                : QStringLiteral("The rig does not answer: %1%2")
+                      .arg(reason, reason.endsWith(QLatin1Char('?')) ? QString() : QStringLiteral(".")));
 }
 
 // ---- the rig -----------------------------------------------------------------------
@@ -250,7 +278,7 @@ void RadioRoom::rigReading(double hz, const QString &mode)
 
 void RadioRoom::rigNotAnswering(const QString &reason)
 {
-    m_rigText = QStringLiteral("Radio: not answering (%1)").arg(reason);
+    m_rigText = QStringLiteral("Radio: ") + reason;
     showStatus();
 }
 
@@ -290,8 +318,7 @@ void RadioRoom::followMode(const QString &mode)
 
 bool RadioRoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || m_settings.keyer == RadioSettings::Keyer::None ||
-        !m_settingsProblem.isEmpty())
+    if (event->type() != QEvent::KeyPress || !keysActive())
         return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -319,7 +346,7 @@ bool RadioRoom::eventFilter(QObject *watched, QEvent *event)
 
 void RadioRoom::sendMessage(int index)
 {
-    if (m_settings.keyer == RadioSettings::Keyer::None || !m_settingsProblem.isEmpty())
+    if (!keysActive())
         return;
     const StationDetails own = StationDetails::load();
     const KestrixControls &ui = m_window.ui();
@@ -335,7 +362,12 @@ void RadioRoom::sendMessage(int index)
                          .arg(missing.join(QLatin1Char(' '))));
         return;
     }
-    const QString text = CwMacros::expand(message, values);
+    QString changed;
+    const QString text =
+        CwMacros::expand(message, values, m_settings.keyer == RadioSettings::Keyer::CwDaemon, &changed);
+    // What the keyer cannot key as written is left out or made plain; the
+    // status line then shows what goes out.
+    m_sendNote = changed.isEmpty() ? QString() : RadioSettings::shown(text);
     if (text.isEmpty()) {
         setCwProblem(QStringLiteral("F%1 not sent: nothing to send").arg(index + 1));
         return;
@@ -383,6 +415,11 @@ void RadioRoom::setSending(bool sending)
     showStatus();
 }
 
+bool RadioRoom::keysActive() const
+{
+    return m_settings.keyer != RadioSettings::Keyer::None && m_keyerProblem.isEmpty();
+}
+
 void RadioRoom::setCwProblem(const QString &problem)
 {
     if (problem == m_cwProblem)
@@ -396,19 +433,20 @@ void RadioRoom::setCwProblem(const QString &problem)
 void RadioRoom::showStatus()
 {
     QStringList lines;
-    if (!m_settingsProblem.isEmpty()) {
-        lines << QStringLiteral("Radio: not used (%1)").arg(m_settingsProblem);
-    } else {
-        if (!m_rigText.isEmpty())
-            lines << m_rigText;
-        if (m_settings.keyer != RadioSettings::Keyer::None) {
-            if (m_sending)
-                lines << QStringLiteral("Sending CW");
-            else if (!m_cwProblem.isEmpty())
-                lines << QStringLiteral("CW: ") + m_cwProblem;
-            else
-                lines << QStringLiteral("CW %1 WPM").arg(m_settings.wpm);
-        }
+    if (!m_rigProblem.isEmpty())
+        lines << QStringLiteral("Radio not used. ") + m_rigProblem;
+    else if (!m_rigText.isEmpty())
+        lines << m_rigText;
+    if (!m_keyerProblem.isEmpty())
+        lines << QStringLiteral("CW not used. ") + m_keyerProblem;
+    else if (m_settings.keyer != RadioSettings::Keyer::None) {
+        if (m_sending)
+            lines << (m_sendNote.isEmpty() ? QStringLiteral("Sending CW")
+                                           : QStringLiteral("Sending CW as \"%1\"").arg(m_sendNote));
+        else if (!m_cwProblem.isEmpty())
+            lines << QStringLiteral("CW: ") + m_cwProblem;
+        else
+            lines << QStringLiteral("CW %1 WPM").arg(m_settings.wpm);
     }
     const QString text = lines.join(QLatin1Char('\n'));
     if (text != m_status->text())

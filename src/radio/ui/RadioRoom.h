@@ -58,6 +58,7 @@ class RadioRoom : public QObject {
     void followMode(const QString &mode);
     void setSending(bool sending);
     void setCwProblem(const QString &problem);
+    bool keysActive() const;
     void showStatus();
 
     frmKestrix &m_window;
@@ -65,13 +66,17 @@ class RadioRoom : public QObject {
     QLabel *m_status = nullptr;
     QPointer<frmRadio> m_form;
     RadioSettings m_settings;
-    QString m_settingsProblem; // why the remembered settings are not used
+    QString m_rigProblem;    // why the remembered rig settings are not used
+    QString m_keyerProblem;  // why the remembered CW settings are not used
+    QString m_noModelWarned; // the address OK last warned has no model
     RigControl *m_rig = nullptr;
     CwDaemonKeyer *m_keyer = nullptr;
-    QString m_rigText;   // first status line
-    QString m_cwProblem; // why the last CW request failed
-    QString m_rigBand;   // the band the rig was last found on
-    QString m_rigMode;   // the export mode the rig was last found in
+    QString m_rigText;     // first status line
+    QString m_cwProblem;   // why the last CW request failed
+    QString m_sendNote;    // the text going out, when it differs from the message as written
+    QTimer m_problemTimer; // a failure of the rig's keyer is shown once, then the speed again
+    QString m_rigBand;     // the band the rig was last found on
+    QString m_rigMode;     // the export mode the rig was last found in
     bool m_sending = false;
     int m_hamlibMillis = 0; // how long the last message through the rig takes
     QTimer m_sendingTimer;  // the rig's own keyer does not say when it is done
