@@ -1,5 +1,7 @@
 #include "export/core/StationDetails.h"
 
+#include "export/core/SettingsFile.h"
+
 #include <QSettings>
 
 namespace {
@@ -30,6 +32,9 @@ constexpr Field fields[] = {
     {"Antennas", &StationDetails::antennas},
     {"Receiver", &StationDetails::receiver},
     {"SendEntriesTo", &StationDetails::sendEntriesTo},
+    {"PowerMultiplier", &StationDetails::powerMultiplier},
+    {"BonusMultiplier", &StationDetails::bonusMultiplier},
+    {"BonusPoints", &StationDetails::bonusPoints},
 };
 
 const QString group = QStringLiteral("Station");
@@ -38,7 +43,10 @@ const QString group = QStringLiteral("Station");
 
 StationDetails StationDetails::load()
 {
-    QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
+    const QString file = SettingsFile::path();
+    if (!SettingsFile::usable(file))
+        return {};
+    QSettings settings(file, QSettings::IniFormat);
     return load(settings);
 }
 
@@ -63,7 +71,10 @@ StationDetails StationDetails::load(QSettings &settings)
 
 void StationDetails::save() const
 {
-    QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
+    const QString file = SettingsFile::path();
+    if (!SettingsFile::usable(file))
+        return;
+    QSettings settings(file, QSettings::IniFormat);
     save(settings);
 }
 
