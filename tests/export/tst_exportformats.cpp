@@ -203,6 +203,11 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("three missing") << bare
                                        << "Record 2 (W1NH): it lacks the RST sent, the S-P-C and the ARCI number or "
                                           "power.";
+        QTest::newRow("RST sent not a report") << with(QrpRecord::RstSent, "me")
+                                               << "Record 2 (W1NH): its RST sent \"me\" is not a report.";
+        QTest::newRow("RST received with a blank inside") << with(QrpRecord::RstRcvd, "5 9")
+                                                          << "Record 2 (W1NH): its RST received \"5 9\" is not a report.";
+        QTest::newRow("a phone report") << with(QrpRecord::RstRcvd, "59") << "";
         QTest::newRow("band") << with(QrpRecord::Band, "30")
                               << "Record 2 (W1NH): its band \"30\" is none of 160, 80, 40, 20, 15, 10, 6.";
         QTest::newRow("date") << with(QrpRecord::QsoDate, "13/07/98")
