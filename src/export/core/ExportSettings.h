@@ -44,8 +44,8 @@ struct ExportSettings {
     ExportFormat format = ExportFormat::Cabrillo;
     StationData station;
     EntrantData entrant;
-    // The claimed score is total points x multipliers, recounted from the log,
-    // x power multiplier x bonus multiplier + bonus points.
+    // The claimed score is the points x multipliers of the contacts written, by
+    // the contest's rules, x power multiplier x bonus multiplier + bonus points.
     double powerMultiplier = 1;
     double bonusMultiplier = 1;
     double bonusPoints = 0;

@@ -13,11 +13,7 @@
 
 namespace SettingsFile {
 
-QString path()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Kestrix/Kestrix.conf");
-}
+namespace {
 
 bool usable(const QString &file)
 {
@@ -51,6 +47,17 @@ bool usable(const QString &file)
         std::fflush(stderr);
     }
     return false;
+}
+
+} // namespace
+
+bool usable()
+{
+    bool all = true;
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        for (const char *name : {"/Kestrix/Kestrix.conf", "/Kestrix.conf"})
+            all = usable(folder + QLatin1String(name)) && all;
+    return all;
 }
 
 } // namespace SettingsFile

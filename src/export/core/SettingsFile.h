@@ -1,9 +1,11 @@
 #pragma once
 // The file the station details and the radio settings are kept in between
 // runs: ~/.config/Kestrix/Kestrix.conf, under $XDG_CONFIG_HOME when that is
-// set. A file that is not a regular file (a named pipe, which would keep the
-// program waiting for ever, a device, a folder) or is larger than any settings
-// file Kestrix writes is treated as absent: never read, never replaced.
+// set, read with the files QSettings falls back on (Kestrix.conf beside the
+// Kestrix folder, and the same two under /etc/xdg). A file among them that is
+// not a regular file (a named pipe, which would keep the program waiting for
+// ever, a device, a folder) or is larger than any settings file Kestrix writes
+// makes the settings absent: they are neither read nor written.
 
 #include <QString>
 
@@ -11,11 +13,9 @@ namespace SettingsFile {
 
 inline constexpr qint64 MaxSize = 1024 * 1024;
 
-QString path();
-
-// True when the file may be read and written: it is missing, or a regular file
-// of at most MaxSize bytes. Otherwise false, after one line on standard error
-// naming the file (once a run for each file).
-bool usable(const QString &file = path());
+// True when the settings may be read and written: each of their files is
+// missing, or a regular file of at most MaxSize bytes. Otherwise false, after
+// one line on standard error naming the file (once a run for each file).
+bool usable();
 
 } // namespace SettingsFile

@@ -43,10 +43,9 @@ const QString group = QStringLiteral("Station");
 
 StationDetails StationDetails::load()
 {
-    const QString file = SettingsFile::path();
-    if (!SettingsFile::usable(file))
+    if (!SettingsFile::usable())
         return {};
-    QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     return load(settings);
 }
 
@@ -71,10 +70,9 @@ StationDetails StationDetails::load(QSettings &settings)
 
 void StationDetails::save() const
 {
-    const QString file = SettingsFile::path();
-    if (!SettingsFile::usable(file))
+    if (!SettingsFile::usable())
         return;
-    QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     save(settings);
 }
 
