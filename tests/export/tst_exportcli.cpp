@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -138,16 +139,26 @@ class tst_ExportCli : public QObject {
         const Run r = run(cabrilloArgs() + QStringList{dir.path()});
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.status, 0);
-        QCOMPARE(QString::fromUtf8(r.out),
-                 "kestrix-export: 6 contacts, claimed score 138, written to " + dir.filePath("K1XYZ.log") + "\n");
+        QCOMPARE(QString::fromUtf8(r.out), "kestrix-export: 6 contacts written to " + dir.filePath("K1XYZ.log") +
+                                               "\nkestrix-export: claimed score 126 = 21 points x 6 multipliers x "
+                                               "power multiplier 1 x bonus multiplier 1 (default) + bonus points 0 "
+                                               "(default)\n");
         const QStringList written = lines(TestLog::readFile(dir.path(), "K1XYZ.log"));
         QCOMPARE(written, knownCabrillo(KESTRIX_VERSION));
         QCOMPARE(TestLog::readFile(dir.path(), "QRPDATA.DAT"), log);
         QVERIFY(!QFile::exists(dir.filePath("ARCIFILE.DAT")));
 
-        // Run again: the command line replaces its own earlier file.
-        TestLog::writeFile(dir.path(), "K1XYZ.log", "old");
+        // Run again: the command line replaces its own earlier file, another file only with --force.
         QCOMPARE(run(cabrilloArgs() + QStringList{dir.path()}).status, 0);
+        TestLog::writeFile(dir.path(), "K1XYZ.log", "old");
+        const Run refused = run(cabrilloArgs() + QStringList{dir.path()});
+        QCOMPARE(refused.status, 2);
+        QCOMPARE(QString::fromUtf8(refused.err), "kestrix-export: " + dir.filePath("K1XYZ.log") +
+                                                     " is there already and is not a Cabrillo file made by Kestrix. "
+                                                     "Nothing was written; give --force to replace it (see "
+                                                     "kestrix-export --help)\n");
+        QCOMPARE(TestLog::readFile(dir.path(), "K1XYZ.log"), QByteArray("old"));
+        QCOMPARE(run(cabrilloArgs() + QStringList{"--force", dir.path()}).status, 0);
         QVERIFY(TestLog::readFile(dir.path(), "K1XYZ.log").startsWith("START-OF-LOG: 3.0\r\n"));
     }
 
@@ -201,7 +212,7 @@ class tst_ExportCli : public QObject {
         QTest::newRow("no call") << (adif + station.mid(2)) << "--call is needed";
         QTest::newRow("no power multiplier for Cabrillo")
             << (QStringList{"--format", "cabrillo"} + station + contest.mid(0, 2))
-            << "--power-multiplier is needed for the claimed score";
+            << "--power-multiplier is needed for the claimed score (none is remembered)";
         QTest::newRow("power multiplier not a number")
             << (QStringList{"--format", "cabrillo"} + station + contest.mid(0, 2) +
                 QStringList{"--power-multiplier", "seven"})
@@ -226,6 +237,9 @@ class tst_ExportCli : public QObject {
                                       << "@/QRPDATA.DAT is a log file of Kestrix; choose another name.";
         QTest::newRow("onto the text log") << (adif + station + QStringList{"--output", "./ARCIFILE.DAT"})
                                            << "@/ARCIFILE.DAT is a log file of Kestrix; choose another name.";
+        QTest::newRow("onto another folder's log")
+            << (adif + station + QStringList{"--output", "sub/QRPDATA.DAT", "--force"})
+            << "@/sub/QRPDATA.DAT is a log file of Kestrix; choose another name.";
         QTest::newRow("onto a device") << (adif + station + QStringList{"--output", "/dev/full"})
                                        << "/dev/full is a device, not a file; choose another name.";
         QTest::newRow("onto a named pipe") << (adif + station + QStringList{"--output", "pipe"})
@@ -309,7 +323,8 @@ class tst_ExportCli : public QObject {
         QFETCH(QString, message);
         QTemporaryDir dir;
         TestLog::writeLog(dir.path(), knownLog(), "40");
-        TestLog::writeFile(dir.path(), "K1XYZ.adi", "the earlier export\r\n");
+        const QByteArray earlier = "Kestrix log export\r\n<PROGRAMID:7>Kestrix\r\n<EOH>\r\n";
+        TestLog::writeFile(dir.path(), "K1XYZ.adi", earlier);
         Setup how;
         how.stdoutFile = setup == 1 ? "/dev/full" : QString();
         how.closeStdout = setup == 2;
@@ -318,7 +333,7 @@ class tst_ExportCli : public QObject {
         QCOMPARE(r.status, 1);
         QCOMPARE(QString::fromUtf8(r.err), "kestrix-export: " + message.replace("@", dir.path()) + "\n");
         // The earlier file exactly as it was, and nothing left beside it.
-        QCOMPARE(TestLog::readFile(dir.path(), "K1XYZ.adi"), QByteArray("the earlier export\r\n"));
+        QCOMPARE(TestLog::readFile(dir.path(), "K1XYZ.adi"), earlier);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"K1XYZ.adi", "QRPDATA.DAT"}));
     }
 
@@ -341,14 +356,16 @@ class tst_ExportCli : public QObject {
                                                    "--skip-incomplete to leave them out.\n");
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"QRPDATA.DAT"});
         }
-        // Left out of the file, still in the band chart's recount: (23 + 10) x (6 + 2).
+        // Left out of the file and of the claim; the summary sheet's recount still counts them.
         const Run r = run(cabrilloArgs() + QStringList{"--skip-incomplete", dir.path()});
         QCOMPARE(r.status, 0);
         QCOMPARE(QString::fromUtf8(r.err), "kestrix-export: left out: " + named.arg("left out: "));
-        QCOMPARE(QString::fromUtf8(r.out), "kestrix-export: 6 contacts (2 incomplete contacts left out), claimed "
-                                           "score 264, written to " +
-                                               dir.filePath("K1XYZ.log") + "\n");
-        QCOMPARE(lines(TestLog::readFile(dir.path(), "K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "264"));
+        QVERIFY2(r.out.startsWith("kestrix-export: 6 contacts (2 incomplete contacts left out) written to "),
+                 r.out.constData());
+        QVERIFY2(r.out.endsWith("\nkestrix-export: The file claims 126; the summary sheet gives 182: it also "
+                                "counts the 2 contacts left out of the file.\n"),
+                 r.out.constData());
+        QCOMPARE(lines(TestLog::readFile(dir.path(), "K1XYZ.log")), knownCabrillo(KESTRIX_VERSION));
     }
 
     void stationFromTheSettings()
@@ -364,25 +381,47 @@ class tst_ExportCli : public QObject {
         d.contest = "QRP ARCI Fall QSO Party";
         d.name = "Pat Doe";
         d.categoryStation = "FIXED";
+        d.powerMultiplier = "7";
+        d.bonusPoints = "0\r\n"; // as the summary sheet holds it
         {
             QSettings settings(settingsFile(), QSettings::IniFormat);
             d.save(settings);
         }
-        Run r = run({"--format", "cabrillo", "--number", "1234", "--power-multiplier", "7", dir.path()});
+        Run r = run({"--format", "cabrillo", "--number", "1234", dir.path()});
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.status, 0);
-        QStringList expected = knownCabrillo(KESTRIX_VERSION, "966");
+        QVERIFY2(r.out.endsWith(" x power multiplier 7 (remembered) x bonus multiplier 1 (default) + bonus points 0 "
+                                "(remembered)\n"),
+                 r.out.constData());
+        QStringList expected = knownCabrillo(KESTRIX_VERSION, "882");
         expected.insert(8, "CATEGORY-STATION: FIXED");
         expected.insert(10, "NAME: Pat Doe");
         QCOMPARE(lines(TestLog::readFile(dir.path(), "K1XYZ.log")), expected);
 
-        // A settings file that cannot be read is a first run: the options are needed.
-        QFile::remove(settingsFile());
-        QVERIFY(QDir().mkpath(settingsFile()));
-        r = run({"--format", "adif", dir.path()});
-        QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QByteArray("kestrix-export: --call is needed (see kestrix-export --help)\n"));
-        QVERIFY(QDir().rmdir(settingsFile()));
+        // A settings file that is not one is a first run, never waited on and never
+        // changed: one line says so, and the options are needed.
+        const QString file = settingsFile();
+        const QList<std::pair<std::function<bool()>, QString>> odd{
+            {[&] { return QDir().mkpath(file); }, "is a folder"},
+            {[&] { return ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0; }, "is a named pipe"},
+            {[&] {
+                 QFile big(file);
+                 return big.open(QIODevice::WriteOnly) && big.resize(1024 * 1024 + 1);
+             },
+             "is larger than 1048576 bytes"},
+        };
+        for (const auto &[make, what] : odd) {
+            QVERIFY(QFile::remove(file) || QDir().rmdir(file));
+            QVERIFY(make());
+            const QFileInfo before(file);
+            r = run({"--format", "adif", dir.path()}, QString(), Setup(), 10000);
+            QCOMPARE(r.status, 2);
+            QCOMPARE(QString::fromUtf8(r.err), "kestrix-export: " + file + " " + what +
+                                                   "; the settings in it are not used and it is left as it is.\n"
+                                                   "kestrix-export: --call is needed (see kestrix-export --help)\n");
+            QCOMPARE(QFileInfo(file).lastModified(), before.lastModified());
+        }
+        QVERIFY(QFile::remove(file));
     }
 
     // clang-format off

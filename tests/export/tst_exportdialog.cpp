@@ -120,10 +120,10 @@ class tst_ExportDialog : public QObject {
         s.open();
         s.typeStation();
         s.clickExport();
-        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "966"));
+        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "882"));
         QCOMPARE(s.result(), "6 contacts written to " + QDir(s.dir.path()).filePath("K1XYZ.log") +
-                                 ".\nClaimed score: 966 (23 points x 6 multipliers x power multiplier 7 x bonus "
-                                 "multiplier 1 + 0 bonus points).");
+                                 ".\nClaimed score: 882 = 21 points x 6 multipliers x power multiplier 7 (summary "
+                                 "sheet) x bonus multiplier 1 (summary sheet) + bonus points 0 (summary sheet).");
         QCOMPARE(s.file("QRPDATA.DAT"), log);
         QCOMPARE(s.fakes.confirmation.asked, 0);
     }
@@ -160,14 +160,22 @@ class tst_ExportDialog : public QObject {
         s.open();
         s.typeStation();
         s.clickExport();
-        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1942");
+        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1774");
 
-        // Without a power multiplier there is no claim to make.
+        // The sheet's totals are older than the log: the claim says so.
+        summary.txt22A->setText("30");
+        s.clickExport();
+        QVERIFY2(s.result().endsWith("\nThe file claims 1774; the summary sheet gives 2530: its totals are 30 points "
+                                     "and 6 S-P-C, the contacts written give 21 and 6 (press Update for the log as "
+                                     "it stands)."),
+                 qPrintable(s.result()));
+
+        // Without a power multiplier, here or remembered, there is no claim to make.
         summary.txt24A->clear();
         s.clickExport();
         QCOMPARE(s.result(), "The claimed score needs your power multiplier: type it into POWER MULT on the contest "
                              "summary sheet (7 for 1 to 5 watts CW, for example).\nNothing was written.");
-        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1942");
+        QCOMPARE(lines(s.file("K1XYZ.log")).at(8), "CLAIMED-SCORE: 1774");
     }
 
     void prefilledFromThePrintOptions()
@@ -208,6 +216,7 @@ class tst_ExportDialog : public QObject {
     {
         Session s;
         TestLog::writeFile(s.dir.path(), "K1XYZ.log", "the operator's own file\r\n");
+        const QString shown = QDir(s.dir.path()).filePath("K1XYZ.log");
         s.open();
         s.typeStation();
 
@@ -215,8 +224,8 @@ class tst_ExportDialog : public QObject {
         s.clickExport();
         QCOMPARE(s.fakes.confirmation.asked, 1);
         QCOMPARE(s.fakes.confirmation.lastTitle, "Export Log");
-        QCOMPARE(s.fakes.confirmation.lastText,
-                 QDir(s.dir.path()).filePath("K1XYZ.log") + " already exists.\nDo you want to replace it?");
+        QCOMPARE(s.fakes.confirmation.lastText, shown + " is there already and is not a Cabrillo file made by "
+                                                        "Kestrix.\nDo you want to replace it?");
         QCOMPARE(s.file("K1XYZ.log"), QByteArray("the operator's own file\r\n"));
         QCOMPARE(s.result(), QDir(s.dir.path()).filePath("K1XYZ.log") + " was kept as it was.\nNothing was written.");
 
@@ -224,6 +233,9 @@ class tst_ExportDialog : public QObject {
         s.clickExport();
         QCOMPARE(s.fakes.confirmation.asked, 2);
         QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION));
+        // An earlier export is asked about too, more plainly.
+        s.clickExport();
+        QCOMPARE(s.fakes.confirmation.lastText, shown + " already exists.\nDo you want to replace it?");
     }
 
     // clang-format off
@@ -310,20 +322,27 @@ class tst_ExportDialog : public QObject {
 
         dialog.txtNumber->clear();
         QTest::keyClicks(dialog.txtNumber, "5W");
+        // Meanwhile another Kestrix remembers a name and a power multiplier.
+        StationDetails other = StationDetails::load();
+        other.name = "Sam Roe";
+        other.powerMultiplier = "5";
+        other.save();
+        s.window->summarySheet().txt24A->clear();
         s.clickExport();
+        QVERIFY2(s.result().contains(" x power multiplier 5 (remembered) x "), qPrintable(s.result()));
         const QStringList written = lines(s.file("K1XYZ.log"));
         QCOMPARE(
             written.mid(6, 10),
             (QStringList{"CATEGORY-MODE: SSB", "CATEGORY-POWER: QRP", "CATEGORY-STATION: PORTABLE",
-                         "CATEGORY-TRANSMITTER: ONE", "CLAIMED-SCORE: 138", "NAME: Chris Doe", "ADDRESS: 1 Main St",
+                         "CATEGORY-TRANSMITTER: ONE", "CLAIMED-SCORE: 630", "NAME: Chris Doe", "ADDRESS: 1 Main St",
                          "ADDRESS-CITY: Boston", "ADDRESS-STATE-PROVINCE: MA", "ADDRESS-POSTALCODE: 02101"}));
         QCOMPARE(written.at(16), "SOAPBOX: Great fun");
         QVERIFY(written.at(18).endsWith(" K1XYZ         579 MA   5W    W1AW          579 CT   7"));
 
-        // Export remembered what the dialog held; the contest keeps its printed words.
-        StationDetails expected = d;
+        // Export remembered only what was typed in the dialog, into the details as
+        // the other window left them; the contest keeps its printed words.
+        StationDetails expected = other;
         expected.number = "5W";
-        expected.name = "Chris Doe";
         QCOMPARE(StationDetails::load(), expected);
     }
 
@@ -372,8 +391,10 @@ class tst_ExportDialog : public QObject {
         QVERIFY(dialog.chkSkipIncomplete->isChecked());
         s.clickExport();
         QVERIFY2(s.result().startsWith("6 contacts written to "), qPrintable(s.result()));
-        QVERIFY(s.result().endsWith("\n2 incomplete contacts left out:\n" + named));
-        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION, "264"));
+        QVERIFY(s.result().contains("\nThe file claims 126; the summary sheet gives 217: it also counts the 2 "
+                                    "contacts left out of the file.\n2 incomplete contacts left out:\n" +
+                                    named));
+        QCOMPARE(lines(s.file("K1XYZ.log")), knownCabrillo(KESTRIX_VERSION));
     }
 };
 

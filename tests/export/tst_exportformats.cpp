@@ -11,6 +11,7 @@
 #include "export/core/StationDetails.h"
 #include "export/core/TimeOrder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -23,6 +24,7 @@
 using namespace ExportFixture;
 
 Q_DECLARE_METATYPE(StationData)
+Q_DECLARE_METATYPE(QrpRecord)
 
 class tst_ExportFormats : public QObject {
     Q_OBJECT
@@ -54,7 +56,7 @@ class tst_ExportFormats : public QObject {
         const ExportResult r = LogExport::build(knownLog(), k1xyz(ExportFormat::Cabrillo));
         compareLines(lines(r.bytes), knownCabrillo("9.9"));
         QCOMPARE(r.contacts, 6);
-        QCOMPARE(r.claimedScore, qint64(138));
+        QCOMPARE(r.claimedScore, qint64(126));
         QVERIFY2(r.warnings.isEmpty(), qPrintable(r.warnings.join('\n')));
         QVERIFY(r.incomplete.isEmpty());
         QVERIFY(!r.bytes.contains("DELETED"));
@@ -85,7 +87,7 @@ class tst_ExportFormats : public QObject {
         using TestLog::record;
         const QList<QrpRecord> log{
             record({"N2X", "99999", "", "NJ", "57", "59", "40", "03/15/24", "21:05:00", "5", "1"}),
-            record({"VE3ABCD", "", "10", "ONT", "57", "5", "40", "03/15/24", "21:06:10", "2", "1"}),
+            record({"VE3ABCD", "", "10", "ONT", "57", "55", "40", "03/15/24", "21:06:10", "2", "1"}),
         };
         ExportSettings s = k1xyz(ExportFormat::Cabrillo);
         s.station = StationData{"KP4/K1XYZ/QRPP", "PR", "5W", "SSB", "QRP-ARCI-SPRING-QSO-PARTY"};
@@ -103,7 +105,7 @@ class tst_ExportFormats : public QObject {
                          "CLAIMED-SCORE: 14",
                          "CREATED-BY: Kestrix 9.9",
                          "QSO:  7000 PH 2024-03-15 2105 KP4/K1XYZ/QRPP 57  PR   5W    N2X           59  NJ   99999",
-                         "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD       5   ONT  10",
+                         "QSO:  7000 PH 2024-03-15 2106 KP4/K1XYZ/QRPP 57  PR   5W    VE3ABCD       55  ONT  10",
                          "END-OF-LOG:",
                      });
     }
@@ -201,6 +203,11 @@ class tst_ExportFormats : public QObject {
         QTest::newRow("three missing") << bare
                                        << "Record 2 (W1NH): it lacks the RST sent, the S-P-C and the ARCI number or "
                                           "power.";
+        QTest::newRow("RST sent not a report") << with(QrpRecord::RstSent, "me")
+                                               << "Record 2 (W1NH): its RST sent \"me\" is not a report.";
+        QTest::newRow("RST received with a blank inside") << with(QrpRecord::RstRcvd, "5 9")
+                                                          << "Record 2 (W1NH): its RST received \"5 9\" is not a report.";
+        QTest::newRow("a phone report") << with(QrpRecord::RstRcvd, "59") << "";
         QTest::newRow("band") << with(QrpRecord::Band, "30")
                               << "Record 2 (W1NH): its band \"30\" is none of 160, 80, 40, 20, 15, 10, 6.";
         QTest::newRow("date") << with(QrpRecord::QsoDate, "13/07/98")
@@ -303,11 +310,11 @@ class tst_ExportFormats : public QObject {
         QTest::addColumn<double>("bonusMultiplier");
         QTest::addColumn<double>("bonus");
         QTest::addColumn<QString>("score");
-        // The known log recounts 23 points and 6 multipliers.
-        QTest::newRow("x1") << 1.0 << 1.0 << 0.0 << "138";
-        QTest::newRow("x7 at 1-5 W CW") << 7.0 << 1.0 << 0.0 << "966";
-        QTest::newRow("bonus multiplier and points") << 7.0 << 2.0 << 10.0 << "1942";
-        QTest::newRow("fraction rounds") << 1.5 << 1.0 << 0.25 << "207";
+        // The known log counts 21 points and 6 multipliers.
+        QTest::newRow("x1") << 1.0 << 1.0 << 0.0 << "126";
+        QTest::newRow("x7 at 1-5 W CW") << 7.0 << 1.0 << 0.0 << "882";
+        QTest::newRow("bonus multiplier and points") << 7.0 << 2.0 << 10.0 << "1774";
+        QTest::newRow("fraction rounds") << 1.5 << 1.0 << 0.25 << "189";
     }
     // clang-format on
     void claimedScore()
@@ -321,14 +328,58 @@ class tst_ExportFormats : public QObject {
         s.bonusMultiplier = bonusMultiplier;
         s.bonusPoints = bonus;
         QCOMPARE(lines(LogExport::build(knownLog(), s).bytes), knownCabrillo("9.9", score));
-        // The recount counts what the band chart counts: a known band, whatever else is wrong.
-        QList<QrpRecord> log = knownLog();
-        log << TestLog::record({"AA1C", "3", "", "ME", "579", "579", "40", "12/07/98", "25:00:00", "5", "0"})
-            << TestLog::record({"AA1A", "1", "", "ME", "579", "579", "30", "12/07/98", "14:00:00", "5", "1"});
-        s.powerMultiplier = 1;
-        s.bonusMultiplier = 1;
-        s.bonusPoints = 0;
-        QCOMPARE(LogExport::build(log, s).claimedScore, qint64((23 + 5) * 6));
+    }
+
+    // clang-format off
+    void claimByTheRules_data()
+    {
+        // Records added to the known log (21 points, 6 multipliers), and what the
+        // file claims and what the summary sheet's recount of the whole log says.
+        QTest::addColumn<QList<QrpRecord>>("added");
+        QTest::addColumn<bool>("deleteFirst"); // Q1ABC, the only NY on 40 m
+        QTest::addColumn<QList<qint64>>("written"); // points, multipliers
+        QTest::addColumn<QString>("difference");
+        using TestLog::record;
+        const auto member = [](const char *call, const char *spc, const char *band, const char *rst,
+                               const char *time, const char *points, const char *mult) {
+            return record({call, "77", "", spc, rst, "579", band, "12/07/98", time, points, mult});
+        };
+        QTest::newRow("a saved duplicate scores nothing")
+            << QList{member("Q1ABC", "NY", "40", "579", "14:20:00", "5", "0")} << false << QList<qint64>{21, 6} << "";
+        QTest::newRow("the call again on another band")
+            << QList{member("Q1ABC", "NY", "20", "579", "14:20:00", "5", "0")} << false << QList<qint64>{26, 7} << "";
+        QTest::newRow("a mark 0 left the only NY after a delete")
+            << QList{member("W2XX", "NY", "40", "579", "14:20:00", "5", "0")} << true << QList<qint64>{21, 6} << "";
+        QTest::newRow("a mark 1 on a second NY")
+            << QList{member("W2YY", "NY", "40", "579", "14:20:00", "5", "1")} << false << QList<qint64>{26, 6} << "";
+        QTest::newRow("left out: an RST that is not a report")
+            << QList{member("AA1C", "ME", "40", "me", "14:20:00", "5", "1")} << false << QList<qint64>{21, 6}
+            << "The file claims 126; the summary sheet gives 182: it also counts the contact left out of the file.";
+        QTest::newRow("left out: a time that cannot be read")
+            << QList{member("AA1C", "ME", "40", "579", "25:00:00", "5", "1"),
+                     member("AA1D", "VT", "40", "5 9", "14:00:00", "5", "1")} << false << QList<qint64>{21, 6}
+            << "The file claims 126; the summary sheet gives 248: it also counts the 2 contacts left out of the file.";
+        QTest::newRow("left out: no band")
+            << QList{member("AA1A", "ME", "30", "579", "14:00:00", "5", "1")} << false << QList<qint64>{21, 6} << "";
+    }
+    // clang-format on
+    void claimByTheRules()
+    {
+        QFETCH(QList<QrpRecord>, added);
+        QFETCH(bool, deleteFirst);
+        QFETCH(QList<qint64>, written);
+        QFETCH(QString, difference);
+        QList<QrpRecord> log = knownLog() + added;
+        if (deleteFirst)
+            log[0] = QrpRecord::deleted();
+        const ExportSettings s = k1xyz(ExportFormat::Cabrillo);
+        const ExportResult r = LogExport::build(log, s);
+        QCOMPARE((QList<qint64>{r.counted.totalPoints(), r.counted.totalMultipliers()}), written);
+        QCOMPARE(r.claimedScore, written[0] * written[1]);
+        FinalScore::Figures sheet = LogExport::claim(r, s);
+        sheet.points = double(r.wholeLog.totalPoints());
+        sheet.spc = double(r.wholeLog.totalMultipliers());
+        QCOMPARE(LogExport::claimDifference(r, s, sheet), difference);
     }
 
     void entrantInTheHeaders()
@@ -343,7 +394,7 @@ class tst_ExportFormats : public QObject {
             cab.mid(3, 16),
             (QStringList{"LOCATION: ONT", "CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-BAND: ALL", "CATEGORY-MODE: CW",
                          "CATEGORY-POWER: QRP", "CATEGORY-STATION: PORTABLE", "CATEGORY-TRANSMITTER: ONE",
-                         "CLAIMED-SCORE: 138", "NAME: Pat Doe", "ADDRESS: 1 Main St", "ADDRESS-CITY: Ottawa",
+                         "CLAIMED-SCORE: 126", "NAME: Pat Doe", "ADDRESS: 1 Main St", "ADDRESS-CITY: Ottawa",
                          "ADDRESS-STATE-PROVINCE: ON", "ADDRESS-POSTALCODE: K1A 0B1", "SOAPBOX: " + QString(30, 'x'),
                          "SOAPBOX: " + QString(50, 'y') + " short line", "CREATED-BY: Kestrix 9.9"}));
         // ADIF: the station's call, its province as MY_STATE, the name; a country has no MY_STATE.
@@ -557,7 +608,7 @@ class tst_ExportFormats : public QObject {
         QVERIFY2(adif.contains(" " + srx + " <STX_STRING:7>MA 1234 "), adif.constData());
         QCOMPARE(adif.contains("<RX_PWR:"), !rxPwr.isEmpty());
         if (!rxPwr.isEmpty())
-            QVERIFY2(adif.contains(" " + rxPwr + " <OPERATOR:5>K1XYZ "), adif.constData());
+            QVERIFY2(adif.contains(" " + rxPwr + " <COMMENT:"), adif.constData());
     }
 
     void readOnlyLogReadsWithoutWriting()
@@ -643,28 +694,72 @@ class tst_ExportFormats : public QObject {
         QCOMPARE(written.join(' '), calls);
     }
 
-    void logFilesAreNeverTheTarget()
+    // clang-format off
+    void outputTargets_data()
     {
-        QTemporaryDir dir;
-        TestLog::writeLog(dir.path(), knownLog(), "40");
-        QVERIFY(!LogExport::refusal(dir.filePath("QRPDATA.DAT"), dir.path()).isEmpty());
-        QVERIFY(!LogExport::refusal(dir.filePath("sub/../ARCIFILE.DAT"), dir.path()).isEmpty()); // not there yet
-        QVERIFY(QFile::link(dir.filePath("QRPDATA.DAT"), dir.filePath("link.log")));
-        QVERIFY(!LogExport::refusal(dir.filePath("link.log"), dir.path()).isEmpty());
-        QVERIFY(!LogExport::refusal(dir.filePath(".kestrix-journal"), dir.path()).isEmpty());
-        QVERIFY(!LogExport::refusal(dir.filePath("QRPDATA.DAT.stray"), dir.path()).isEmpty());
-        QVERIFY(!LogExport::refusal(dir.filePath("ARCIFILE.DAT.stray"), dir.path()).isEmpty());
-        QVERIFY(!LogExport::refusal(dir.path(), dir.path()).isEmpty());
-        QCOMPARE(LogExport::refusal(dir.filePath("K1XYZ.log"), dir.path()), QString());
+        // Where the export would write, in a folder "here" that holds the log
+        // exported and "other" that holds another contest's log; with the format.
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("kind");
+        using T = LogExport::OutputTarget;
+        const int cab = int(ExportFormat::Cabrillo), adif = int(ExportFormat::Adif);
+        QTest::newRow("the log") << "here/QRPDATA.DAT" << cab << int(T::Refused);
+        QTest::newRow("its text log, by a roundabout name") << "here/sub/../ARCIFILE.DAT" << cab << int(T::Refused);
+        QTest::newRow("a link to the log") << "here/link.log" << cab << int(T::Refused);
+        QTest::newRow("the journal") << "here/.kestrix-journal" << adif << int(T::Refused);
+        QTest::newRow("bytes set aside") << "here/QRPDATA.DAT.stray" << adif << int(T::Refused);
+        QTest::newRow("another folder's log") << "other/QRPDATA.DAT" << cab << int(T::Refused);
+        QTest::newRow("another folder's text log") << "other/ARCIFILE.DAT" << adif << int(T::Refused);
+        QTest::newRow("a log's name in lower case") << "other/arcifile.dat.stray" << adif << int(T::Refused);
+        QTest::newRow("a log under another name") << "other/backup.bin" << cab << int(T::Refused);
+        QTest::newRow("a text log under another name") << "other/lines.txt" << cab << int(T::Refused);
+        QTest::newRow("a folder") << "here" << cab << int(T::Refused);
+        QTest::newRow("a dangling link") << "here/dangling.log" << cab << int(T::Refused);
+        QTest::newRow("a new file") << "here/K1XYZ.log" << cab << int(T::New);
+        QTest::newRow("an earlier Cabrillo export") << "here/old.log" << cab << int(T::EarlierExport);
+        QTest::newRow("an earlier ADIF export") << "here/old.adi" << adif << int(T::EarlierExport);
+        QTest::newRow("an ADIF export, for Cabrillo") << "here/old.adi" << cab << int(T::OtherFile);
+        QTest::newRow("another program's Cabrillo") << "here/theirs.log" << cab << int(T::OtherFile);
+        QTest::newRow("notes") << "here/notes.txt" << adif << int(T::OtherFile);
+        QTest::newRow("48 bytes of text") << "here/text48" << cab << int(T::OtherFile);
+        QTest::newRow("an empty file") << "here/empty" << cab << int(T::OtherFile);
+    }
+    // clang-format on
+    void outputTargets()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, format);
+        QFETCH(int, kind);
+        QTemporaryDir root;
+        const QString here = root.filePath("here"), other = root.filePath("other");
+        QVERIFY(QDir().mkpath(here) && QDir().mkpath(other));
+        TestLog::writeLog(here, knownLog(), "40");
+        TestLog::writeLog(other, knownLog(), "40");
+        const QByteArray line = QByteArray(79, ' ') + QByteArray("\x02\x00\r\n", 4);
+        TestLog::writeFile(other, "ARCIFILE.DAT", line + line);
+        QVERIFY(QFile::copy(QDir(other).filePath("QRPDATA.DAT"), QDir(other).filePath("backup.bin")));
+        QVERIFY(QFile::copy(QDir(other).filePath("ARCIFILE.DAT"), QDir(other).filePath("lines.txt")));
+        QVERIFY(QFile::link(QDir(here).filePath("QRPDATA.DAT"), QDir(here).filePath("link.log")));
+        QVERIFY(QFile::link(QDir(here).filePath("nowhere"), QDir(here).filePath("dangling.log")));
+        TestLog::writeFile(here, "old.log", LogExport::build(knownLog(), k1xyz(ExportFormat::Cabrillo)).bytes);
+        TestLog::writeFile(here, "old.adi", LogExport::build(knownLog(), k1xyz(ExportFormat::Adif)).bytes);
+        TestLog::writeFile(here, "theirs.log", "START-OF-LOG: 3.0\r\nCREATED-BY: N1MM\r\nQSO: 7000\r\n");
+        TestLog::writeFile(here, "notes.txt", "my notes\n");
+        TestLog::writeFile(here, "text48", QByteArray(48, 'a'));
+        TestLog::writeFile(here, "empty", QByteArray());
+        const QString full = root.filePath(path);
+        const LogExport::OutputTarget t = LogExport::target(full, here, ExportFormat(format));
+        QCOMPARE(int(t.kind), kind);
+        // A file it will not replace without asking is named.
+        QCOMPARE(t.why.contains(QDir::toNativeSeparators(QFileInfo(full).absoluteFilePath())), kind >= 2);
 
-        // Nothing but a regular file is ever replaced.
-        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
-        QCOMPARE(LogExport::refusal(dir.filePath("pipe"), dir.path()),
-                 dir.filePath("pipe") + " is a named pipe, not a file; choose another name.");
-        QCOMPARE(LogExport::refusal("/dev/full", dir.path()),
+        // Nothing but a regular file is ever replaced, whatever the format.
+        QVERIFY(::mkfifo(QFile::encodeName(root.filePath("pipe")).constData(), 0600) == 0);
+        QCOMPARE(LogExport::target(root.filePath("pipe"), here, ExportFormat::Adif).why,
+                 root.filePath("pipe") + " is a named pipe, not a file; choose another name.");
+        QCOMPARE(LogExport::target("/dev/full", here, ExportFormat::Cabrillo).why,
                  "/dev/full is a device, not a file; choose another name.");
-        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling.log")));
-        QVERIFY(!LogExport::refusal(dir.filePath("dangling.log"), dir.path()).isEmpty());
     }
 
     void replacingAFile()

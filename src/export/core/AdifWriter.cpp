@@ -1,6 +1,7 @@
 #include "export/core/AdifWriter.h"
 
 #include "export/core/SpcTable.h"
+#include "rules/ContestBands.h"
 
 #include <QRegularExpression>
 
@@ -43,6 +44,18 @@ QString AdifWriter::powerNumber(const QString &power)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+std::unique_ptr<FormatWriter> AdifWriter::make(const ExportSettings &settings)
+{
+    return std::make_unique<AdifWriter>(settings);
+}
+
+bool AdifWriter::madeByKestrix(const QByteArray &start)
+{
+    const qsizetype end = start.indexOf("<EOH>");
+    const qsizetype program = start.indexOf("<PROGRAMID:7>Kestrix");
+    return end > 0 && program >= 0 && program < end;
+}
+
 AdifWriter::AdifWriter(const ExportSettings &settings)
     : m_settings(settings), m_own(settings.station.normalized()), m_sent(joined(m_own.spc, m_own.number)),
       // ADIF's MY_STATE holds a U.S. state and a Canadian province alike.
@@ -50,7 +63,7 @@ AdifWriter::AdifWriter(const ExportSettings &settings)
 {
 }
 
-QByteArray AdifWriter::header() const
+QByteArray AdifWriter::header(const LogSurvey &) const
 {
     QByteArray out;
     out += "Kestrix log export" + nl;
@@ -70,14 +83,16 @@ QByteArray AdifWriter::record(const ExportContact &c) const
     append(out, "CALL", c.call);
     append(out, "QSO_DATE", ExportContacts::dateText(c.date, false));
     append(out, "TIME_ON", ExportContacts::timeText(c.time, true));
-    append(out, "BAND", QLatin1String(c.band->adifBand));
+    append(out, "BAND", QLatin1String(ContestBands::table[c.band].name) + QLatin1Char('m'));
     append(out, "MODE", m_own.mode);
     append(out, "RST_SENT", c.rstSent);
     append(out, "RST_RCVD", c.rstRcvd);
     append(out, "STATE", SpcTable::adifState(c.spc));
-    append(out, "SRX_STRING", joined(c.spc, c.numberOrPower()));
+    const QString received = joined(c.spc, c.numberOrPower());
+    append(out, "SRX_STRING", received);
     append(out, "STX_STRING", m_sent);
     append(out, "RX_PWR", c.arci.isEmpty() ? powerNumber(c.power) : QString());
+    append(out, "COMMENT", received);
     append(out, "OPERATOR", m_own.call);
     append(out, "STATION_CALLSIGN", m_own.call);
     append(out, "MY_STATE", m_myState);

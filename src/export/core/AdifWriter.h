@@ -1,19 +1,23 @@
 #pragma once
 // An ADIF 3.1.4 file (.adi): a header, then one record per contact on a line
-// of its own. Every text given to it is plain ASCII already, as ADIF's String
-// fields must be.
+// of its own. The exchange goes in SRX_STRING and STX_STRING, and in COMMENT
+// too, which loggers that know no contest fields import. ADIF has no field for
+// a QRP ARCI member number: it stands in the exchange texts.
 
-#include "export/core/ExportContacts.h"
 #include "export/core/ExportSettings.h"
+#include "export/core/FormatWriter.h"
 
-#include <QByteArray>
+#include <memory>
 
-class AdifWriter {
+class AdifWriter : public FormatWriter {
   public:
     explicit AdifWriter(const ExportSettings &settings);
+    static std::unique_ptr<FormatWriter> make(const ExportSettings &settings);
+    // A file whose header names Kestrix as the program that made it.
+    static bool madeByKestrix(const QByteArray &start);
 
-    QByteArray header() const;
-    QByteArray record(const ExportContact &contact) const;
+    QByteArray header(const LogSurvey &survey) const override;
+    QByteArray record(const ExportContact &contact) const override;
 
     // One field, <NAME:length>value; empty for an empty value.
     static QByteArray field(const char *name, const QString &value);

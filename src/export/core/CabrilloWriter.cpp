@@ -1,5 +1,7 @@
 #include "export/core/CabrilloWriter.h"
 
+#include "rules/ContestBands.h"
+
 namespace {
 
 // The QSO line template: each column's width and whether it is right-aligned.
@@ -36,6 +38,13 @@ QString token(const QString &value)
 
 const QByteArray nl = "\r\n";
 
+// The frequency column names a band by its lower edge in kHz, 6 m as 50 (MHz).
+QString frequency(int band)
+{
+    const int khz = ContestBands::table[band].lowKhz;
+    return QString::number(khz >= 50000 ? khz / 1000 : khz);
+}
+
 QByteArray tag(const char *name, const QString &value) { return QByteArray(name) + ": " + value.toLatin1() + nl; }
 
 // Free text cut into lines of at most `width` characters at blanks.
@@ -68,10 +77,24 @@ CabrilloWriter::CabrilloWriter(const ExportSettings &settings)
         m_width[i] = columns[i].width;
 }
 
+std::unique_ptr<FormatWriter> CabrilloWriter::make(const ExportSettings &settings)
+{
+    return std::make_unique<CabrilloWriter>(settings);
+}
+
+bool CabrilloWriter::madeByKestrix(const QByteArray &start)
+{
+    if (!start.startsWith("START-OF-LOG:"))
+        return false;
+    const qsizetype firstQso = start.indexOf("\nQSO:");
+    const qsizetype createdBy = start.indexOf("\nCREATED-BY: Kestrix ");
+    return createdBy > 0 && (firstQso < 0 || createdBy < firstQso);
+}
+
 CabrilloWriter::Row CabrilloWriter::row(const ExportContact &c) const
 {
     return Row{
-        QLatin1String(c.band->cabrilloFreq),
+        frequency(c.band),
         m_mode,
         ExportContacts::dateText(c.date, true),
         ExportContacts::timeText(c.time, false),
@@ -93,7 +116,7 @@ void CabrilloWriter::measure(const ExportContact &contact)
         m_width[i] = qMax(m_width[i], r[i].size());
 }
 
-QByteArray CabrilloWriter::header(qint64 claimedScore, const BandInfo *onlyBand) const
+QByteArray CabrilloWriter::header(const LogSurvey &survey) const
 {
     const EntrantData &e = m_settings.entrant;
     QByteArray out;
@@ -102,7 +125,9 @@ QByteArray CabrilloWriter::header(qint64 claimedScore, const BandInfo *onlyBand)
     out += tag("CALLSIGN", m_own.call);
     out += tag("LOCATION", m_own.spc);
     out += tag("CATEGORY-OPERATOR", QStringLiteral("SINGLE-OP"));
-    out += tag("CATEGORY-BAND", onlyBand ? QLatin1String(onlyBand->cabrilloCategory) : QLatin1String("ALL"));
+    out += tag("CATEGORY-BAND", survey.onlyBand >= 0
+                                    ? QLatin1String(ContestBands::table[survey.onlyBand].name) + QLatin1Char('M')
+                                    : QStringLiteral("ALL"));
     out += tag("CATEGORY-MODE", m_own.mode);
     out += tag("CATEGORY-POWER", QStringLiteral("QRP"));
     const auto optional = [&out](const char *name, const QString &value) {
@@ -112,7 +137,7 @@ QByteArray CabrilloWriter::header(qint64 claimedScore, const BandInfo *onlyBand)
     };
     optional("CATEGORY-STATION", e.categoryStation.toUpper());
     optional("CATEGORY-TRANSMITTER", e.categoryTransmitter.toUpper());
-    out += tag("CLAIMED-SCORE", QString::number(claimedScore));
+    out += tag("CLAIMED-SCORE", QString::number(survey.claimedScore));
     optional("NAME", e.name);
     optional("ADDRESS", e.address);
     optional("ADDRESS-CITY", e.city);
@@ -124,7 +149,7 @@ QByteArray CabrilloWriter::header(qint64 claimedScore, const BandInfo *onlyBand)
     return out;
 }
 
-QByteArray CabrilloWriter::line(const ExportContact &contact) const
+QByteArray CabrilloWriter::record(const ExportContact &contact) const
 {
     const Row r = row(contact);
     QString text = QStringLiteral("QSO:");
@@ -137,4 +162,4 @@ QByteArray CabrilloWriter::line(const ExportContact &contact) const
     return text.toLatin1() + nl;
 }
 
-QByteArray CabrilloWriter::footer() { return "END-OF-LOG:" + nl; }
+QByteArray CabrilloWriter::footer() const { return "END-OF-LOG:" + nl; }

@@ -5,6 +5,7 @@
 #include "export/core/ReadOnlyLog.h"
 #include "export/core/StationDetails.h"
 #include "store/Posix.h"
+#include "store/Text.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -65,46 +66,61 @@ class Console {
 
 QString helpText()
 {
-    return QStringLiteral("Usage: kestrix-export --format cabrillo|adif [options] [DIR]\n"
+    return QStringLiteral("Usage: kestrix-export --format %1 [options] [DIR]\n"
                           "\n"
                           "Writes the Kestrix log in DIR (default: the current folder) as a Cabrillo 3.0\n"
                           "or ADIF 3.1.4 file, in plain ASCII, the contacts in time order. The log is only\n"
                           "read, so this works while Kestrix runs.\n"
                           "\n"
-                          "Your station and entry default to what Kestrix remembers from its dialogs\n"
-                          "(~/.config/Kestrix/Kestrix.conf); an option given here wins. This command\n"
-                          "reads that file but never changes it.\n"
+                          "Your station and entry default to what Kestrix remembers from its dialogs and\n"
+                          "its summary sheet (~/.config/Kestrix/Kestrix.conf), the power multiplier, bonus\n"
+                          "multiplier and bonus points too; an option given here wins, and the message\n"
+                          "says which value was used. This command reads that file but never changes it.\n"
                           "\n"
-                          "  --format cabrillo|adif    the file format\n"
+                          "  --format %1    the file format\n"
                           "  --call CALL               your call sign\n"
                           "  --spc SPC                 your state, province or country\n"
                           "  --number NR|PWR           your ARCI member number, or your power\n"
                           "  --mode CW|SSB             the mode of the contest\n"
                           "  --contest NAME            the Cabrillo contest name, QRP-ARCI-FALL-QSO-PARTY\n"
-                          "  --power-multiplier N      the QRP ARCI power multiplier (7 for 1-5 W CW, ...)\n"
-                          "  --bonus-multiplier N      the bonus multiplier (default 1)\n"
-                          "  --bonus N                 the bonus points (default 0)\n"
-                          "                            (contest, multipliers and bonus: Cabrillo only; the\n"
-                          "                            claimed score is points x multipliers x power\n"
-                          "                            multiplier x bonus multiplier + bonus points)\n"
+                          "  --power-multiplier N      the QRP ARCI power multiplier (7 for 1-5 W CW, ...);\n"
+                          "                            needed unless one is remembered\n"
+                          "  --bonus-multiplier N      the bonus multiplier (remembered, else 1)\n"
+                          "  --bonus N                 the bonus points (remembered, else 0)\n"
                           "  --name, --address, --city, --state, --zip TEXT\n"
                           "                            your name and address, for the Cabrillo header\n"
                           "  --category-station CAT    Cabrillo CATEGORY-STATION, e.g. FIXED or PORTABLE\n"
                           "  --category-transmitter CAT  Cabrillo CATEGORY-TRANSMITTER, e.g. ONE\n"
                           "  --soapbox TEXT            comments for the Cabrillo SOAPBOX\n"
                           "  --skip-incomplete         leave out contacts a checker cannot read (a blank\n"
-                          "                            RST, S-P-C or number, an unreadable band, date or\n"
-                          "                            time); without it they stop the export\n"
+                          "                            RST, S-P-C or number, an RST that is not a report,\n"
+                          "                            an unreadable band, date or time); without it they\n"
+                          "                            stop the export\n"
                           "  --output FILE             where to write (default: CALL.log or CALL.adi in\n"
-                          "                            DIR; - for standard output); an existing file is\n"
-                          "                            replaced only once the new one is complete; a\n"
-                          "                            folder, named pipe or device is never replaced\n"
+                          "                            DIR; - for standard output)\n"
+                          "  --force                   replace an output file that is not an earlier\n"
+                          "                            Kestrix export of the same format\n"
                           "  -h, --help                show this help\n"
                           "  --version                 show the version\n"
                           "\n"
+                          "The claimed score (Cabrillo) counts the contacts written, by the contest's\n"
+                          "rules: 5, 4 or 2 points each as the entry rules give them, nothing for a\n"
+                          "repeat of a call on its band, the distinct S-P-C of each band as multipliers;\n"
+                          "points x multipliers x power multiplier x bonus multiplier + bonus points.\n"
+                          "When the summary sheet's recount of the whole log gives another score (contacts\n"
+                          "left out), both are said, and why.\n"
+                          "\n"
+                          "Replacing a file: an earlier Kestrix export of the same format is replaced,\n"
+                          "and only once the new file is complete on the disk. Any other existing file is\n"
+                          "replaced only with --force. A Kestrix log (QRPDATA.DAT, ARCIFILE.DAT, its\n"
+                          "journal or the bytes set aside, in any folder, or any file holding log\n"
+                          "records), a folder, a named pipe or a device is never replaced.\n"
+                          "\n"
                           "Exit status: 0 written; 1 the log could not be read, the output could not be\n"
                           "written, or contacts a checker cannot read would be missing (then nothing is\n"
-                          "written); 2 bad arguments, or an output that is not a regular file.\n");
+                          "written); 2 bad arguments, or an output that may not be replaced (then\n"
+                          "nothing is touched).\n")
+        .arg(ExportFormats::names("|").remove(QLatin1Char(' ')));
 }
 
 // A number option: finite, and above 0 (or 0 too, with `zeroAllowed`).
@@ -144,6 +160,7 @@ struct Options {
                              station = valued("category-station", "CAT"),
                              transmitter = valued("category-transmitter", "CAT"), soapbox = valued("soapbox", "TEXT");
     const QCommandLineOption skip{QStringLiteral("skip-incomplete")};
+    const QCommandLineOption force{QStringLiteral("force")};
     const QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     const QCommandLineOption version{QStringLiteral("version")};
     const QList<const QCommandLineOption *> values{&format, &call,  &spc,       &nr,      &mode,        &contest,
@@ -156,7 +173,7 @@ struct Options {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         for (const QCommandLineOption *o : values)
             parser.addOption(*o);
-        parser.addOptions({skip, help, version});
+        parser.addOptions({skip, force, help, version});
     }
     QString given(const QCommandLineOption &o, const QString &otherwise) const
     {
@@ -199,26 +216,51 @@ std::variant<ExportSettings, int> settingsFrom(const Options &o, ExportFormat fm
     for (const auto &[option, value] : needed)
         if (value.trimmed().isEmpty())
             return console.badArguments(QStringLiteral("--%1 is needed").arg(option->names().first()));
-    if (fmt == ExportFormat::Cabrillo) {
+    if (ExportFormats::info(fmt).entry) {
         if (settings.station.contest.trimmed().isEmpty())
             return console.badArguments(QStringLiteral("--contest is needed"));
-        if (!o.parser.isSet(o.power))
-            return console.badArguments(QStringLiteral("--power-multiplier is needed for the claimed score"));
-        const std::optional<double> p = number(o.parser.value(o.power), false);
-        const std::optional<double> m = number(o.given(o.bonusMult, QStringLiteral("1")), false);
-        const std::optional<double> b = number(o.given(o.bonus, QStringLiteral("0")), true);
-        if (!p)
-            return console.badArguments(
-                QStringLiteral("--power-multiplier needs a number above 0, not \"%1\"").arg(o.parser.value(o.power)));
-        if (!m)
-            return console.badArguments(QStringLiteral("--bonus-multiplier needs a number above 0, not \"%1\"")
-                                            .arg(o.parser.value(o.bonusMult)));
-        if (!b)
-            return console.badArguments(
-                QStringLiteral("--bonus needs a number, 0 or more, not \"%1\"").arg(o.parser.value(o.bonus)));
-        settings.powerMultiplier = *p;
-        settings.bonusMultiplier = *m;
-        settings.bonusPoints = *b;
+        // Each factor: the option, else the remembered value, else the default.
+        struct Factor {
+            const QCommandLineOption &option;
+            const QString &remembered;
+            double fallback; // 0: none, the option is needed
+            bool zeroAllowed;
+            double &value;
+            QString &from;
+            const char *needs;
+        };
+        const Factor factors[] = {
+            {o.power, remembered.powerMultiplier, 0, false, settings.powerMultiplier, settings.powerMultiplierFrom,
+             "a number above 0"},
+            {o.bonusMult, remembered.bonusMultiplier, 1, false, settings.bonusMultiplier, settings.bonusMultiplierFrom,
+             "a number above 0"},
+            {o.bonus, remembered.bonusPoints, 0, true, settings.bonusPoints, settings.bonusPointsFrom,
+             "a number, 0 or more"},
+        };
+        for (const Factor &f : factors) {
+            const QString name = f.option.names().first();
+            if (o.parser.isSet(f.option)) {
+                const std::optional<double> v = number(o.parser.value(f.option), f.zeroAllowed);
+                if (!v)
+                    return console.badArguments(QStringLiteral("--%1 needs %2, not \"%3\"")
+                                                    .arg(name, QLatin1String(f.needs), o.parser.value(f.option)));
+                f.value = *v;
+                continue;
+            }
+            // Remembered as typed on the summary sheet: the number at its start.
+            const double kept = Text::numericValue(f.remembered);
+            if (!f.remembered.trimmed().isEmpty() && std::isfinite(kept) &&
+                (kept > 0 || (f.zeroAllowed && kept == 0))) {
+                f.value = kept;
+                f.from = QStringLiteral("remembered");
+            } else if (f.fallback > 0 || f.zeroAllowed) {
+                f.value = f.fallback;
+                f.from = QStringLiteral("default");
+            } else {
+                return console.badArguments(
+                    QStringLiteral("--%1 is needed for the claimed score (none is remembered)").arg(name));
+            }
+        }
     }
     settings.skipIncomplete = o.parser.isSet(o.skip);
     settings.created = now;
@@ -252,12 +294,12 @@ std::variant<Request, int> requestFrom(const QStringList &arguments, Console &co
                                         .arg(parser.positionalArguments().join(QStringLiteral("\", \""))));
 
     if (!parser.isSet(o.format))
-        return console.badArguments(QStringLiteral("--format cabrillo or --format adif is needed"));
-    const std::optional<ExportFormat> fmt = ExportFormats::fromName(parser.value(o.format));
+        return console.badArguments(QStringLiteral("--format %1 is needed").arg(ExportFormats::names("or --format")));
+    const FormatInfo *fmt = ExportFormats::fromName(parser.value(o.format));
     if (!fmt)
         return console.badArguments(
-            QStringLiteral("unknown format \"%1\"; use cabrillo or adif").arg(parser.value(o.format)));
-    std::variant<ExportSettings, int> settings = settingsFrom(o, *fmt, console, now);
+            QStringLiteral("unknown format \"%1\"; use %2").arg(parser.value(o.format), ExportFormats::names()));
+    std::variant<ExportSettings, int> settings = settingsFrom(o, fmt->format, console, now);
     if (const int *status = std::get_if<int>(&settings))
         return *status;
 
@@ -269,13 +311,16 @@ std::variant<Request, int> requestFrom(const QStringList &arguments, Console &co
     r.toStandardOutput = parser.value(o.output) == QLatin1String("-");
     r.path = parser.isSet(o.output)
                  ? parser.value(o.output)
-                 : QDir(r.directory).filePath(ExportFormats::defaultFileName(r.settings.station.call, *fmt));
+                 : QDir(r.directory).filePath(ExportFormats::defaultFileName(r.settings.station.call, fmt->format));
     if (r.path.isEmpty())
         return console.badArguments(QStringLiteral("--output needs a file name"));
     if (!r.toStandardOutput) {
-        const QString refused = LogExport::refusal(r.path, r.directory);
-        if (!refused.isEmpty())
-            return console.badArguments(refused);
+        const LogExport::OutputTarget target = LogExport::target(r.path, r.directory, fmt->format);
+        if (target.kind == LogExport::OutputTarget::Refused)
+            return console.badArguments(target.why);
+        if (target.kind == LogExport::OutputTarget::OtherFile && !parser.isSet(o.force))
+            return console.badArguments(
+                QStringLiteral("%1 Nothing was written; give --force to replace it").arg(target.why));
     }
     return r;
 }
@@ -337,13 +382,27 @@ int runCommand(const QStringList &arguments, int outFd, Console &console, const 
         summary += QStringLiteral(" (%1 incomplete contact%2 left out)")
                        .arg(result.leftOut)
                        .arg(result.leftOut == 1 ? "" : "s");
-    if (settings.format == ExportFormat::Cabrillo)
-        summary += QStringLiteral(", claimed score %1,").arg(result.claimedScore);
     if (toStandardOutput)
         console.tell(QStringLiteral("%1 written").arg(summary));
     else
         console.out(
             QStringLiteral("%1: %2 written to %3\n").arg(QLatin1String(Name), summary, QDir::toNativeSeparators(path)));
+    if (ExportFormats::info(settings.format).entry) {
+        // The summary sheet recounts every stored contact with the same factors.
+        FinalScore::Figures sheet = LogExport::claim(result, settings);
+        sheet.points = double(result.wholeLog.totalPoints());
+        sheet.spc = double(result.wholeLog.totalMultipliers());
+        const QString differs = LogExport::claimDifference(result, settings, sheet);
+        for (const QString &line :
+             {QStringLiteral("claimed score %1").arg(LogExport::claimText(result, settings)), differs}) {
+            if (line.isEmpty())
+                continue;
+            if (toStandardOutput)
+                console.tell(line);
+            else
+                console.out(QStringLiteral("%1: %2\n").arg(QLatin1String(Name), line));
+        }
+    }
     return ExportCommand::Success;
 }
 

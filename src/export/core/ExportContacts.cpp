@@ -1,14 +1,9 @@
 #include "export/core/ExportContacts.h"
 
 #include "export/core/PlainText.h"
+#include "rules/ContestBands.h"
 
 namespace {
-
-int digitValue(const QString &field)
-{
-    // One character; a digit counts its value, anything else 0.
-    return field.size() == 1 && field.at(0).isDigit() && field.at(0).unicode() < 128 ? field.at(0).digitValue() : 0;
-}
 
 // A stored text for a message: control characters as blanks, so a record
 // cannot write escape sequences onto the operator's terminal.
@@ -83,6 +78,15 @@ QDate ExportContacts::readDate(const QString &stored)
     return QDate(year, month, day);
 }
 
+bool ExportContacts::isReport(const QString &text)
+{
+    const auto within = [&text](int at, char16_t low, char16_t high) {
+        return text.at(at).unicode() >= low && text.at(at).unicode() <= high;
+    };
+    return (text.size() == 2 || text.size() == 3) && within(0, u'1', u'5') && within(1, u'1', u'9') &&
+           (text.size() == 2 || within(2, u'1', u'9'));
+}
+
 QTime ExportContacts::readTime(const QString &stored)
 {
     const QString text = stored.trimmed();
@@ -120,11 +124,7 @@ bool ExportContacts::holdsMoreThanBand(const QrpRecord &r)
 RecordReading ExportContacts::read(qint32 number, const QrpRecord &r)
 {
     RecordReading reading;
-    const BandInfo *band = BandPlan::find(r.value(QrpRecord::Band));
-    if (band) {
-        reading.points = digitValue(r.value(QrpRecord::Points));
-        reading.multipliers = digitValue(r.value(QrpRecord::Multiplier));
-    }
+    const int band = ContestBands::indexOf(r.value(QrpRecord::Band));
 
     // Every exchange field in plain ASCII, blanks around it removed.
     QString value[QrpRecord::FieldCount];
@@ -140,7 +140,7 @@ RecordReading ExportContacts::read(qint32 number, const QrpRecord &r)
             changes << QStringLiteral("control characters in its %1 are written as blanks").arg(QLatin1String(f.name));
     }
     const QString stored = r.value(QrpRecord::Callsign);
-    if (value[QrpRecord::Callsign].isEmpty() || stored == QLatin1String("DELETED"))
+    if (value[QrpRecord::Callsign].isEmpty() || stored == QLatin1String(QrpRecord::DeletedCall))
         return reading;
     const QString who = QStringLiteral("Record %1 (%2)").arg(number).arg(shown(stored));
 
@@ -157,9 +157,9 @@ RecordReading ExportContacts::read(qint32 number, const QrpRecord &r)
     c.time = readTime(r.value(QrpRecord::QsoTime));
 
     QStringList problems;
-    if (!band)
-        problems
-            << QStringLiteral("its band \"%1\" is none of %2").arg(shown(r.value(QrpRecord::Band)), BandPlan::list());
+    if (band < 0)
+        problems << QStringLiteral("its band \"%1\" is none of %2")
+                        .arg(shown(r.value(QrpRecord::Band)), ContestBands::names());
     if (!c.date.isValid())
         problems << QStringLiteral("its date \"%1\" is not a date mm/dd/yy").arg(shown(r.value(QrpRecord::QsoDate)));
     if (!c.time.isValid())
@@ -176,6 +176,9 @@ RecordReading ExportContacts::read(qint32 number, const QrpRecord &r)
         missing << QStringLiteral("the ARCI number or power");
     if (!missing.isEmpty())
         problems << QStringLiteral("it lacks ") + joined(missing);
+    for (const auto &[rst, name] : {std::pair{&c.rstSent, "RST sent"}, std::pair{&c.rstRcvd, "RST received"}})
+        if (!rst->isEmpty() && !isReport(*rst))
+            problems << QStringLiteral("its %1 \"%2\" is not a report").arg(QLatin1String(name), shown(*rst));
 
     if (!problems.isEmpty()) {
         reading.kind = RecordReading::Incomplete;
@@ -193,8 +196,6 @@ ExportContacts::ExportContacts(const QList<QrpRecord> &records)
 {
     for (qsizetype i = 0; i < records.size(); ++i) {
         const RecordReading reading = read(static_cast<qint32>(i + 1), records.at(i));
-        m_points += reading.points;
-        m_multipliers += reading.multipliers;
         if (reading.kind == RecordReading::Contact) {
             m_contacts << reading.contact;
             if (!reading.notice.isEmpty())

@@ -3,7 +3,6 @@
 // the band known, every text in plain ASCII, deleted and empty records left
 // out, and the contacts that cannot make a whole QSO line named.
 
-#include "export/core/BandPlan.h"
 #include "store/QrpRecord.h"
 
 #include <QDate>
@@ -14,7 +13,7 @@
 struct ExportContact {
     qint32 record = 0; // record number in QRPDATA.DAT
     QString call, rstSent, rstRcvd, spc, arci, power;
-    const BandInfo *band = nullptr;
+    int band = -1; // in the contest band table
     QDate date;
     QTime time; // UTC
 
@@ -37,10 +36,6 @@ struct RecordReading {
     // For Incomplete: the record, its call and what is missing, one sentence.
     // For Contact: what was changed to write it in ASCII, or empty.
     QString notice;
-    // The band chart's count of this record: its points and its multiplier
-    // when it is on one of the seven bands.
-    int points = 0;
-    int multipliers = 0;
 };
 
 class ExportContacts {
@@ -54,10 +49,6 @@ class ExportContacts {
     const QStringList &warnings() const { return m_warnings; }
     // One sentence for every contact a checker cannot read.
     const QStringList &incomplete() const { return m_incomplete; }
-    // The band totals recount: points and multipliers of every record on one of
-    // the seven bands, as the band chart adds them up.
-    qint64 totalPoints() const { return m_points; }
-    qint64 totalMultipliers() const { return m_multipliers; }
 
     static RecordReading read(qint32 number, const QrpRecord &record);
     // A placeholder holds nothing but its band; a last record that holds more
@@ -67,6 +58,8 @@ class ExportContacts {
     // "mm/dd/yy" (one-digit month and day and a four-digit year are read too);
     // a two-digit year 00-69 is 20xx, 70-99 is 19xx. Invalid when unreadable.
     static QDate readDate(const QString &text);
+    // A signal report: R 1-5, S 1-9 and, on CW, T 1-9 ("59", "579").
+    static bool isReport(const QString &text);
     // "hh:mm:ss" or "hh:mm". Invalid when unreadable.
     static QTime readTime(const QString &text);
     // yyyyMMdd (yyyy-MM-dd with `dashes`) and HHmm (HHmmss with `seconds`), as the formats write them.
@@ -77,6 +70,4 @@ class ExportContacts {
     QList<ExportContact> m_contacts;
     QStringList m_warnings;
     QStringList m_incomplete;
-    qint64 m_points = 0;
-    qint64 m_multipliers = 0;
 };

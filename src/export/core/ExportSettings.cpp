@@ -51,7 +51,7 @@ QString StationData::problem(ExportFormat format) const
         return QStringLiteral("Your ARCI number or power \"%1\" contains a blank.").arg(d.number);
     if (d.mode != QLatin1String("CW") && d.mode != QLatin1String("SSB"))
         return QStringLiteral("The mode must be CW or SSB, not \"%1\".").arg(d.mode);
-    if (format == ExportFormat::Cabrillo) {
+    if (ExportFormats::info(format).entry) {
         if (d.contest.isEmpty())
             return QStringLiteral("The contest name is missing.");
         if (hasBlank(d.contest))
@@ -90,7 +90,7 @@ QString EntrantData::problem() const
 QString ExportSettings::problem() const
 {
     QString why = station.problem(format);
-    if (!why.isEmpty() || format != ExportFormat::Cabrillo)
+    if (!why.isEmpty() || !ExportFormats::info(format).entry)
         return why;
     why = entrant.problem();
     if (!why.isEmpty())
@@ -103,55 +103,3 @@ QString ExportSettings::problem() const
         return QStringLiteral("The bonus points must be a number, 0 or more.");
     return {};
 }
-
-namespace ExportFormats {
-
-QString cabrilloContest(const QString &printed)
-{
-    return printed.trimmed().toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('-'));
-}
-
-const QStringList &categoryStations()
-{
-    static const QStringList list{QStringLiteral("FIXED"),         QStringLiteral("MOBILE"),
-                                  QStringLiteral("PORTABLE"),      QStringLiteral("ROVER"),
-                                  QStringLiteral("ROVER-LIMITED"), QStringLiteral("ROVER-UNLIMITED"),
-                                  QStringLiteral("EXPEDITION"),    QStringLiteral("HQ"),
-                                  QStringLiteral("SCHOOL"),        QStringLiteral("DISTRIBUTED"),
-                                  QStringLiteral("EXPLORER")};
-    return list;
-}
-
-const QStringList &categoryTransmitters()
-{
-    static const QStringList list{QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("LIMITED"),
-                                  QStringLiteral("UNLIMITED"), QStringLiteral("SWL")};
-    return list;
-}
-
-std::optional<ExportFormat> fromName(const QString &name)
-{
-    const QString n = name.trimmed().toLower();
-    if (n == QLatin1String("cabrillo"))
-        return ExportFormat::Cabrillo;
-    if (n == QLatin1String("adif"))
-        return ExportFormat::Adif;
-    return std::nullopt;
-}
-
-QString suffix(ExportFormat format)
-{
-    return format == ExportFormat::Cabrillo ? QStringLiteral("log") : QStringLiteral("adi");
-}
-
-QString defaultFileName(const QString &call, ExportFormat format)
-{
-    QString base = call.trimmed().toUpper();
-    base.replace(QLatin1Char('/'), QLatin1Char('_'));
-    base.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    if (base.isEmpty() || base == QLatin1String(".") || base == QLatin1String(".."))
-        base = QStringLiteral("KESTRIX");
-    return base + QLatin1Char('.') + suffix(format);
-}
-
-} // namespace ExportFormats

@@ -4,13 +4,12 @@
 // the log files read-only; it links QtCore and the log store only, so the
 // command-line tool kestrix-export uses it without widgets.
 
+#include "export/core/ExportFormats.h"
+
 #include <QDateTime>
 #include <QString>
-#include <optional>
 
 struct StationDetails;
-
-enum class ExportFormat { Cabrillo, Adif };
 
 // The operator's own station, as sent in every exchange.
 struct StationData {
@@ -45,11 +44,14 @@ struct ExportSettings {
     ExportFormat format = ExportFormat::Cabrillo;
     StationData station;
     EntrantData entrant;
-    // The claimed score is total points x multipliers, recounted from the log,
-    // x power multiplier x bonus multiplier + bonus points.
+    // The claimed score is the points x multipliers of the contacts written, by
+    // the contest's rules, x power multiplier x bonus multiplier + bonus points.
     double powerMultiplier = 1;
     double bonusMultiplier = 1;
     double bonusPoints = 0;
+    // Where each of the three came from, as the report names it ("remembered",
+    // "summary sheet", "default"); empty for a value given with the export.
+    QString powerMultiplierFrom, bonusMultiplierFrom, bonusPointsFrom;
     // Leave out contacts that cannot give a whole QSO line; without this such
     // contacts stop the export and nothing is written.
     bool skipIncomplete = false;
@@ -60,19 +62,3 @@ struct ExportSettings {
     // The station's, the entrant's and the score's problem, or empty.
     QString problem() const;
 };
-
-namespace ExportFormats {
-// "cabrillo" / "adif", as the command line names them.
-std::optional<ExportFormat> fromName(const QString &name);
-// The file name suffix: "log" for Cabrillo, "adi" for ADIF.
-QString suffix(ExportFormat format);
-// The default file name, <CALL>.log or <CALL>.adi; a '/' in the call (K1XYZ/P)
-// becomes '_' so the name stays one file.
-QString defaultFileName(const QString &call, ExportFormat format);
-// A contest name as printed on the sheets, as one Cabrillo word: upper case,
-// the blanks between words as hyphens ("QRP ARCI Fall" -> "QRP-ARCI-FALL").
-QString cabrilloContest(const QString &printed);
-// The categories Cabrillo 3.0 knows.
-const QStringList &categoryStations();
-const QStringList &categoryTransmitters();
-} // namespace ExportFormats

@@ -1,12 +1,13 @@
 #include "export/core/LogExport.h"
 
-#include "export/core/AdifWriter.h"
-#include "export/core/CabrilloWriter.h"
 #include "export/core/ExportContacts.h"
+#include "export/core/ExportFormats.h"
 #include "export/core/ExportSink.h"
+#include "export/core/FormatWriter.h"
 #include "export/core/PlainText.h"
 #include "export/core/RecordSource.h"
 #include "export/core/TimeOrder.h"
+#include "rules/ContestBands.h"
 #include "store/Journal.h"
 #include "store/LogStore.h"
 
@@ -16,8 +17,11 @@
 #include <QHash>
 
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -73,7 +77,7 @@ ExportSettings inAscii(const ExportSettings &settings, const LogExport::NoticeHa
     plain(s.station.spc, "S-P-C");
     plain(s.station.number, "ARCI number or power");
     plain(s.station.contest, "contest name");
-    if (s.format == ExportFormat::Cabrillo) {
+    if (ExportFormats::info(s.format).entry) {
         plain(s.entrant.address, "address");
         plain(s.entrant.city, "city");
         plain(s.entrant.state, "state");
@@ -91,7 +95,7 @@ class Export {
     Export(RecordSource &log, ExportSink &sink, const ExportSettings &settings, const QString &scratchFolder,
            const LogExport::NoticeHandler &notice)
         : m_log(log), m_sink(sink), m_settings(inAscii(settings, notice)), m_scratch(scratchFolder), m_notice(notice),
-          m_cabrillo(m_settings), m_adif(m_settings)
+          m_writer(ExportFormats::info(m_settings.format).writer(m_settings))
     {
     }
 
@@ -103,14 +107,12 @@ class Export {
             m_result.failure = ExportResult::Incomplete;
             return m_result;
         }
-        const double score =
-            double(m_points) * double(m_multipliers) * m_settings.powerMultiplier * m_settings.bonusMultiplier +
-            m_settings.bonusPoints;
-        if (!std::isfinite(score) || score > 9e15)
+        m_result.counted = m_written.sums();
+        m_result.wholeLog = m_whole.sums();
+        const std::optional<double> score = FinalScore::of(LogExport::claim(m_result, m_settings));
+        if (!score || std::abs(*score) > 9e15)
             return fail(ExportResult::WriteError, QStringLiteral("the claimed score is too large to write"));
-        m_result.claimedScore = std::llround(score);
-        m_result.totalPoints = m_points;
-        m_result.totalMultipliers = m_multipliers;
+        m_result.claimedScore = std::llround(*score);
         if (!m_inOrder && !sortByTime())
             return m_result;
         if (!writeAll()) {
@@ -175,8 +177,7 @@ class Export {
         qint64 lastKey = 0;
         return scan([&](qint64 n, const QrpRecord &record) {
             const RecordReading reading = ExportContacts::read(qint32(n), record);
-            m_points += reading.points;
-            m_multipliers += reading.multipliers;
+            m_whole.add(record.data());
             if (reading.kind == RecordReading::Incomplete) {
                 ++m_result.leftOut;
                 if (m_notice)
@@ -189,9 +190,10 @@ class Export {
                 m_notice({false, reading.notice});
             ++m_contacts;
             m_fingerprint += fingerprint(n, record.data());
-            if (m_settings.format == ExportFormat::Cabrillo)
-                m_cabrillo.measure(c);
-            m_bands = first || m_bands == c.band ? c.band : nullptr;
+            // The claim counts the contacts written, in log order, by the contest's rules.
+            m_written.add(record.data());
+            m_writer->measure(c);
+            m_band = first || m_band == c.band ? c.band : -1;
             const qint64 key = c.timeKey();
             if (!first && key < lastKey)
                 m_inOrder = false;
@@ -249,8 +251,7 @@ class Export {
             return changed();
         m_check += fingerprint(n, record.data());
         ++m_result.contacts;
-        return put(m_settings.format == ExportFormat::Cabrillo ? m_cabrillo.line(reading.contact)
-                                                               : m_adif.record(reading.contact));
+        return put(m_writer->record(reading.contact));
     }
 
     bool changed()
@@ -263,8 +264,7 @@ class Export {
     bool writeAll()
     {
         m_buffer.reserve(OutputBuffer + 4096);
-        if (!put(m_settings.format == ExportFormat::Cabrillo ? m_cabrillo.header(m_result.claimedScore, m_bands)
-                                                             : m_adif.header()))
+        if (!put(m_writer->header(LogSurvey{m_result.claimedScore, m_band})))
             return false;
         if (m_order) {
             TimeOrder::Entry e;
@@ -280,7 +280,7 @@ class Export {
         }
         if (m_result.contacts != m_contacts || m_check != m_fingerprint)
             return changed();
-        if (m_settings.format == ExportFormat::Cabrillo && !put(CabrilloWriter::footer()))
+        if (!put(m_writer->footer()))
             return false;
         if (!flush())
             return false;
@@ -294,12 +294,12 @@ class Export {
     const ExportSettings m_settings;
     const QString m_scratch;
     const LogExport::NoticeHandler &m_notice;
-    CabrilloWriter m_cabrillo;
-    AdifWriter m_adif;
+    std::unique_ptr<FormatWriter> m_writer;
     ExportResult m_result;
     qint64 m_last = 0;
-    qint64 m_points = 0, m_multipliers = 0, m_contacts = 0;
-    const BandInfo *m_bands = nullptr;
+    qint64 m_contacts = 0;
+    BandRecount m_written, m_whole;
+    int m_band = -1;
     bool m_inOrder = true;
     quint64 m_fingerprint = 0, m_check = 0;
     std::unique_ptr<TimeOrder> m_order;
@@ -339,37 +339,190 @@ ExportResult build(const QList<QrpRecord> &records, const ExportSettings &settin
     return r;
 }
 
-QString refusal(const QString &path, const QString &logDirectory)
+FinalScore::Figures claim(const ExportResult &result, const ExportSettings &settings)
 {
-    const QFileInfo target(path);
-    const QString shown = QDir::toNativeSeparators(target.absoluteFilePath());
+    return FinalScore::Figures{double(result.counted.totalPoints()), double(result.counted.totalMultipliers()),
+                               settings.powerMultiplier, settings.bonusMultiplier, settings.bonusPoints};
+}
+
+QString claimText(const ExportResult &result, const ExportSettings &settings)
+{
+    const auto factor = [](const char *name, double value, const QString &from) {
+        return QStringLiteral("%1 %2%3").arg(QLatin1String(name), FinalScore::text(value),
+                                             from.isEmpty() ? QString() : " (" + from + ")");
+    };
+    return QStringLiteral("%1 = %2 points x %3 multipliers x %4 x %5 + %6")
+        .arg(result.claimedScore)
+        .arg(result.counted.totalPoints())
+        .arg(result.counted.totalMultipliers())
+        .arg(factor("power multiplier", settings.powerMultiplier, settings.powerMultiplierFrom),
+             factor("bonus multiplier", settings.bonusMultiplier, settings.bonusMultiplierFrom),
+             factor("bonus points", settings.bonusPoints, settings.bonusPointsFrom));
+}
+
+QString claimDifference(const ExportResult &result, const ExportSettings &settings, const FinalScore::Figures &sheet)
+{
+    const FinalScore::Figures ours = claim(result, settings);
+    const std::optional<double> theirs = FinalScore::of(sheet);
+    if (!theirs || std::llround(*theirs) == result.claimedScore)
+        return {};
+    const auto number = [](double value) { return FinalScore::text(value); };
+    QStringList why;
+    if (sheet.points != ours.points || sheet.spc != ours.spc) {
+        const bool wholeLog = sheet.points == double(result.wholeLog.totalPoints()) &&
+                              sheet.spc == double(result.wholeLog.totalMultipliers());
+        if (wholeLog && result.leftOut > 0)
+            why << QStringLiteral("it also counts the %1 left out of the file")
+                       .arg(result.leftOut == 1 ? QStringLiteral("contact")
+                                                : QStringLiteral("%1 contacts").arg(result.leftOut));
+        else
+            why << QStringLiteral("its totals are %1 points and %2 S-P-C, the contacts written give %3 and %4%5")
+                       .arg(number(sheet.points), number(sheet.spc), number(ours.points), number(ours.spc),
+                            wholeLog ? QString() : QStringLiteral(" (press Update for the log as it stands)"));
+    }
+    const auto factor = [&](double mine, double other, const char *name) {
+        if (mine != other)
+            why << QStringLiteral("its %1 is %2, not %3").arg(QLatin1String(name), number(other), number(mine));
+    };
+    factor(ours.powerMultiplier, sheet.powerMultiplier, "power multiplier");
+    factor(ours.bonusMultiplier, sheet.bonusMultiplier, "bonus multiplier");
+    factor(ours.bonusPoints, sheet.bonusPoints, "bonus points");
+    return QStringLiteral("The file claims %1; the summary sheet gives %2: %3.")
+        .arg(result.claimedScore)
+        .arg(number(*theirs), why.join(QStringLiteral("; ")));
+}
+
+namespace {
+
+// The names of the files of a log, in any folder.
+constexpr const char *logFileNames[] = {LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName,
+                                        LogStore::StrayFileName, LogStore::ArciStrayFileName};
+
+bool logFileName(const QString &name)
+{
+    for (const char *log : logFileNames)
+        if (name.compare(QLatin1String(log), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// A stored record as the program writes it: printable bytes, a band of the
+// seven or none, digits or blanks for the date, time, points and multiplier.
+bool looksLikeRecord(const char *r)
+{
+    for (int i = 0; i < QrpRecord::Size; ++i)
+        if (static_cast<unsigned char>(r[i]) < 0x20 || r[i] == 0x7F)
+            return false;
+    const auto only = [r](QrpRecord::Field f, const char *allowed) {
+        const auto [offset, width] = QrpRecord::layout[f];
+        for (int i = offset; i < offset + width; ++i)
+            if (!std::strchr(allowed, r[i]) || !r[i])
+                return false;
+        return true;
+    };
+    const auto [bandAt, bandWidth] = QrpRecord::layout[QrpRecord::Band];
+    const QString band = QString::fromLatin1(r + bandAt, bandWidth);
+    if (ContestBands::indexOf(band) < 0 && !band.trimmed().isEmpty())
+        return false;
+    return only(QrpRecord::QsoDate, " 0123456789/") && only(QrpRecord::QsoTime, " 0123456789:") &&
+           only(QrpRecord::Points, " 0123456789") && only(QrpRecord::Multiplier, " 0123456789");
+}
+
+// Whether an open regular file of `size` bytes holds a log: 48-byte records
+// that look like the program's (the first ones and the last), not all blank;
+// or 83-byte lines that end as the text log's do.
+bool holdsLog(int fd, qint64 size)
+{
+    constexpr qint64 Examined = 256;
+    const auto readAt = [fd](qint64 offset, qint64 length) {
+        QByteArray bytes(length, Qt::Uninitialized);
+        const ssize_t got = ::pread(fd, bytes.data(), size_t(length), off_t(offset));
+        bytes.truncate(got < 0 ? 0 : got);
+        return bytes;
+    };
+    if (size > 0 && size % QrpRecord::Size == 0) {
+        const qint64 records = size / QrpRecord::Size;
+        QByteArray bytes = readAt(0, qMin(records, Examined) * QrpRecord::Size);
+        if (records > Examined)
+            bytes += readAt(size - QrpRecord::Size, QrpRecord::Size);
+        bool shaped = bytes.size() % QrpRecord::Size == 0 && !bytes.isEmpty();
+        for (qsizetype at = 0; shaped && at < bytes.size(); at += QrpRecord::Size)
+            shaped = looksLikeRecord(bytes.constData() + at);
+        if (shaped && !bytes.trimmed().isEmpty())
+            return true;
+    }
+    constexpr qint64 Line = 83;
+    if (size > 0 && size % Line == 0) {
+        const QByteArray bytes = readAt(0, qMin(size / Line, Examined) * Line);
+        bool lines = !bytes.isEmpty() && bytes.size() % Line == 0;
+        for (qsizetype at = Line - 4; lines && at < bytes.size(); at += Line)
+            lines = bytes.mid(at, 4) == QByteArray("\x02\x00\r\n", 4);
+        if (lines)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+OutputTarget target(const QString &path, const QString &logDirectory, ExportFormat format)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    const auto refused = [](const QString &why) { return OutputTarget{OutputTarget::Refused, why}; };
     struct stat st {};
-    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &st) == 0) {
+    const QByteArray name = QFile::encodeName(info.absoluteFilePath());
+    const bool exists = ::stat(name.constData(), &st) == 0;
+    if (exists) {
         if (S_ISDIR(st.st_mode))
-            return QStringLiteral("%1 is a folder.").arg(shown);
+            return refused(QStringLiteral("%1 is a folder.").arg(shown));
         if (S_ISFIFO(st.st_mode))
-            return QStringLiteral("%1 is a named pipe, not a file; choose another name.").arg(shown);
+            return refused(QStringLiteral("%1 is a named pipe, not a file; choose another name.").arg(shown));
         if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-            return QStringLiteral("%1 is a device, not a file; choose another name.").arg(shown);
+            return refused(QStringLiteral("%1 is a device, not a file; choose another name.").arg(shown));
         if (!S_ISREG(st.st_mode))
-            return QStringLiteral("%1 is not a regular file; choose another name.").arg(shown);
-    } else if (target.isSymLink()) {
-        return QStringLiteral("%1 is a link to a file that is not there; choose another name.").arg(shown);
+            return refused(QStringLiteral("%1 is not a regular file; choose another name.").arg(shown));
+    } else if (info.isSymLink()) {
+        return refused(QStringLiteral("%1 is a link to a file that is not there; choose another name.").arg(shown));
     }
-    // Compare real places, so a relative name or a link to a log file is caught too.
-    const QString targetDir = QFileInfo(target.absolutePath()).canonicalFilePath();
+
+    const QString isLog = QStringLiteral("%1 is a log file of Kestrix; choose another name.").arg(shown);
+    if (logFileName(info.fileName()) || (exists && logFileName(QFileInfo(info.canonicalFilePath()).fileName())))
+        return refused(isLog);
+    // Compare real places, so a relative name or a link to a file of this log is caught too.
+    const QString targetDir = QFileInfo(info.absolutePath()).canonicalFilePath();
     const QString logDir = QFileInfo(logDirectory).canonicalFilePath();
-    const QString targetPath =
-        target.exists() ? target.canonicalFilePath() : targetDir + QLatin1Char('/') + target.fileName();
-    // The journal and the bytes set aside beside the log are the log too.
-    for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName, LogStore::StrayFileName,
-                             LogStore::ArciStrayFileName}) {
-        const QFileInfo log(QDir(logDirectory).filePath(QLatin1String(name)));
-        const QString logPath = log.exists() ? log.canonicalFilePath() : logDir + QLatin1Char('/') + log.fileName();
+    const QString targetPath = exists ? info.canonicalFilePath() : targetDir + QLatin1Char('/') + info.fileName();
+    for (const char *log : logFileNames) {
+        const QFileInfo file(QDir(logDirectory).filePath(QLatin1String(log)));
+        const QString logPath = file.exists() ? file.canonicalFilePath() : logDir + QLatin1Char('/') + file.fileName();
         if (!logDir.isEmpty() && targetPath == logPath)
-            return QStringLiteral("%1 is a log file of Kestrix; choose another name.").arg(shown);
+            return refused(isLog);
     }
-    return {};
+    if (!exists)
+        return {};
+
+    // What the file holds: a log under another name, an earlier export, or something else.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QByteArray start;
+    bool log = false;
+    if (fd >= 0) {
+        struct stat opened {};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
+            log = holdsLog(fd, opened.st_size);
+            start.resize(qMin<qint64>(opened.st_size, 64 * 1024));
+            const ssize_t got = ::pread(fd, start.data(), size_t(start.size()), 0);
+            start.truncate(got < 0 ? 0 : got);
+        }
+        ::close(fd);
+    }
+    if (log)
+        return refused(QStringLiteral("%1 holds the records of a Kestrix log; choose another name.").arg(shown));
+    const FormatInfo &f = ExportFormats::info(format);
+    if (f.madeByKestrix(start))
+        return {OutputTarget::EarlierExport, QString()};
+    return {OutputTarget::OtherFile,
+            QStringLiteral("%1 is there already and is not %2 made by Kestrix.").arg(shown, QLatin1String(f.label))};
 }
 
 } // namespace LogExport

@@ -5,6 +5,8 @@
 // once to write), so memory stays the same whatever the log's size.
 
 #include "export/core/ExportSettings.h"
+#include "rules/BandRecount.h"
+#include "rules/FinalScore.h"
 #include "store/QrpRecord.h"
 
 #include <QByteArray>
@@ -29,7 +31,9 @@ struct ExportResult {
     qint64 contacts = 0; // QSO lines written
     qint64 leftOut = 0;  // incomplete contacts, left out or stopping the export
     qint64 claimedScore = 0;
-    qint64 totalPoints = 0, totalMultipliers = 0; // the band chart's recount
+    // The recount by the contest's rules of the contacts written, and of every
+    // stored record as the band chart and the summary sheet count them.
+    BandRecount::Sums counted, wholeLog;
     // build() only: the file, and every notice in record order.
     QByteArray bytes;
     QStringList warnings;
@@ -61,10 +65,32 @@ ExportResult write(RecordSource &log, ExportSink &sink, const ExportSettings &se
 // left out of the bytes and named in `incomplete`.
 ExportResult build(const QList<QrpRecord> &records, const ExportSettings &settings);
 
-// Empty when `path` may receive an export; otherwise why not: it is one of the
-// log's files in `logDirectory` (the two .DAT files, the journal, the bytes set
-// aside), a folder, or anything but a regular file
-// (a named pipe, a device, a socket), which is never replaced.
-QString refusal(const QString &path, const QString &logDirectory);
+// The claimed score's figures: the written contacts' points and multipliers
+// with the settings' power multiplier, bonus multiplier and bonus points.
+FinalScore::Figures claim(const ExportResult &result, const ExportSettings &settings);
+// "840 = 24 points x 5 multipliers x power multiplier 7 (remembered) x bonus
+// multiplier 1 + bonus points 0": the claim and where each factor came from.
+QString claimText(const ExportResult &result, const ExportSettings &settings);
+// One line when the summary sheet's figures give another score than the claim
+// (both scores, and why); empty when they agree.
+QString claimDifference(const ExportResult &result, const ExportSettings &settings, const FinalScore::Figures &sheet);
+
+// What an export would replace at `path`.
+struct OutputTarget {
+    enum Kind {
+        New,           // nothing there yet
+        EarlierExport, // a file Kestrix made in the same format: replaced
+        OtherFile,     // any other file: replaced only when the operator asks for it
+        Refused,       // never replaced (see below)
+    };
+    Kind kind = New;
+    QString why; // one sentence naming the file, for OtherFile and Refused
+};
+// Never replaced: a Kestrix log in any folder (QRPDATA.DAT, ARCIFILE.DAT, the
+// journal, the bytes set aside, by name, and any file that holds log records
+// whatever it is called), a link to one of the files of the log in
+// `logDirectory`, a folder, or anything but a regular file (a named pipe, a
+// device, a socket).
+OutputTarget target(const QString &path, const QString &logDirectory, ExportFormat format);
 
 } // namespace LogExport

@@ -1,5 +1,7 @@
 #include "export/core/StationDetails.h"
 
+#include "export/core/SettingsFile.h"
+
 #include <QSettings>
 
 namespace {
@@ -30,6 +32,9 @@ constexpr Field fields[] = {
     {"Antennas", &StationDetails::antennas},
     {"Receiver", &StationDetails::receiver},
     {"SendEntriesTo", &StationDetails::sendEntriesTo},
+    {"PowerMultiplier", &StationDetails::powerMultiplier},
+    {"BonusMultiplier", &StationDetails::bonusMultiplier},
+    {"BonusPoints", &StationDetails::bonusPoints},
 };
 
 const QString group = QStringLiteral("Station");
@@ -38,6 +43,8 @@ const QString group = QStringLiteral("Station");
 
 StationDetails StationDetails::load()
 {
+    if (!SettingsFile::usable())
+        return {};
     QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     return load(settings);
 }
@@ -63,6 +70,8 @@ StationDetails StationDetails::load(QSettings &settings)
 
 void StationDetails::save() const
 {
+    if (!SettingsFile::usable())
+        return;
     QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     save(settings);
 }

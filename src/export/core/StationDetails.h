@@ -1,6 +1,7 @@
 #pragma once
 // The operator's own station and entry, kept between runs in the desktop's usual
-// place (~/.config/Kestrix/Kestrix.conf). A missing or unreadable file is a first run.
+// place (~/.config/Kestrix/Kestrix.conf, see SettingsFile). A missing or
+// unreadable file is a first run.
 #include <QString>
 class QSettings;
 struct StationDetails {
@@ -22,9 +23,12 @@ struct StationDetails {
     QString antennas;             // summary sheet
     QString receiver;             // summary sheet
     QString sendEntriesTo;        // where entries are sent (empty until the operator sets one)
-    static StationDetails load(); // from QSettings("Kestrix", "Kestrix")
+    QString powerMultiplier;      // summary sheet: POWER MULT, as typed
+    QString bonusMultiplier;      // summary sheet: BONUS MULT, as typed
+    QString bonusPoints;          // summary sheet: BONUS POINTS, as typed
+    static StationDetails load(); // from the settings file; nothing when it is not usable
     static StationDetails load(QSettings &settings);
-    void save() const;
+    void save() const; // into the settings file; not when it is not usable
     void save(QSettings &settings) const;
     bool operator==(const StationDetails &) const = default;
 };

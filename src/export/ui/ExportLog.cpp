@@ -1,6 +1,7 @@
 #include "export/ui/ExportLog.h"
 
 #include "console/frmKestrix.h"
+#include "export/core/ExportFormats.h"
 #include "export/core/ExportSink.h"
 #include "export/core/LogExport.h"
 #include "export/core/RecordSource.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/Confirmation.h"
 #include "platform/SystemClock.h"
@@ -153,39 +156,69 @@ void ExportLog::prefill()
 void ExportLog::remember()
 {
     const frmExport &f = *m_form;
+    // Only what was typed or chosen in this dialog, into the details as they are
+    // now: another window may have remembered something since this one was filled.
+    const std::pair<const QWidget *, QString StationDetails::*> boxes[] = {
+        {f.txtCall, &StationDetails::call},
+        {f.txtSPC, &StationDetails::spc},
+        {f.txtNumber, &StationDetails::number},
+        {f.cboMode, &StationDetails::mode},
+        {f.txtContest, &StationDetails::contest},
+        {f.txtName, &StationDetails::name},
+        {f.txtAddress, &StationDetails::address},
+        {f.txtCity, &StationDetails::city},
+        {f.txtState, &StationDetails::state},
+        {f.txtZip, &StationDetails::zip},
+        {f.cboCategoryStation, &StationDetails::categoryStation},
+        {f.cboCategoryTransmitter, &StationDetails::categoryTransmitter},
+    };
+    if (std::none_of(std::begin(boxes), std::end(boxes), [this](const auto &b) { return m_edited.contains(b.first); }))
+        return;
     StationDetails d = StationDetails::load();
-    d.call = f.txtCall->text().trimmed();
-    d.spc = f.txtSPC->text().trimmed();
-    d.number = f.txtNumber->text().trimmed();
-    d.mode = f.cboMode->currentText();
-    // The sheets print the contest in words: kept unless it was changed here.
-    const QString contest = f.txtContest->text().trimmed();
-    if (ExportFormats::cabrilloContest(d.contest) != ExportFormats::cabrilloContest(contest))
-        d.contest = contest;
-    d.name = f.txtName->text().trimmed();
-    d.address = f.txtAddress->text().trimmed();
-    d.city = f.txtCity->text().trimmed();
-    d.state = f.txtState->text().trimmed();
-    d.zip = f.txtZip->text().trimmed();
-    d.categoryStation = f.cboCategoryStation->currentText();
-    d.categoryTransmitter = f.cboCategoryTransmitter->currentText();
+    for (const auto &[box, detail] : boxes) {
+        if (!m_edited.contains(box))
+            continue;
+        const auto *line = qobject_cast<const QLineEdit *>(box);
+        const QString text = line ? line->text().trimmed() : static_cast<const QComboBox *>(box)->currentText();
+        // The sheets print the contest in words: kept unless it was changed here.
+        if (detail == &StationDetails::contest &&
+            ExportFormats::cabrilloContest(d.contest) == ExportFormats::cabrilloContest(text))
+            continue;
+        d.*detail = text;
+    }
     d.save();
+    m_edited.clear();
 }
 
 void ExportLog::scoreFactors(ExportSettings &settings)
 {
-    // Read now, not the final score box, which may be older than the log.
+    // Read now, not the final score box, which may be older than the log. A
+    // factor the sheet leaves at 0 or empty is the remembered one.
     SummarySheet &summary = m_window.summary();
-    const FinalScore::Figures figures = summary.scoreFigures();
-    settings.powerMultiplier = figures.powerMultiplier;
-    settings.bonusMultiplier = figures.bonusMultiplier;
-    settings.bonusPoints = figures.bonusPoints;
+    const FinalScore::Figures sheet = summary.scoreFigures();
+    const StationDetails remembered = StationDetails::load();
+    const auto take = [](double onSheet, const QString &kept, double fallback, double &value, QString &from) {
+        const double keptValue = Text::numericValue(kept);
+        if (onSheet > 0) {
+            value = onSheet;
+            from = QStringLiteral("summary sheet");
+        } else if (keptValue > 0 && std::isfinite(keptValue)) {
+            value = keptValue;
+            from = QStringLiteral("remembered");
+        } else {
+            value = fallback;
+            from = QStringLiteral("summary sheet");
+        }
+    };
+    take(sheet.powerMultiplier, remembered.powerMultiplier, 0, settings.powerMultiplier, settings.powerMultiplierFrom);
+    take(sheet.bonusMultiplier, remembered.bonusMultiplier, 1, settings.bonusMultiplier, settings.bonusMultiplierFrom);
+    take(sheet.bonusPoints, remembered.bonusPoints, 0, settings.bonusPoints, settings.bonusPointsFrom);
     settings.entrant.soapbox = summary.comments();
 }
 
 ExportFormat ExportLog::format()
 {
-    return form().cboFormat->currentIndex() == 1 ? ExportFormat::Adif : ExportFormat::Cabrillo;
+    return ExportFormats::all().value(form().cboFormat->currentIndex(), ExportFormats::all().first()).format;
 }
 
 StationData ExportLog::station()
@@ -223,19 +256,17 @@ void ExportLog::followCallAndFormat()
     }
     // A file picked by hand keeps its name; only the suffix follows the format.
     const QString path = f.txtFile->text();
-    const QFileInfo info(path);
-    const QString other =
-        ExportFormats::suffix(format() == ExportFormat::Cabrillo ? ExportFormat::Adif : ExportFormat::Cabrillo);
-    if (info.suffix().compare(other, Qt::CaseInsensitive) == 0)
-        f.txtFile->setText(path.left(path.size() - other.size()) + ExportFormats::suffix(format()));
+    const QString suffix = QFileInfo(path).suffix();
+    for (const FormatInfo &other : ExportFormats::all())
+        if (other.format != format() && suffix.compare(QLatin1String(other.suffix), Qt::CaseInsensitive) == 0)
+            f.txtFile->setText(path.left(path.size() - suffix.size()) +
+                               QLatin1String(ExportFormats::info(format()).suffix));
 }
 
 void ExportLog::cmdBrowse_Click()
 {
     frmExport &f = form();
-    const QString filter = format() == ExportFormat::Cabrillo
-                               ? QStringLiteral("Cabrillo logs (*.log *.cbr);;All files (*)")
-                               : QStringLiteral("ADIF files (*.adi);;All files (*)");
+    const QString filter = QLatin1String(ExportFormats::info(format()).filter);
     // The file dialog does not ask about replacing: Export asks, whichever way the name came.
     const QString chosen = QFileDialog::getSaveFileName(&f, QStringLiteral("Export Log"), f.txtFile->text(), filter,
                                                         nullptr, QFileDialog::DontConfirmOverwrite);
@@ -259,7 +290,7 @@ void ExportLog::cmdExport_Click()
     settings.skipIncomplete = f.chkSkipIncomplete->isChecked();
     scoreFactors(settings);
     QString problem = settings.station.problem(settings.format);
-    if (problem.isEmpty() && settings.format == ExportFormat::Cabrillo && !(settings.powerMultiplier > 0))
+    if (problem.isEmpty() && ExportFormats::info(settings.format).entry && !(settings.powerMultiplier > 0))
         problem = QStringLiteral("The claimed score needs your power multiplier: type it into POWER MULT on the "
                                  "contest summary sheet (7 for 1 to 5 watts CW, for example).");
     if (problem.isEmpty())
@@ -280,16 +311,17 @@ void ExportLog::cmdExport_Click()
     }
     const QString path = QDir(directory).absoluteFilePath(QDir::fromNativeSeparators(typed));
     const QString shown = QDir::toNativeSeparators(path);
-    const QString refused = LogExport::refusal(path, directory);
-    if (!refused.isEmpty()) {
+    const LogExport::OutputTarget target = LogExport::target(path, directory, settings.format);
+    if (target.kind == LogExport::OutputTarget::Refused) {
         m_window.beep();
-        report({refused, QStringLiteral("Nothing was written.")});
+        report({target.why, QStringLiteral("Nothing was written.")});
         return;
     }
-    const bool existed = QFileInfo::exists(path);
-    if (existed && !m_window.platform().confirmation.askYesNo(
-                       &f, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown),
-                       QStringLiteral("Export Log"))) {
+    const bool existed = target.kind != LogExport::OutputTarget::New;
+    const QString question = target.kind == LogExport::OutputTarget::OtherFile
+                                 ? target.why + QStringLiteral("\nDo you want to replace it?")
+                                 : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown);
+    if (existed && !m_window.platform().confirmation.askYesNo(&f, question, QStringLiteral("Export Log"))) {
         report({QStringLiteral("%1 was kept as it was.").arg(shown), QStringLiteral("Nothing was written.")});
         return;
     }
@@ -339,15 +371,12 @@ void ExportLog::cmdExport_Click()
     }
 
     QStringList lines{QStringLiteral("%1 written to %2.").arg(plural(result.contacts, "contact", "contacts"), shown)};
-    if (settings.format == ExportFormat::Cabrillo)
-        lines << QStringLiteral(
-                     "Claimed score: %1 (%2 x %3 x power multiplier %4 x bonus multiplier %5 + %6 bonus points).")
-                     .arg(result.claimedScore)
-                     .arg(plural(result.totalPoints, "point", "points"))
-                     .arg(plural(result.totalMultipliers, "multiplier", "multipliers"))
-                     .arg(settings.powerMultiplier)
-                     .arg(settings.bonusMultiplier)
-                     .arg(settings.bonusPoints);
+    if (ExportFormats::info(settings.format).entry) {
+        lines << QStringLiteral("Claimed score: %1.").arg(LogExport::claimText(result, settings));
+        const QString differs = LogExport::claimDifference(result, settings, m_window.summary().scoreFigures());
+        if (!differs.isEmpty())
+            lines << differs;
+    }
     if (result.leftOut > 0)
         lines << QStringLiteral("%1 left out:").arg(plural(result.leftOut, "incomplete contact", "incomplete contacts"))
               << incomplete;

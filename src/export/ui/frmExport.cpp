@@ -1,6 +1,6 @@
 #include "export/ui/frmExport.h"
 
-#include "export/core/ExportSettings.h"
+#include "export/core/ExportFormats.h"
 
 #include <QCheckBox>
 
@@ -29,8 +29,8 @@ frmExport::frmExport(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Export Log"));
 
     cboFormat = named(new QComboBox(this), "cboFormat");
-    cboFormat->addItem(QStringLiteral("Cabrillo 3.0 (contest entry)"));
-    cboFormat->addItem(QStringLiteral("ADIF 3.1.4 (logbooks, QSL)"));
+    for (const FormatInfo &format : ExportFormats::all())
+        cboFormat->addItem(QLatin1String(format.title));
     txtCall = named(new QLineEdit(this), "txtCall");
     txtSPC = named(new QLineEdit(this), "txtSPC");
     txtNumber = named(new QLineEdit(this), "txtNumber");
