@@ -8,7 +8,7 @@
 void RememberedDetails::bind(QLineEdit *box, Detail detail)
 {
     const qsizetype at = m_boxes.size();
-    m_boxes.append(Box{box, detail, box->text(), {}});
+    m_boxes.append(Box{box, detail, box->text(), box->text(), {}});
     // Only the operator's own typing counts, not texts the program puts in.
     connect(box, &QLineEdit::textEdited, this, [this, at](const QString &text) { m_boxes[at].typed = text; });
 }
@@ -16,7 +16,7 @@ void RememberedDetails::bind(QLineEdit *box, Detail detail)
 void RememberedDetails::bind(QPlainTextEdit *box, Detail detail)
 {
     const qsizetype at = m_boxes.size();
-    m_boxes.append(Box{box, detail, box->toPlainText(), {}});
+    m_boxes.append(Box{box, detail, box->toPlainText(), box->toPlainText(), {}});
     connect(box, &QPlainTextEdit::textChanged, this, [this, at, box] {
         if (!m_filling)
             m_boxes[at].typed = box->toPlainText();
@@ -45,7 +45,8 @@ void RememberedDetails::fill()
     for (Box &b : m_boxes) {
         if (b.typed || textOf(b.widget) != b.shown)
             continue;
-        b.shown = details.*b.detail;
+        const QString &remembered = details.*b.detail;
+        b.shown = remembered.isEmpty() ? b.initial : remembered;
         setText(b.widget, b.shown);
     }
     m_filling = false;

@@ -24,7 +24,8 @@ class RememberedDetails : public QObject {
     void bind(QLineEdit *box, Detail detail);
     void bind(QPlainTextEdit *box, Detail detail);
 
-    // A box still showing what it was last given takes the remembered detail; a
+    // A box still showing what it was last given takes the remembered detail (or,
+    // with nothing remembered, the text the form gave it); a
     // box the operator has typed into, or that the form has emptied, keeps its text.
     void fill();
     // The boxes typed into since they were filled or remembered, and still as the
@@ -36,6 +37,7 @@ class RememberedDetails : public QObject {
     struct Box {
         QWidget *widget;
         Detail detail;
+        QString initial;              // what the form gave it, shown while nothing is remembered
         QString shown;                // what fill() or remember() left in it
         std::optional<QString> typed; // the text as the operator's last keystroke left it
     };

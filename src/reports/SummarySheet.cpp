@@ -41,14 +41,26 @@ frmSummary &SummarySheet::form()
         frmSummary &f = *m_form;
         m_details = new RememberedDetails(this);
         const std::pair<QLineEdit *, RememberedDetails::Detail> boxes[] = {
-            {f.txt1A, &StationDetails::contest},   {f.txt2A, &StationDetails::mode},
-            {f.txt3A, &StationDetails::call},      {f.txt4A, &StationDetails::spc},
-            {f.txt5A, &StationDetails::number},    {f.txt30A, &StationDetails::transmitter},
-            {f.Text1, &StationDetails::output},    {f.txt33A, &StationDetails::powerSource},
-            {f.txt34A, &StationDetails::antennas}, {f.txt32A, &StationDetails::receiver},
-            {f.txt36A, &StationDetails::name},     {f.txt37A, &StationDetails::call},
-            {f.txt38A, &StationDetails::address},  {f.Text3, &StationDetails::city},
-            {f.txt40A, &StationDetails::state},    {f.Text4, &StationDetails::zip},
+            {f.txt1A, &StationDetails::contest},
+            {f.txt2A, &StationDetails::mode},
+            {f.txt3A, &StationDetails::call},
+            {f.txt4A, &StationDetails::spc},
+            {f.txt5A, &StationDetails::number},
+            {f.txt30A, &StationDetails::transmitter},
+            {f.Text1, &StationDetails::output},
+            {f.txt33A, &StationDetails::powerSource},
+            {f.txt34A, &StationDetails::antennas},
+            {f.txt32A, &StationDetails::receiver},
+            {f.txt36A, &StationDetails::name},
+            {f.txt37A, &StationDetails::call},
+            {f.txt38A, &StationDetails::address},
+            {f.Text3, &StationDetails::city},
+            {f.txt40A, &StationDetails::state},
+            {f.Text4, &StationDetails::zip},
+            // The multipliers the export's claim defaults to.
+            {f.txt24A, &StationDetails::powerMultiplier},
+            {f.txt25A, &StationDetails::bonusMultiplier},
+            {f.txt26A, &StationDetails::bonusPoints},
         };
         for (const auto &[box, detail] : boxes)
             m_details->bind(box, detail);

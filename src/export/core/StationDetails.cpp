@@ -1,6 +1,6 @@
 #include "export/core/StationDetails.h"
 
-#include "export/core/SettingsFile.h"
+#include "store/SettingsFile.h"
 
 #include <QSettings>
 

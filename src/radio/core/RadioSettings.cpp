@@ -2,6 +2,7 @@
 
 #include "radio/core/CwMacros.h"
 #include "radio/core/RigModels.h"
+#include "store/SettingsFile.h"
 
 #include <QSettings>
 
@@ -138,6 +139,10 @@ QString RadioSettings::problem() const
 
 RadioSettings RadioSettings::load()
 {
+    // A settings file that is a pipe or far too large would hold the window at
+    // start: the radio then starts unset, as with no file.
+    if (!SettingsFile::usable())
+        return RadioSettings();
     QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     return load(settings);
 }
@@ -188,6 +193,8 @@ RadioSettings RadioSettings::load(QSettings &settings)
 
 void RadioSettings::save() const
 {
+    if (!SettingsFile::usable())
+        return;
     QSettings settings(QStringLiteral("Kestrix"), QStringLiteral("Kestrix"));
     save(settings);
 }

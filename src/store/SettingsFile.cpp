@@ -1,4 +1,4 @@
-#include "export/core/SettingsFile.h"
+#include "store/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
