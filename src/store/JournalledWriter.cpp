@@ -7,8 +7,7 @@
 
 JournalledWriter::JournalledWriter(LogFile &qrp, LogFile &arci, Journal &journal, FileErrorHandler onError,
                                    std::function<bool()> stillTheLog)
-    : m_qrp(qrp), m_arci(arci), m_journal(journal), m_onError(std::move(onError)),
-      m_stillTheLog(std::move(stillTheLog))
+    : m_qrp(qrp), m_arci(arci), m_journal(journal), m_onError(std::move(onError)), m_stillTheLog(std::move(stillTheLog))
 {
 }
 
@@ -148,7 +147,8 @@ bool JournalledWriter::holdsBeforeOrAfter(const Journal::Operation &op) const
 {
     for (int f = 0; f < 2; ++f) {
         const qint64 length = file(f).length();
-        if (length < qMin(op.lengthBefore[f], op.lengthAfter[f]) || length > qMax(op.lengthBefore[f], op.lengthAfter[f]))
+        if (length < qMin(op.lengthBefore[f], op.lengthAfter[f]) ||
+            length > qMax(op.lengthBefore[f], op.lengthAfter[f]))
             return false;
     }
     for (const Journal::Change &c : op.changes) {

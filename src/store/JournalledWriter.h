@@ -17,7 +17,7 @@
 class JournalledWriter {
   public:
     // What became of an operation. The compiler makes every caller read it.
-    enum class [[nodiscard]] Outcome {
+    enum class [[nodiscard]] Outcome{
         Written,      // every write is on disk
         Refused,      // a record number that addresses no such record: nothing written
         FilesChanged, // the names no longer refer to the files opened: nothing written

@@ -193,7 +193,8 @@ QList<LogStore::Write> LogStore::missingLinesBefore(qint64 n)
     // lines before it are written from their records first.
     QList<Write> writes;
     for (qint64 k = m_arci.length() / ArciRecLen + 1; k < n; ++k)
-        writes.append({Journal::Arci, (k - 1) * ArciRecLen, ArciLine::forRecord(QrpRecord::fromBytes(m_qrp.read(k))).bytes()});
+        writes.append(
+            {Journal::Arci, (k - 1) * ArciRecLen, ArciLine::forRecord(QrpRecord::fromBytes(m_qrp.read(k))).bytes()});
     return writes;
 }
 
@@ -293,4 +294,3 @@ void LogStore::scan(qint32 first, qint32 last, const Visitor &visit)
         return visit(n, QrpRecord_);
     });
 }
-

@@ -3,12 +3,12 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/falloc.h>
 #include <poll.h>
-#include <csignal>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,8 +91,7 @@ int renameAside(int dirFd, const QString &from, const QString &name, QString *ta
     const QByteArray f = QFile::encodeName(from);
     for (int k = 1; k < 1000; ++k) {
         const QString candidate = k == 1 ? name : name + u'.' + QString::number(k);
-        if (::renameat2(dirFd, f.constData(), dirFd, QFile::encodeName(candidate).constData(), RENAME_NOREPLACE) ==
-            0) {
+        if (::renameat2(dirFd, f.constData(), dirFd, QFile::encodeName(candidate).constData(), RENAME_NOREPLACE) == 0) {
             if (taken)
                 *taken = candidate;
             return 0;
@@ -166,6 +165,8 @@ int writeAt(int fd, const char *data, qint64 size, qint64 offset)
 {
     qint64 allowed = size;
     const bool goOn = !hook() || hook()(fd, offset, size, &allowed);
+    if (allowed < 0)
+        return int(-allowed);
     qint64 done = 0;
     int err = 0;
     while (done < allowed) {

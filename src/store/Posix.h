@@ -69,7 +69,8 @@ int reserve(int fd, qint64 offset, qint64 size);
 // offset (the new length for a truncate, with size -1) and the size. It may
 // lower *allowed (the bytes of this write that reach the file, from the start)
 // and return false to stop right after them, as a kill would; the store then
-// throws Posix::Stopped.
+// throws Posix::Stopped. A write given a negative *allowed fails with that
+// errno (-*allowed), writing nothing, as a failing disk would.
 using WriteHook = std::function<bool(int fd, qint64 offset, qint64 size, qint64 *allowed)>;
 void setWriteHook(WriteHook hook);
 struct Stopped {};

@@ -69,7 +69,7 @@ void StartupRepair::setJournalAside(const Journal::Operation &op)
         return;
     }
     const auto [first, last] = JournalledWriter::recordsWritten(op);
-    const QString records = first == 0       ? QStringLiteral("a start-up repair")
+    const QString records = first == 0      ? QStringLiteral("a start-up repair")
                             : first == last ? QStringLiteral("record %1").arg(first)
                                             : QStringLiteral("records %1 to %2").arg(first).arg(last);
     m_notes << QStringLiteral("An operation on %1, stopped before it ended, was NOT finished: these log files "
@@ -213,8 +213,7 @@ bool StartupRepair::mendCutOffSave()
     const bool cut = last.value(QrpRecord::QsoTime).isEmpty() && last.value(QrpRecord::Points).isEmpty() &&
                      last.value(QrpRecord::Multiplier).isEmpty();
     if (cut && arciLength % ArciRecLen == 0 && arciLines == records - 1)
-        return run({{Journal::Qrp, (records - 1) * qint64(QrpRecLen), placeholderFor(last).bytes()}}) ||
-               wrote;
+        return run({{Journal::Qrp, (records - 1) * qint64(QrpRecLen), placeholderFor(last).bytes()}}) || wrote;
 
     // The contact's line first, where the cut fell before it or in it, then the
     // placeholder: one operation.
@@ -253,7 +252,8 @@ bool StartupRepair::rebuildLines()
             const qint64 have = qBound<qint64>(0, lines.size() - at, qint64(ArciRecLen));
             if (have == ArciRecLen && !allZero(lines.constData() + at, ArciRecLen))
                 continue;
-            writes.append({Journal::Arci, (n - 1) * ArciRecLen, ArciLine::forRecord(QrpRecord::fromBytes(m_qrp.read(n))).bytes()});
+            writes.append({Journal::Arci, (n - 1) * ArciRecLen,
+                           ArciLine::forRecord(QrpRecord::fromBytes(m_qrp.read(n))).bytes()});
             if (writes.size() >= Batch && !flush())
                 return wrote;
         }
@@ -269,8 +269,8 @@ bool StartupRepair::mendLog()
     // contact belong to no record here (QRPDATA.DAT replaced, say) and are set
     // aside rather than saved over.
     const qint64 contactBytes = qint64(LogStore::recordCountFor(m_qrp.length()) - 1) * ArciRecLen;
-    const bool pastLog = !m_failed && m_arci.length() > contactBytes &&
-                         setAside(Journal::Arci, contactBytes, ArciStrayFileName);
+    const bool pastLog =
+        !m_failed && m_arci.length() > contactBytes && setAside(Journal::Arci, contactBytes, ArciStrayFileName);
     const bool lines = !m_failed && rebuildLines();
     return cutOff || pastLog || lines;
 }
