@@ -4,12 +4,17 @@
 #include "store/ArciLine.h"
 #include "store/LogLock.h"
 #include "store/LogStore.h"
+#include "store/Posix.h"
 #include "store/QrpRecord.h"
 #include "store/Text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/resource.h>
 
 namespace {
 QByteArray fileBytes(const QString &dir, const char *name)
@@ -263,20 +268,93 @@ class TestLogStore : public QObject {
         QVERIFY(!reason.isEmpty());
     }
 
+    void oneProgramPerLog_data()
+    {
+        // How a second program reaches the log files of a running one.
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the same folder") << "same";
+        QTest::newRow("a folder of links to its files") << "links";
+        QTest::newRow("its folder renamed and made again, the log reopened there") << "renamed";
+    }
+
     void oneProgramPerLog()
     {
+        QFETCH(QString, how);
+        QTemporaryDir base;
+        const QString a = base.path() + QStringLiteral("/a"), b = base.path() + QStringLiteral("/b");
+        QVERIFY(QDir().mkpath(a));
+        putFile(a, LogStore::QrpFileName, memberContact().bytes() + QByteArray(48, ' '));
+        LogStore first(a, failOnError());
+        QVERIFY(first.open());
+        QString second = a;
+        if (how == QLatin1String("links")) {
+            QVERIFY(QDir().mkpath(b));
+            for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName})
+                QVERIFY(QFile::link(a + u'/' + QLatin1String(name), b + u'/' + QLatin1String(name)));
+            second = b;
+        } else if (how == QLatin1String("renamed")) {
+            QVERIFY(QDir().rename(a, b));
+            QVERIFY(QDir().mkpath(a));
+            QCOMPARE(first.writeBack(1, memberContact()), LogStore::Outcome::FilesChanged);
+            QVERIFY(first.open());
+            QCOMPARE(first.RecordCount(), 1);
+        }
+        const QByteArray qrp = fileBytes(second, LogStore::QrpFileName);
+        QStringList errors;
+        LogStore other(second, [&](const QString &f, const QString &r) { errors << f + u':' + r; });
+        QVERIFY(!other.open());
+        QCOMPARE(errors, QStringList{QStringLiteral("QRPDATA.DAT:the log is in use by another Kestrix")});
+        QCOMPARE(fileBytes(second, LogStore::QrpFileName), qrp);
+        // The folder's lock holds as it did, and both end with the program.
+        if (how == QLatin1String("same")) {
+            LogLock folder(a), again(a);
+            QVERIFY(folder.acquire());
+            QVERIFY(!again.acquire());
+            QVERIFY(again.heldByOther());
+        }
+        first.closeQrp();
+        first.closeArci();
+        QVERIFY(other.open());
+    }
+
+    void fileSizeLimit()
+    {
+        // Under a file-size limit a write fails with EFBIG, reported like a
+        // full disk, instead of the signal ending the program; nothing is half written.
         QTemporaryDir dir;
-        LogLock first(dir.path());
-        QVERIFY(first.acquire());
-        LogLock second(dir.path());
-        QVERIFY(!second.acquire());
-        QVERIFY(second.heldByOther());
-        // The lock survives the reopen that follows every write.
-        LogStore store(dir.path(), failOnError());
-        QVERIFY(store.openQrp());
-        store.closeQrp();
-        LogLock third(dir.path());
-        QVERIFY(!third.acquire());
+        const QByteArray log = memberContact().bytes() + memberContact().bytes();
+        putFile(dir.path(), LogStore::QrpFileName, log);
+        rlimit was{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &was), 0);
+        rlimit small = was;
+        small.rlim_cur = 100;
+        QStringList errors;
+        const FileErrorHandler record = [&](const QString &f, const QString &r) { errors << f + u':' + r; };
+        {
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            // Start-up's repair (the line and the placeholder after the last contact) cannot grow the files.
+            LogStore store(dir.path(), record);
+            QVERIFY(!store.open());
+            ::setrlimit(RLIMIT_FSIZE, &was);
+        }
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().endsWith(Posix::reason(EFBIG)), qPrintable(errors.first()));
+        QCOMPARE(fileBytes(dir.path(), LogStore::QrpFileName), log);
+        QCOMPARE(fileBytes(dir.path(), LogStore::ArciFileName), QByteArray());
+
+        // A save under the limit, the log mended first without one.
+        LogStore store(dir.path(), record);
+        QVERIFY(store.open());
+        const QByteArray qrp = fileBytes(dir.path(), LogStore::QrpFileName);
+        const QByteArray arci = fileBytes(dir.path(), LogStore::ArciFileName);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const auto outcome = store.saveContact(3, memberContact(), ArciLine::forRecord(memberContact()));
+        ::setrlimit(RLIMIT_FSIZE, &was);
+        QCOMPARE(outcome, LogStore::Outcome::Failed);
+        QCOMPARE(errors.size(), 2);
+        QVERIFY2(errors.last().endsWith(Posix::reason(EFBIG)), qPrintable(errors.last()));
+        QCOMPARE(fileBytes(dir.path(), LogStore::QrpFileName), qrp);
+        QCOMPARE(fileBytes(dir.path(), LogStore::ArciFileName), arci);
     }
 };
 
