@@ -66,7 +66,7 @@ void LogStore::reopenQrp()
 {
     m_qrp.reopen();
     m_currentRecord = 1;
-    m_recordCount = recordCountFor(lengthWithPending(Journal::Qrp));
+    m_recordCount = recordCountFor(m_qrp.length());
 }
 
 void LogStore::reopenArci()
@@ -84,9 +84,6 @@ void LogStore::reportJournal(const QString &reason)
 bool LogStore::open()
 {
     m_notes.clear();
-    m_lastOutcome = Outcome::Written;
-    m_pending.clear();
-    m_inOperation = false;
     m_journal.close();
     m_qrp.close();
     m_arci.close();
@@ -156,6 +153,8 @@ LogStore::Outcome LogStore::saveContact(qint32 n, const QrpRecord &record, const
 
 LogStore::Outcome LogStore::rewriteRecord(qint32 n, const QrpRecord &record, const ArciLine &line)
 {
+    if (n < 1 || n >= m_recordCount)
+        return Outcome::Refused;
     QList<Write> writes{{Journal::Qrp, (n - 1) * qint64(QrpRecLen), record.bytes()}};
     writes += missingLinesBefore(n);
     writes += {{Journal::Arci, (n - 1) * qint64(ArciRecLen), line.bytes()}};
@@ -173,10 +172,10 @@ LogStore::Outcome LogStore::writeBack(qint32 n, const QrpRecord &record)
     return operate(n, m_recordCount, {{Journal::Qrp, (n - 1) * qint64(QrpRecLen), record.bytes()}});
 }
 
-LogStore::Outcome LogStore::operate(qint32 n, qint32 below, QList<Write> writes)
+LogStore::Outcome LogStore::operate(qint32 n, qint32 below, const QList<Write> &writes)
 {
     // Stored contacts only (and, for a save, the placeholder that takes it).
-    if (n < 1 || n >= below || m_inOperation)
+    if (n < 1 || n >= below)
         return Outcome::Refused;
     m_currentRecord = m_arciRecord = n;
     const Outcome outcome = m_writer.run(writes);
@@ -196,83 +195,6 @@ QList<LogStore::Write> LogStore::missingLinesBefore(qint64 n)
         writes.append(
             {Journal::Arci, (k - 1) * ArciRecLen, ArciLine::forRecord(QrpRecord::fromBytes(m_qrp.read(k))).bytes()});
     return writes;
-}
-
-void LogStore::beginOperation()
-{
-    m_pending.clear();
-    m_inOperation = true;
-}
-
-void LogStore::abandonOperation()
-{
-    m_pending.clear();
-    m_inOperation = false;
-}
-
-qint64 LogStore::lengthWithPending(int index)
-{
-    qint64 length = file(index).length();
-    for (const Write &w : m_pending)
-        if (w.file == index)
-            length = qMax(length, w.offset + w.bytes.size());
-    return length;
-}
-
-void LogStore::queue(int index, qint64 offset, const QByteArray &bytes)
-{
-    // A later write to the same place replaces an earlier one of the same operation.
-    for (Write &w : m_pending)
-        if (w.file == index && w.offset == offset && w.bytes.size() == bytes.size()) {
-            w.bytes = bytes;
-            return;
-        }
-    m_pending.append({index, offset, bytes});
-}
-
-bool LogStore::writeRecord(qint64 n)
-{
-    if (n < 1 || n > std::numeric_limits<qint32>::max())
-        return false;
-    const bool own = !m_inOperation;
-    if (own)
-        beginOperation();
-    queue(Journal::Qrp, (n - 1) * QrpRecLen, QrpRecord_.bytes());
-    return own ? commitOperation() == Outcome::Written : true;
-}
-
-bool LogStore::writeArciLine(qint64 n)
-{
-    if (n < 1 || n > std::numeric_limits<qint32>::max())
-        return false;
-    const bool own = !m_inOperation;
-    if (own)
-        beginOperation();
-    // A line past the end of ARCIFILE.DAT would leave a gap of zero bytes: the
-    // lines before it are written from their records first.
-    queueMissingLinesBefore(n);
-    queue(Journal::Arci, (n - 1) * ArciRecLen, ArciLine_.bytes());
-    return own ? commitOperation() == Outcome::Written : true;
-}
-
-void LogStore::queueMissingLinesBefore(qint64 n)
-{
-    const qint64 whole = lengthWithPending(Journal::Arci) / ArciRecLen;
-    for (qint64 k = whole + 1; k < n; ++k) {
-        bool queued = false;
-        for (const Write &w : m_pending)
-            queued = queued || (w.file == Journal::Arci && w.offset == (k - 1) * ArciRecLen);
-        if (!queued)
-            queue(Journal::Arci, (k - 1) * ArciRecLen, lineFor(QrpRecord::fromBytes(m_qrp.read(k))).bytes());
-    }
-}
-
-LogStore::Outcome LogStore::commitOperation()
-{
-    QList<Write> writes = std::move(m_pending);
-    m_pending.clear();
-    m_inOperation = false;
-    return m_lastOutcome = m_writer.run(writes);
 }
 
 bool LogStore::filesStillTheLog() const

@@ -81,20 +81,6 @@ class LogStore {
     // Exit writing stored contact n back from the review row: the record only.
     Outcome writeBack(qint32 n, const QrpRecord &record);
 
-    // Between beginOperation() and commitOperation(), writeRecord and
-    // writeArciLine collect the writes; the commit makes them together. A write
-    // outside an operation is an operation of its own. Nothing is read back from
-    // the files until the commit.
-    void beginOperation();
-    bool inOperation() const { return m_inOperation; }
-    // Writes QrpRecord / ArciLine at n (n from 1); false when refused (n below 1)
-    // or, outside an operation, when the write did not happen.
-    bool writeRecord(qint64 n);
-    bool writeArciLine(qint64 n);
-    [[nodiscard]] Outcome commitOperation();
-    void abandonOperation();
-    Outcome lastOutcome() const { return m_lastOutcome; }
-
     // True while the folder's path still names the folder opened, and
     // QRPDATA.DAT and ARCIFILE.DAT in it are still the two distinct regular files
     // that were opened.
@@ -134,26 +120,17 @@ class LogStore {
     qint32 ArciRecord() const { return m_arciRecord; }
     void setCurrentRecord(qint32 n) { m_currentRecord = n; }
     void setArciRecord(qint32 n) { m_arciRecord = n; }
-    // A save counts the placeholder it writes after the contact.
-    void recordAdded() { ++m_recordCount; }
     int QrpFile() const { return m_qrp.fileNumber(); }
     int ArciFile() const { return m_arci.fileNumber(); }
-
-    static ArciLine lineOf(const QrpRecord::Values &values) { return ArciLine::fromValues(values); }
-    static ArciLine rewrittenLineOf(const QrpRecord::Values &values) { return ArciLine::rewrittenFrom(values); }
-    static ArciLine lineFor(const QrpRecord &record) { return ArciLine::forRecord(record); }
 
   private:
     using Write = JournalledWriter::Write;
     LogFile &file(int index) { return index == Journal::Qrp ? m_qrp : m_arci; }
     bool openFolder();
-    // The writes of an operation on stored contact n, run and followed by the reopen.
-    Outcome operate(qint32 n, qint32 below, QList<Write> writes);
-    // The length a file will have once the collected writes are made.
-    qint64 lengthWithPending(int index);
-    void queue(int index, qint64 offset, const QByteArray &bytes);
+    // The writes of an operation on record n (below the number given), run and
+    // followed by the reopen.
+    Outcome operate(qint32 n, qint32 below, const QList<Write> &writes);
     // Lines missing before line n of ARCIFILE.DAT, rebuilt from their records.
-    void queueMissingLinesBefore(qint64 n);
     QList<Write> missingLinesBefore(qint64 n);
     void reportJournal(const QString &reason);
 
@@ -164,9 +141,6 @@ class LogStore {
     LogFile m_arci;
     Journal m_journal;
     JournalledWriter m_writer;
-    QList<Write> m_pending;
-    bool m_inOperation = false;
-    Outcome m_lastOutcome = Outcome::Written;
     QStringList m_notes;
     qint32 m_currentRecord = 1;
     qint32 m_recordCount = 1;

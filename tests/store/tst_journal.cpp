@@ -87,7 +87,7 @@ Log soundLog(int n)
     Log log;
     for (int i = 1; i <= n; ++i) {
         log.qrp += contact(i).bytes();
-        log.arci += LogStore::lineFor(contact(i)).bytes();
+        log.arci += ArciLine::forRecord(contact(i)).bytes();
     }
     log.qrp += placeholder("40").bytes();
     return log;
