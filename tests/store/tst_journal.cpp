@@ -15,10 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QSet>
 #include <cerrno>
 #include <functional>
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -110,8 +108,8 @@ Q_DECLARE_METATYPE(Operation)
 Q_DECLARE_METATYPE(FolderChange)
 namespace {
 
-// The files as a power cut may leave them: each named file's bytes, or none.
-using Disk = QMap<QString, std::optional<QByteArray>>;
+// The files as a power cut may leave them, by name; a file not there is gone.
+using Disk = QMap<QString, QByteArray>;
 const QStringList DiskFiles{LogStore::QrpFileName, LogStore::ArciFileName, Journal::FileName, LogStore::StrayFileName};
 
 struct Step {
@@ -128,91 +126,78 @@ QString fileOf(int fd)
     return n > 0 ? QFileInfo(QString::fromLocal8Bit(target, n)).fileName() : QString();
 }
 
-QByteArray applied(std::optional<QByteArray> file, const Step &s, qint64 from = 0, qint64 to = -1)
+// The bytes from..to of a write (all of it by default), or a truncation, made on a file.
+QByteArray applied(QByteArray bytes, const Step &s, qint64 from = 0, qint64 to = -1)
 {
-    QByteArray bytes = file.value_or(QByteArray());
-    if (s.step == Posix::Step::Truncate) {
-        bytes.resize(s.offset, '\0');
-        return bytes;
-    }
+    if (s.step == Posix::Step::Truncate)
+        return bytes.left(s.offset);
     to = to < 0 ? s.data.size() : to;
     if (bytes.size() < s.offset + to)
         bytes.resize(s.offset + to, '\0');
-    bytes.replace(s.offset + from, to - from, s.data.mid(from, to - from));
-    return bytes;
+    return bytes.replace(s.offset + from, to - from, s.data.mid(from, to - from));
 }
 
 // Every state a power cut at any moment of the trace may leave: for one file
 // at a time, its writes since its last sync none, the first k, all but one,
-// or the last one torn at a 512-byte sector or a 16-byte piece (its first
-// pieces; for a write over bytes already there also its last ones), the other
-// files with none or all of theirs; a file made since the folder was last
-// synced may be gone.
+// or the last one torn at a 16-byte piece (so at every 512-byte sector too:
+// its first pieces, and for a write over bytes already there its last ones),
+// the other files with none or all of theirs; a file made since the folder
+// was last synced may be gone.
 QList<Disk> powerLossStates(const Disk &start, const QList<Step> &trace)
 {
     QList<Disk> states;
-    QSet<QByteArray> seen;
     Disk durable = start;
     QMap<QString, QList<Step>> pending;
-    QSet<QString> unsyncedNew;
-    auto withPending = [&](const QString &f, const QList<Step> &steps) {
-        std::optional<QByteArray> bytes = durable.value(f);
+    QStringList unsyncedNew;
+    auto with = [&](const QString &f, const QList<Step> &steps) {
+        QByteArray bytes = durable.value(f);
         for (const Step &s : steps)
             bytes = applied(bytes, s);
         return bytes;
     };
     auto add = [&](const Disk &d) {
-        QByteArray key;
-        for (auto it = d.begin(); it != d.end(); ++it)
-            key += it.key().toLatin1() + (it.value() ? '+' + *it.value() : QByteArray("-")) + '|';
-        if (!seen.contains(key)) {
-            seen.insert(key);
+        if (!states.contains(d))
             states << d;
-        }
     };
     for (qsizetype at = 0; at <= trace.size(); ++at) {
         for (const bool othersWritten : {false, true}) {
             Disk base = durable;
-            if (othersWritten)
-                for (auto it = pending.begin(); it != pending.end(); ++it)
-                    base[it.key()] = withPending(it.key(), it.value());
+            for (auto it = pending.begin(); othersWritten && it != pending.end(); ++it)
+                base[it.key()] = with(it.key(), it.value());
             for (auto it = pending.begin(); it != pending.end(); ++it) {
                 const QList<Step> &p = it.value();
-                QList<std::optional<QByteArray>> variants;
+                QByteArrayList variants;
                 for (qsizetype k = 0; k <= p.size(); ++k)
-                    variants << withPending(it.key(), p.mid(0, k));
-                for (qsizetype lost = 0; p.size() > 1 && lost < p.size() - 1; ++lost)
-                    variants << withPending(it.key(), p.mid(0, lost) + p.mid(lost + 1));
+                    variants << with(it.key(), p.mid(0, k));
+                for (qsizetype lost = 0; lost + 1 < p.size(); ++lost)
+                    variants << with(it.key(), p.mid(0, lost) + p.mid(lost + 1));
                 const Step &last = p.last();
-                const std::optional<QByteArray> under = withPending(it.key(), p.mid(0, p.size() - 1));
-                for (qint64 b = (last.offset / 16 + 1) * 16 - last.offset;
-                     last.step == Posix::Step::Write && b < last.data.size(); b += 16) {
+                const QByteArray under = with(it.key(), p.mid(0, p.size() - 1));
+                for (qint64 b = 16 - last.offset % 16; last.step == Posix::Step::Write && b < last.data.size();
+                     b += 16) {
                     variants << applied(under, last, 0, b);
-                    if (last.offset + last.data.size() <= under.value_or(QByteArray()).size())
+                    if (last.offset + last.data.size() <= under.size())
                         variants << applied(under, last, b);
                 }
-                for (const std::optional<QByteArray> &v : variants) {
+                for (const QByteArray &v : variants) {
                     Disk d = base;
                     d[it.key()] = v;
                     add(d);
                 }
             }
-            Disk gone = base;
-            for (const QString &f : unsyncedNew)
-                gone[f] = std::nullopt;
             add(base);
-            add(gone);
+            for (const QString &f : unsyncedNew)
+                base.remove(f);
+            add(base);
         }
-        if (at == trace.size())
-            break;
-        const Step &s = trace.at(at);
+        const Step s = trace.value(at, {Posix::Step::SyncFolder, {}, 0, {}});
         if (s.step == Posix::Step::SyncFolder) {
             unsyncedNew.clear();
         } else if (s.step == Posix::Step::Sync) {
-            durable[s.file] = withPending(s.file, pending.take(s.file));
+            durable[s.file] = with(s.file, pending.take(s.file));
         } else if (DiskFiles.contains(s.file)) {
-            if (!durable.value(s.file))
-                unsyncedNew.insert(s.file);
+            if (!durable.contains(s.file) && !unsyncedNew.contains(s.file))
+                unsyncedNew << s.file;
             pending[s.file] << s;
         }
     }
@@ -222,19 +207,18 @@ QList<Disk> powerLossStates(const Disk &start, const QList<Step> &trace)
 Disk readDisk(const QString &dir)
 {
     Disk d;
-    for (const QString &f : DiskFiles) {
-        QFile file(QDir(dir).filePath(f));
-        d[f] = file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll()) : std::nullopt;
-    }
+    for (const QString &f : DiskFiles)
+        if (QFile::exists(QDir(dir).filePath(f)))
+            d[f] = readFile(dir, qPrintable(f));
     return d;
 }
 
 void writeDisk(const QString &dir, const Disk &d)
 {
-    for (auto it = d.begin(); it != d.end(); ++it) {
-        QFile::remove(QDir(dir).filePath(it.key()));
-        if (it.value())
-            writeFile(dir, qPrintable(it.key()), *it.value());
+    for (const QString &f : DiskFiles) {
+        QFile::remove(QDir(dir).filePath(f));
+        if (d.contains(f))
+            writeFile(dir, qPrintable(f), d.value(f));
     }
 }
 
@@ -423,7 +407,7 @@ void tst_Journal::cutEverywhere()
     // Then each power-cut state of the trace (a sample of them unless
     // KESTRIX_POWERLOSS_ALL is set), and the next start-up.
     const QList<Disk> states = powerLossStates(disk, trace);
-    const int every = qEnvironmentVariableIsSet("KESTRIX_POWERLOSS_ALL") ? 1 : 7;
+    const int every = qEnvironmentVariableIsSet("KESTRIX_POWERLOSS_ALL") ? 1 : 3;
     for (qsizetype i = 0; i < states.size(); i += every) {
         writeDisk(dir, states.at(i));
         {
@@ -521,15 +505,6 @@ void tst_Journal::journalMeetsOtherFiles_data()
                    QFile::copy(dir + u'/' + QLatin1String(name), copy + u'/' + QLatin1String(name));
                return copy;
            }) << soundLog(3) << QStringLiteral("The last operation, stopped before it ended, was completed.");
-    Log changeDone = soundLog(3);
-    changeDone.qrp.replace(48, 48, changed.bytes());
-    changeDone.arci.replace(83, 83, ArciLine::forRecord(changed).bytes());
-    QTest::newRow("the files renamed and renamed back (other folder, same content)") << soundLog(3) << change2 << 1
-        << FolderChange([](const QString &dir) {
-               const QString moved = dir + QStringLiteral("-moved");
-               QDir().rename(dir, moved);
-               return moved;
-           }) << changeDone << QStringLiteral("The last operation, stopped before it ended, was completed.");
 }
 // clang-format on
 
