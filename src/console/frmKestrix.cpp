@@ -324,31 +324,33 @@ void frmKestrix::mnuExit_Click()
     // A row read from the placeholder is not written back: a contact saved since
     // may stand there now.
     if (!m_reviewShowsPlaceholder) {
-        m_log->beginOperation();
         SaveExistingRecord();
         // Log files renamed or removed meanwhile are left alone: the row came from
-        // them; a write error has been reported by the store. Either way Exit ends.
-        [[maybe_unused]] const LogStore::Outcome outcome = m_log->commitOperation();
+        // them; a number of no stored contact writes nothing; a write error has
+        // been reported by the store. Either way Exit ends.
+        [[maybe_unused]] const LogStore::Outcome outcome = m_log->writeBack(CurrentRecord(), QrpRecord_());
     }
     m_log->closeQrp();
     m_ending = true;
     close();
 }
 
-bool frmKestrix::commitLogOperation()
+bool frmKestrix::logOperationDone(LogStore::Outcome outcome)
 {
-    switch (m_log->commitOperation()) {
+    switch (outcome) {
     case LogStore::Outcome::Written:
         return true;
     case LogStore::Outcome::FilesChanged:
         logFilesChanged();
         return false;
+    case LogStore::Outcome::Refused:
+        // The rooms check the record number first; should one get past them, nothing is written.
+        beep();
+        break;
     case LogStore::Outcome::Failed:
+        // The file error has been reported; the counts are those of the files as they are.
         break;
     }
-    // The file error has been reported; the counts are those of the files as they are.
-    m_log->reopenQrp();
-    m_log->reopenArci();
     m_log->setCurrentRecord(RecordCount());
     return false;
 }

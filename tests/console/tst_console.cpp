@@ -258,7 +258,7 @@ class TestConsole : public QObject {
         const QrpRecord first = contact("K1AA", "40");
         const QrpRecord cut = contact("W2CUT", "15");
         TestLog::writeLog(dir.path(), {first, cut});
-        TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+        TestLog::writeFile(dir.path(), "ARCIFILE.DAT", ArciLine::forRecord(first).bytes());
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  3/ 3"));
@@ -266,7 +266,7 @@ class TestConsole : public QObject {
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         QCOMPARE(qrp.left(96), first.bytes() + cut.bytes());
         QCOMPARE(qrp.size(), 144);
-        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), LogStore::lineFor(cut).bytes());
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), ArciLine::forRecord(cut).bytes());
         // The next contact goes after the one that was cut off.
         w->Timer1_Timer();
         QTest::keyClicks(w->ui().txtCallsign, "K3NEXT");
@@ -293,7 +293,7 @@ class TestConsole : public QObject {
             QTemporaryDir dir;
             const QrpRecord first = contact("K1AA", "40");
             TestLog::writeLog(dir.path(), {first}, "40");
-            TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+            TestLog::writeFile(dir.path(), "ARCIFILE.DAT", ArciLine::forRecord(first).bytes());
             FakePlatform fakes;
             auto w = TestLog::openWindow(dir.path(), fakes);
             const QStringList values{"K1AA", "1234", "", "NY", "579", "599", "40", "12/07/98", "14:03:27", "5", "1"};
@@ -308,7 +308,7 @@ class TestConsole : public QObject {
             QrpRecord changed = first;
             changed.set(QrpRecord::Power, "5");
             QCOMPARE(readFile(dir.path(), "QRPDATA.DAT").left(48), changed.bytes());
-            QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
+            QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), ArciLine::forRecord(first).bytes());
         }
         // A number that addresses no record writes nothing.
         for (const char *number : {"99", "0", "-1", "1.5", "x"}) {
