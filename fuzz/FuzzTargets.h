@@ -44,7 +44,7 @@ inline QString qrpRecords(const std::uint8_t *data, std::size_t size)
         if (r.bytes() != expected)
             return QStringLiteral("record at %1 does not hold the bytes read").arg(at);
         QrpRecord copy;
-        const ArciLine line = LogStore::lineFor(r);
+        const ArciLine line = ArciLine::forRecord(r);
         const bool deleted = r.raw(QrpRecord::Callsign) == QStringLiteral("DELETED ");
         for (int f = 0; f < QrpRecord::FieldCount; ++f) {
             const auto field = QrpRecord::Field(f);

@@ -60,17 +60,12 @@ void EntryWorkflow::cmdSaveRecord_Click()
     // The points and the multiplier mark stored are those of the boxes as they stand now.
     w.entryRules().rescore();
     w.writeMode(QStringLiteral("Saving Record"));
-    // The contact, its line and the new placeholder reach the files together or not at all.
-    w.log().beginOperation();
     w.SaveCurrentRecord();
     w.SaveArciFile();
     w.writeMode(QStringLiteral("Adding New Record"));
-    w.log().recordAdded();
-    QrpRecord &r = w.QrpRecord_();
-    r.clear();
-    r.set(QrpRecord::Band, w.ui().txtBand->text());
-    w.log().writeRecord(w.RecordCount()); // the new placeholder, right after the contact
-    if (!w.commitLogOperation())
+    // The contact, its line and the new placeholder after it, carrying its band,
+    // reach the files together or not at all.
+    if (!w.logOperationDone(w.log().saveContact(w.CurrentRecord(), w.QrpRecord_(), w.log().ArciLine_)))
         return; // what was typed stays in the boxes
     w.log().setCurrentRecord(w.RecordCount());
     w.ShowCurrentRecord();

@@ -1,4 +1,6 @@
-// The main window's five procedures between the boxes and the log files.
+// The main window's five procedures between the boxes and the log files: the
+// four Save procedures fill the shared record and line and set the record
+// number; the store writes them as one operation.
 
 #include "console/frmKestrix.h"
 
@@ -20,29 +22,17 @@ std::optional<qint32> frmKestrix::reviewRecordNumber() const
 
 void frmKestrix::SaveCurrentRecord()
 {
-    const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
-    // New contacts go into the placeholder record only: any other number would
-    // overwrite a stored contact or leave a gap in the log.
-    if (!number || *number != m_log->RecordCount())
-        return;
-    m_log->setCurrentRecord(*number);
+    // New contacts go into the placeholder record only: the store refuses any
+    // other number, which would overwrite a stored contact or leave a gap in the log.
+    m_log->setCurrentRecord(Text::wholeValue(m_ui.txtRecNumber->text()).value_or(0));
     QrpRecord_() = QrpRecord(RecordBoxes::entryRow(m_ui));
-    if (!m_log->writeRecord(CurrentRecord()))
-        return;
-    m_log->reopenQrp();
 }
 
 void frmKestrix::SaveArciFile()
 {
     setNewLine();
-    const auto number = Text::wholeValue(m_ui.txtRecNumber->text());
-    if (!number || *number < 1 || *number > m_log->RecordCount())
-        return;
-    m_log->setArciRecord(*number);
-    m_log->ArciLine_ = LogStore::lineOf(RecordBoxes::entryRow(m_ui));
-    if (!m_log->writeArciLine(m_log->ArciRecord()))
-        return;
-    m_log->reopenArci();
+    m_log->setArciRecord(Text::wholeValue(m_ui.txtRecNumber->text()).value_or(0));
+    m_log->ArciLine_ = ArciLine::fromValues(RecordBoxes::entryRow(m_ui));
 }
 
 void frmKestrix::SaveExistingRecord()
@@ -50,29 +40,17 @@ void frmKestrix::SaveExistingRecord()
     QrpRecord_() = QrpRecord(RecordBoxes::reviewRow(m_ui));
     if (m_ui.txtRecNum->text().isEmpty())
         m_ui.txtRecNum->setText(QStringLiteral("1")); // shows record 1, which is then written back as read
-    // A number that addresses no stored record writes nothing: no record below 1,
-    // none between records, and no gap past the end of the log.
-    const auto number = reviewRecordNumber();
-    if (!number)
-        return;
-    m_log->setCurrentRecord(*number);
-    if (!m_log->writeRecord(CurrentRecord()))
-        return;
-    m_log->reopenQrp();
+    // A number that addresses no stored record (0 here) writes nothing: no record
+    // below 1, none between records, and no gap past the end of the log.
+    m_log->setCurrentRecord(reviewRecordNumber().value_or(0));
 }
 
 void frmKestrix::SaveExistingArci()
 {
-    m_log->ArciLine_ = LogStore::rewrittenLineOf(RecordBoxes::reviewRow(m_ui));
+    m_log->ArciLine_ = ArciLine::rewrittenFrom(RecordBoxes::reviewRow(m_ui));
     if (m_ui.txtRecNum->text().isEmpty())
         m_ui.txtRecNum->setText(QStringLiteral("1"));
-    const auto number = reviewRecordNumber();
-    if (!number)
-        return;
-    m_log->setArciRecord(*number);
-    if (!m_log->writeArciLine(m_log->ArciRecord()))
-        return;
-    m_log->reopenArci();
+    m_log->setArciRecord(reviewRecordNumber().value_or(0));
 }
 
 void frmKestrix::ShowCurrentRecord()

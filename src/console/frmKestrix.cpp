@@ -374,12 +374,9 @@ void frmKestrix::mnuExit_Click()
         case Confirmation::Answer::No:
             break;
         case Confirmation::Answer::Yes:
-            m_log->setCurrentRecord(*number);
-            m_log->setArciRecord(*number);
-            m_log->beginOperation();
             SaveExistingRecord();
             SaveExistingArci();
-            if (!commitLogOperation())
+            if (!logOperationDone(m_log->rewriteRecord(*number, QrpRecord_(), m_log->ArciLine_)))
                 return; // the panel says why; the edits are still in the row
             break;
         }
@@ -389,20 +386,22 @@ void frmKestrix::mnuExit_Click()
     close();
 }
 
-bool frmKestrix::commitLogOperation()
+bool frmKestrix::logOperationDone(LogStore::Outcome outcome)
 {
-    switch (m_log->commitOperation()) {
+    switch (outcome) {
     case LogStore::Outcome::Written:
         return true;
     case LogStore::Outcome::FilesChanged:
         logFilesChanged();
         return false;
+    case LogStore::Outcome::Refused:
+        // The rooms check the record number first; should one get past them, nothing is written.
+        beep();
+        break;
     case LogStore::Outcome::Failed:
+        // The file error has been reported; the counts are those of the files as they are.
         break;
     }
-    // The file error has been reported; the counts are those of the files as they are.
-    m_log->reopenQrp();
-    m_log->reopenArci();
     m_log->setCurrentRecord(RecordCount());
     return false;
 }

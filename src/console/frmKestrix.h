@@ -71,7 +71,9 @@ class frmKestrix : public QMainWindow {
     qint32 CurrentRecord() const { return m_log->CurrentRecord(); }
     qint32 RecordCount() const { return m_log->RecordCount(); }
 
-    // The five record procedures between the boxes and the files.
+    // The five record procedures between the boxes and the files. The four
+    // Save procedures fill the shared record and line from their row and set the
+    // record number; the handler then hands them to the store as one operation.
     void SaveCurrentRecord();
     void SaveArciFile();
     void SaveExistingRecord();
@@ -84,11 +86,10 @@ class frmKestrix : public QMainWindow {
     // row Exit must not write over the contact a later save puts there.
     void setReviewShowsPlaceholder(bool shows) { m_reviewShowsPlaceholder = shows; }
 
-    // Makes the writes collected since log().beginOperation(), all or none.
-    // When the log files were renamed, removed or replaced in the meantime,
-    // nothing is written and the folder's log is opened again (logFilesChanged).
-    // True when everything was written.
-    bool commitLogOperation();
+    // Acts on what became of an operation on the log: when the log files were
+    // renamed, removed or replaced in the meantime, nothing was written and the
+    // folder's log is opened again (logFilesChanged). True when everything was written.
+    bool logOperationDone(LogStore::Outcome outcome);
     // Opens the folder's log again, as start-up does, after its files changed
     // behind the program, and says so in the display panel. The entry row keeps
     // what was typed and txtRecNumber names the new placeholder, so one more

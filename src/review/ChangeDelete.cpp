@@ -60,10 +60,9 @@ void ChangeDelete::cmdChangeRecord_MouseDown(Qt::MouseButton button)
     const qint32 number = *m_window.reviewRecordNumber();
     m_window.log().setCurrentRecord(number);
     m_window.log().setArciRecord(number);
-    m_window.log().beginOperation();
     m_window.SaveExistingRecord();
     m_window.SaveExistingArci();
-    m_window.commitLogOperation();
+    m_window.logOperationDone(m_window.log().rewriteRecord(number, m_window.QrpRecord_(), m_window.log().ArciLine_));
 }
 
 void ChangeDelete::cmdDeleteRecord_Click()
@@ -109,10 +108,7 @@ void ChangeDelete::cmdDeleteRecord_MouseDown(Qt::MouseButton button)
     RecordBoxes::showInReviewRow(m_window.ui(), QrpRecord::deleted());
     m_window.log().setCurrentRecord(i);
     m_window.log().setArciRecord(i);
-    m_window.log().beginOperation();
-    m_window.SaveExistingRecord();
-    m_window.SaveExistingArci();
-    m_window.commitLogOperation();
+    m_window.logOperationDone(m_window.log().deleteRecord(i));
 }
 
 bool ChangeDelete::recordNumberUsable(const QString &refused)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+class QrpRecord;
+
 class ArciLine {
   public:
     enum Column { QsoDate, QsoTime, Callsign, Band, RstRcvd, SPC, Arci, Power, RstSent, Points, Multiplier };
@@ -25,6 +27,22 @@ class ArciLine {
     QString value(Column c) const; // blanks trimmed
     QByteArray bytes() const { return QByteArray(m_bytes.data(), Size); }
     static ArciLine fromBytes(const QByteArray &bytes);
+
+    // ---- from the contact record to its line ----------------------------------
+    // A contact's values by record field (QrpRecord::Values), as typed.
+    using Values = std::array<QString, ColumnCount>;
+    // The line holding these values, each in its field's column.
+    static ArciLine fromValues(const Values &values);
+    // The line a rewrite of a stored contact writes: as fromValues, but a deleted
+    // contact (call sign exactly "DELETED") reads "DELETED" in the date column
+    // and nothing in the call sign column.
+    static ArciLine rewrittenFrom(const Values &values);
+    // The line for a stored record, as a rewrite from the review row would write it.
+    static ArciLine forRecord(const QrpRecord &record);
+    // True when this line holds what the record holds: each column, read to the
+    // width of the record's field, and the line end. (A column may hold more
+    // than the record: a rewrite stores a long value whole in the line.)
+    bool agreesWith(const QrpRecord &record) const;
 
   private:
     std::array<char, Size> m_bytes;

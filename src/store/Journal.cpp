@@ -59,24 +59,25 @@ class Reader {
 
 QString Journal::path() const { return QDir(m_directory).filePath(QLatin1String(FileName)); }
 
-int Journal::open()
+int Journal::open(int dirFd)
 {
     close();
-    const bool existed = Posix::idOfPath(path()).exists;
+    m_dirFd = dirFd;
+    const QString name = QLatin1String(FileName);
+    const bool existed = Posix::idOfAt(dirFd, name).exists;
     // The journal is the program's own file: a link in its place is not followed.
-    const int fd = Posix::open(path(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+    int fd = Posix::openAt(dirFd, name, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
     if (fd < 0)
         return errno;
     if (!Posix::idOf(fd).regular) {
-        int doomed = fd;
-        Posix::close(doomed);
+        Posix::close(fd);
         return EINVAL;
     }
     m_fd = fd;
     if (!existed) {
         // Room for the journal of any ordinary operation, taken while there is room.
         Posix::reserve(m_fd, 0, 4096);
-        if (const int err = Posix::syncDirectory(m_directory))
+        if (const int err = Posix::syncDirectory(dirFd))
             return err;
     }
     return 0;
@@ -84,8 +85,17 @@ int Journal::open()
 
 bool Journal::nameStillRefersToIt() const
 {
-    const Posix::FileId now = Posix::idOfPath(path());
+    const Posix::FileId now = Posix::idOfAt(m_dirFd, QLatin1String(FileName));
     return m_fd >= 0 && now.regular && now == id();
+}
+
+int Journal::setAside(QString *name)
+{
+    if (const int err = Posix::renameAside(m_dirFd, QLatin1String(FileName), QLatin1String(SetAsideName), name))
+        return err;
+    if (const int err = Posix::syncDirectory(m_dirFd))
+        return err;
+    return open(m_dirFd);
 }
 
 QByteArray Journal::encode(const Operation &op)

@@ -23,25 +23,32 @@ void LogFile::fail(const QString &reason) const
         m_onError(m_name, reason);
 }
 
-bool LogFile::open()
+bool LogFile::open(int dirFd)
 {
     close();
-    const bool existed = Posix::idOfPath(path()).exists;
-    const int fd = Posix::open(path(), O_RDWR | O_CREAT);
+    m_dirFd = dirFd;
+    const bool existed = Posix::idOfAt(dirFd, m_name).exists;
+    int fd = Posix::openAt(dirFd, m_name, O_RDWR | O_CREAT);
     if (fd < 0) {
         fail(Posix::reason(errno));
         return false;
     }
     const Posix::FileId id = Posix::idOf(fd);
     if (!id.regular) {
-        int doomed = fd;
-        Posix::close(doomed);
+        Posix::close(fd);
         fail(QStringLiteral("not a regular file"));
+        return false;
+    }
+    // The lock is on the file itself: a second Kestrix is refused however it
+    // reaches it (another folder of links to it, a folder renamed and made again).
+    if (const int err = Posix::lockFile(fd)) {
+        Posix::close(fd);
+        fail(err == EAGAIN ? QStringLiteral("the log is in use by another Kestrix") : Posix::reason(err));
         return false;
     }
     // A file created here stays created after a power cut.
     if (!existed)
-        Posix::syncDirectory(m_directory);
+        Posix::syncDirectory(dirFd);
     m_fd = fd;
     m_id = id;
     reopen();
@@ -63,7 +70,7 @@ void LogFile::close()
 
 bool LogFile::nameStillRefersToIt() const
 {
-    const Posix::FileId now = Posix::idOfPath(path());
+    const Posix::FileId now = Posix::idOfAt(m_dirFd, m_name);
     return m_fd >= 0 && now.regular && now == m_id;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // A log file opened for reading and writing by record number with a fixed record
 // length. It remembers which file it opened, so a write never goes to a file
-// that was renamed, removed or replaced behind it. Writes are made by the log
-// store, through its journal, a whole operation at a time.
+// that was renamed, removed or replaced behind it, and it holds a lock on that
+// file for as long as it is open, so no second program writes it, whatever
+// name or folder it reaches the file by. Writes are made by the journalled
+// writer, a whole operation at a time.
 
 #include "store/Posix.h"
 
@@ -25,9 +27,9 @@ class LogFile {
     LogFile(const LogFile &) = delete;
     LogFile &operator=(const LogFile &) = delete;
 
-    // Opens the file by its name in the folder, creating it empty if missing.
-    // Each open takes a new file number.
-    [[nodiscard]] bool open();
+    // Opens the file by its name in the folder open as dirFd, creating it empty
+    // if missing, and locks it. Each open takes a new file number.
+    [[nodiscard]] bool open(int dirFd);
     // The reopen that follows a write: a new file number, the same file.
     void reopen();
     void close();
@@ -37,7 +39,7 @@ class LogFile {
     QString name() const { return m_name; }
     QString path() const;
     int recordLength() const { return m_recordLength; }
-    // The file that was opened, and whether the name still refers to it.
+    // The file that was opened, and whether its name in the folder still refers to it.
     Posix::FileId id() const { return m_id; }
     bool nameStillRefersToIt() const;
 
@@ -56,6 +58,7 @@ class LogFile {
     QString m_name;
     int m_recordLength;
     FileErrorHandler m_onError;
+    int m_dirFd = -1; // the folder's, owned by the store
     int m_fd = -1;
     int m_fileNumber = 0;
     Posix::FileId m_id;

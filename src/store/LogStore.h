@@ -5,11 +5,15 @@
 //
 // The two files are one log. Every change to them is an operation (a save, a
 // change, a delete, the write-back at Exit, a start-up repair) that reaches both
-// files whole or not at all, through the journal (Journal.h), and only while
-// the names in the folder still refer to the files that were opened.
+// files whole or not at all, through the journal (JournalledWriter.h), and only
+// while the names in the folder still refer to the files that were opened.
+// The files are opened through the folder, and locked, at every open.
+// Here: opening the files, the counts, reads and scans, and the operations;
+// the writes are made by JournalledWriter, the start-up repairs by StartupRepair.
 
 #include "store/ArciLine.h"
 #include "store/Journal.h"
+#include "store/JournalledWriter.h"
 #include "store/LogFile.h"
 #include "store/QrpRecord.h"
 
@@ -29,10 +33,16 @@ class LogStore {
     static constexpr int ArciRecLen = ArciLine::Size;
 
     LogStore(const QString &directory, FileErrorHandler onError);
+    ~LogStore();
+    LogStore(const LogStore &) = delete;
+    LogStore &operator=(const LogStore &) = delete;
 
-    // Start-up: opens both files by name (creating them empty), refuses one file
-    // under both names, finishes (or undoes) an operation that a stop left in the
-    // journal, and repairs the log (repair()). False when a file error was reported.
+    // Start-up: opens the folder and both files by name in it (creating them
+    // empty) and locks them, refuses one file under both names or the journal
+    // under a log file's name, finishes (or undoes, or sets aside) an operation
+    // that a stop left in the journal, and repairs the log (repair()). Also the
+    // reopen after the files changed behind the program. False when a file error
+    // (or another Kestrix holding the files) was reported.
     [[nodiscard]] bool open();
     // What start-up found and mended that the operator should hear of, in plain
     // words (a line rebuilt from its record or a placeholder made whole goes
@@ -57,27 +67,23 @@ class LogStore {
     void readRecord(qint64 n);
 
     // ---- operations ------------------------------------------------------------
-    // Between beginOperation() and commitOperation(), writeRecord and
-    // writeArciLine collect the writes; the commit makes them together. A write
-    // outside an operation is an operation of its own. Nothing is read back from
-    // the files until the commit.
-    enum class Outcome {
-        Written,      // every write is on disk
-        FilesChanged, // the names no longer refer to the files opened: nothing written
-        Failed,       // a file error (reported): nothing written
-    };
-    void beginOperation();
-    bool inOperation() const { return m_inOperation; }
-    // Writes QrpRecord / ArciLine at n (n from 1); false when refused (n below 1)
-    // or, outside an operation, when the write did not happen.
-    bool writeRecord(qint64 n);
-    bool writeArciLine(qint64 n);
-    [[nodiscard]] Outcome commitOperation();
-    void abandonOperation();
-    Outcome lastOutcome() const { return m_lastOutcome; }
+    // Each is one journalled operation on both files, whole or not at all. After
+    // it (but for FilesChanged and Refused) both files are reopened: CurrentRecord
+    // and ArciRecord are 1 and RecordCount is that of the file.
+    using Outcome = JournalledWriter::Outcome;
+    // A new contact at the placeholder's number n (RecordCount): its record, its
+    // line, and the placeholder after it carrying its band.
+    Outcome saveContact(qint32 n, const QrpRecord &record, const ArciLine &line);
+    // A stored contact n (1 to RecordCount - 1) rewritten: record and line.
+    Outcome rewriteRecord(qint32 n, const QrpRecord &record, const ArciLine &line);
+    // A stored contact n marked deleted: its record and line.
+    Outcome deleteRecord(qint32 n);
+    // Exit writing stored contact n back from the review row: the record only.
+    Outcome writeBack(qint32 n, const QrpRecord &record);
 
-    // True while QRPDATA.DAT and ARCIFILE.DAT in the folder are still the two
-    // distinct regular files that were opened.
+    // True while the folder's path still names the folder opened, and
+    // QRPDATA.DAT and ARCIFILE.DAT in it are still the two distinct regular files
+    // that were opened.
     bool filesStillTheLog() const;
 
     // Scans records first..last with one read of the whole range. The callback
@@ -93,17 +99,7 @@ class LogStore {
     template <typename Visit> void scanRaw(qint32 first, qint32 last, Visit &&visit);
     template <typename Visit> void scanContactsRaw(Visit &&visit) { scanRaw(1, m_recordCount - 1, visit); }
 
-    // Start-up repair, each step an operation of its own, so a repair cut short
-    // is taken up again by the next start-up:
-    //  - bytes past the last whole record are set aside (StrayFileName), unless
-    //    they are the start of the placeholder after a contact, which is written whole;
-    //  - a last record that holds a contact gets its ARCIFILE.DAT line where that is
-    //    missing, then the placeholder after it, carrying its band (a contact cut
-    //    short by a kill in its first bytes becomes the placeholder again);
-    //  - lines of ARCIFILE.DAT past the last contact are set aside (ArciStrayFileName);
-    //  - ARCIFILE.DAT lines of contacts that are missing, cut short or zero-filled
-    //    are rebuilt from their records.
-    // Returns true when anything was written.
+    // The start-up repairs after the journal (StartupRepair.h); true when anything was written.
     bool repair();
     // The first two steps alone, as a save cut short needs them.
     bool recoverCutOffSave();
@@ -124,50 +120,27 @@ class LogStore {
     qint32 ArciRecord() const { return m_arciRecord; }
     void setCurrentRecord(qint32 n) { m_currentRecord = n; }
     void setArciRecord(qint32 n) { m_arciRecord = n; }
-    // A save counts the placeholder it writes after the contact.
-    void recordAdded() { ++m_recordCount; }
     int QrpFile() const { return m_qrp.fileNumber(); }
     int ArciFile() const { return m_arci.fileNumber(); }
 
-    // The ARCIFILE.DAT line holding these values, each in its field's column.
-    static ArciLine lineOf(const QrpRecord::Values &values);
-    // The line a rewrite of a stored contact writes: as lineOf, but a deleted
-    // contact (call sign exactly "DELETED") reads "DELETED" in the date column
-    // and nothing in the call sign column.
-    static ArciLine rewrittenLineOf(const QrpRecord::Values &values);
-    // The line for a stored record, as a rewrite from the review row would write it.
-    static ArciLine lineFor(const QrpRecord &record);
-
   private:
-    struct Write {
-        int file;
-        qint64 offset;
-        QByteArray bytes;
-    };
+    using Write = JournalledWriter::Write;
     LogFile &file(int index) { return index == Journal::Qrp ? m_qrp : m_arci; }
-    // The length a file will have once the collected writes are made.
-    qint64 lengthWithPending(int index);
-    void queue(int index, qint64 offset, const QByteArray &bytes);
+    bool openFolder();
+    // The writes of an operation on record n (below the number given), run and
+    // followed by the reopen.
+    Outcome operate(qint32 n, qint32 below, const QList<Write> &writes);
     // Lines missing before line n of ARCIFILE.DAT, rebuilt from their records.
-    void queueMissingLinesBefore(qint64 n);
-    Outcome run(QList<Write> writes, int truncateFile = Journal::Qrp, qint64 truncateTo = -1);
-    bool apply(const Journal::Operation &op);
-    bool undo(const Journal::Operation &op);
-    int redo(const Journal::Operation &op);
-    bool finishJournal();
-    bool mendCutOffSave();
-    bool setAside(int index, qint64 from, const char *strayName);
-    bool rebuildLines();
-    void reportJournal(int err);
+    QList<Write> missingLinesBefore(qint64 n);
+    void reportJournal(const QString &reason);
 
     QString m_directory;
     FileErrorHandler m_onError;
+    int m_dirFd = -1;
     LogFile m_qrp;
     LogFile m_arci;
     Journal m_journal;
-    QList<Write> m_pending;
-    bool m_inOperation = false;
-    Outcome m_lastOutcome = Outcome::Written;
+    JournalledWriter m_writer;
     QStringList m_notes;
     qint32 m_currentRecord = 1;
     qint32 m_recordCount = 1;

@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/falloc.h>
@@ -19,6 +21,18 @@ WriteHook &hook()
     return h;
 }
 
+TraceHook &tracer()
+{
+    static TraceHook h;
+    return h;
+}
+
+void trace(Step step, int fd, qint64 offset, const char *data, qint64 size)
+{
+    if (tracer())
+        tracer()(step, fd, offset, data, size);
+}
+
 FileId fromStat(const struct stat &st)
 {
     FileId id;
@@ -26,11 +40,15 @@ FileId fromStat(const struct stat &st)
     id.inode = st.st_ino;
     id.regular = S_ISREG(st.st_mode);
     id.exists = true;
+    id.links = st.st_nlink;
     return id;
 }
 } // namespace
 
 void setWriteHook(WriteHook h) { hook() = std::move(h); }
+void setTraceHook(TraceHook h) { tracer() = std::move(h); }
+
+void ignoreFileSizeSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 QString reason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -48,6 +66,58 @@ FileId idOfPath(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
     return fromStat(st);
+}
+
+FileId idOfAt(int dirFd, const QString &name)
+{
+    struct stat st {};
+    if (dirFd < 0 || ::fstatat(dirFd, QFile::encodeName(name).constData(), &st, 0) != 0)
+        return {};
+    return fromStat(st);
+}
+
+int openAt(int dirFd, const QString &name, int flags, mode_t mode)
+{
+    const QByteArray n = QFile::encodeName(name);
+    int fd;
+    do {
+        fd = ::openat(dirFd, n.constData(), flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+int renameAside(int dirFd, const QString &from, const QString &name, QString *taken)
+{
+    const QByteArray f = QFile::encodeName(from);
+    for (int k = 1; k < 1000; ++k) {
+        const QString candidate = k == 1 ? name : name + u'.' + QString::number(k);
+        if (::renameat2(dirFd, f.constData(), dirFd, QFile::encodeName(candidate).constData(), RENAME_NOREPLACE) == 0) {
+            if (taken)
+                *taken = candidate;
+            return 0;
+        }
+        if (errno == EINVAL && !idOfAt(dirFd, candidate).exists) {
+            // A file system without RENAME_NOREPLACE: the name was just seen free.
+            if (::renameat(dirFd, f.constData(), dirFd, QFile::encodeName(candidate).constData()) != 0)
+                return errno;
+            if (taken)
+                *taken = candidate;
+            return 0;
+        }
+        if (errno != EEXIST && errno != EINVAL)
+            return errno;
+    }
+    return EEXIST;
+}
+
+int lockFile(int fd)
+{
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &whole) == 0)
+        return 0;
+    return errno == EACCES ? EAGAIN : errno;
 }
 
 int open(const QString &path, int flags, mode_t mode)
@@ -95,6 +165,8 @@ int writeAt(int fd, const char *data, qint64 size, qint64 offset)
 {
     qint64 allowed = size;
     const bool goOn = !hook() || hook()(fd, offset, size, &allowed);
+    if (allowed < 0)
+        return int(-allowed);
     qint64 done = 0;
     int err = 0;
     while (done < allowed) {
@@ -111,6 +183,8 @@ int writeAt(int fd, const char *data, qint64 size, qint64 offset)
         }
         done += put;
     }
+    if (done > 0)
+        trace(Step::Write, fd, offset, data, done);
     if (!goOn)
         throw Stopped{};
     return err;
@@ -146,20 +220,36 @@ int truncate(int fd, qint64 length)
     do {
         r = ::ftruncate(fd, length);
     } while (r != 0 && errno == EINTR);
+    if (r == 0)
+        trace(Step::Truncate, fd, length, nullptr, -1);
     return r == 0 ? 0 : errno;
 }
 
-int sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+int sync(int fd)
+{
+    if (::fsync(fd) != 0)
+        return errno;
+    trace(Step::Sync, fd, -1, nullptr, 0);
+    return 0;
+}
+
+int syncDirectory(int dirFd)
+{
+    const int err = ::fsync(dirFd) == 0 ? 0 : errno;
+    if (!err)
+        trace(Step::SyncFolder, dirFd, -1, nullptr, 0);
+    // Some file systems cannot sync a folder; that is no reason to stop.
+    return err == EINVAL || err == EROFS ? 0 : err;
+}
 
 int syncDirectory(const QString &directory)
 {
-    const int fd = open(directory, O_RDONLY | O_DIRECTORY);
+    int fd = open(directory, O_RDONLY | O_DIRECTORY);
     if (fd < 0)
         return errno;
-    const int err = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    // Some file systems cannot sync a folder; that is no reason to stop.
-    return err == EINVAL || err == EROFS ? 0 : err;
+    const int err = syncDirectory(fd);
+    close(fd);
+    return err;
 }
 
 int reserve(int fd, qint64 offset, qint64 size)

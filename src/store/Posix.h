@@ -20,13 +20,29 @@ struct FileId {
     ino_t inode = 0;
     bool regular = false;
     bool exists = false;
+    nlink_t links = 0;
     bool operator==(const FileId &o) const { return exists && o.exists && device == o.device && inode == o.inode; }
 };
 FileId idOf(int fd);
 FileId idOfPath(const QString &path);
+// The file a name in a folder (opened as a descriptor) refers to, links followed.
+FileId idOfAt(int dirFd, const QString &name);
+
+// Keeps a file whose size limit (ulimit -f) is reached from ending the program:
+// the write then fails with EFBIG and is reported like a full disk.
+void ignoreFileSizeSignal();
 
 // open(2); -1 with errno set on failure.
 int open(const QString &path, int flags, mode_t mode = 0644);
+// openat(2): a name in the folder open as dirFd; -1 with errno set on failure.
+int openAt(int dirFd, const QString &name, int flags, mode_t mode = 0644);
+// Renames a file in the folder open as dirFd to the first of name, name.2,
+// name.3, ... that is free, never over another file. 0 or the errno.
+int renameAside(int dirFd, const QString &from, const QString &name, QString *taken);
+// An exclusive lock on the whole file, held by this open file (not by the
+// process), so a second open of the same file, from here or from another
+// program, is refused. 0, EAGAIN when another holds it, or the errno.
+int lockFile(int fd);
 void close(int &fd);
 
 qint64 length(int fd);
@@ -43,6 +59,7 @@ int writeAll(int fd, const char *data, qint64 size);
 int sync(int fd);
 // Syncs the folder itself, so a file created or removed in it stays so.
 int syncDirectory(const QString &directory);
+int syncDirectory(int dirFd);
 // Reserves space for bytes offset..offset+size without changing the length:
 // ENOSPC or EFBIG when the space cannot be had, 0 otherwise (also where the
 // file system cannot reserve).
@@ -52,9 +69,17 @@ int reserve(int fd, qint64 offset, qint64 size);
 // offset (the new length for a truncate, with size -1) and the size. It may
 // lower *allowed (the bytes of this write that reach the file, from the start)
 // and return false to stop right after them, as a kill would; the store then
-// throws Posix::Stopped.
+// throws Posix::Stopped. A write given a negative *allowed fails with that
+// errno (-*allowed), writing nothing, as a failing disk would.
 using WriteHook = std::function<bool(int fd, qint64 offset, qint64 size, qint64 *allowed)>;
 void setWriteHook(WriteHook hook);
 struct Stopped {};
+
+// For tests: sees every change and sync as it is made, with the bytes that
+// reached the file (a truncate has size -1 and no data; a sync of a file or a
+// folder has offset -1).
+enum class Step { Write, Truncate, Sync, SyncFolder };
+using TraceHook = std::function<void(Step step, int fd, qint64 offset, const char *data, qint64 size)>;
+void setTraceHook(TraceHook hook);
 
 } // namespace Posix

@@ -263,7 +263,7 @@ class TestConsole : public QObject {
         const QrpRecord first = contact("K1AA", "40");
         const QrpRecord cut = contact("W2CUT", "15");
         TestLog::writeLog(dir.path(), {first, cut});
-        TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+        TestLog::writeFile(dir.path(), "ARCIFILE.DAT", ArciLine::forRecord(first).bytes());
         FakePlatform fakes;
         auto w = TestLog::openWindow(dir.path(), fakes);
         QCOMPARE(w->windowTitle(), QStringLiteral("Record  3/ 3"));
@@ -271,7 +271,7 @@ class TestConsole : public QObject {
         const QByteArray qrp = readFile(dir.path(), "QRPDATA.DAT");
         QCOMPARE(qrp.left(96), first.bytes() + cut.bytes());
         QCOMPARE(qrp.size(), 144);
-        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), LogStore::lineFor(cut).bytes());
+        QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT").mid(83), ArciLine::forRecord(cut).bytes());
         // The next contact goes after the one that was cut off.
         w->Timer1_Timer();
         QTest::keyClicks(w->ui().txtCallsign, "K3NEXT");
@@ -303,7 +303,7 @@ class TestConsole : public QObject {
                 first.set(QrpRecord::Arci, "     ");
                 first.set(QrpRecord::Power, "4");
                 TestLog::writeLog(dir.path(), {first}, "40");
-                TestLog::writeFile(dir.path(), "ARCIFILE.DAT", LogStore::lineFor(first).bytes());
+                TestLog::writeFile(dir.path(), "ARCIFILE.DAT", ArciLine::forRecord(first).bytes());
                 const QByteArray qrpBefore = readFile(dir.path(), "QRPDATA.DAT");
                 FakePlatform fakes;
                 fakes.confirmation.threeWay = answer;
@@ -321,7 +321,7 @@ class TestConsole : public QObject {
                 const bool written = edited && answer == Answer::Yes;
                 QCOMPARE(readFile(dir.path(), "QRPDATA.DAT"),
                          written ? changed.bytes() + qrpBefore.mid(48) : qrpBefore);
-                QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), LogStore::lineFor(written ? changed : first).bytes());
+                QCOMPARE(readFile(dir.path(), "ARCIFILE.DAT"), ArciLine::forRecord(written ? changed : first).bytes());
                 QCOMPARE(w->log().qrpFile().isOpen(), edited && answer == Answer::Cancel);
             }
         }

@@ -31,7 +31,7 @@ void twoContacts(const QString &dir)
 {
     TestLog::writeLog(dir, {contact("K1AA"), contact("K2BB")}, "40");
     TestLog::writeFile(dir, "ARCIFILE.DAT",
-                       LogStore::lineFor(contact("K1AA")).bytes() + LogStore::lineFor(contact("K2BB")).bytes());
+                       ArciLine::forRecord(contact("K1AA")).bytes() + ArciLine::forRecord(contact("K2BB")).bytes());
 }
 
 void typeContact(frmKestrix &w, const char *call)

@@ -155,7 +155,7 @@ QString HostileLog::tryLog(const QByteArray &qrp, const QByteArray &arci, quint3
             const QByteArray was = arci.mid(at, 83), is = arciNow.mid(at, 83);
             const bool missing = was.size() < 83 || was == QByteArray(83, '\0');
             const QrpRecord record = QrpRecord::fromBytes(qrpNow.mid(at / 83 * 48, 48));
-            if (is != (missing ? LogStore::lineFor(record).bytes() : was))
+            if (is != (missing ? ArciLine::forRecord(record).bytes() : was))
                 return QStringLiteral("start-up changed ARCIFILE.DAT beyond the repair");
         }
         const QByteArray journal = readFile(dir, QStringLiteral(".kestrix-journal"));

@@ -294,6 +294,7 @@ class tst_ReviewNavigation : public QObject {
         m_w->ui().txtBnd->setText(QStringLiteral("20"));
         m_w->ui().txtRecNum->clear();
         m_w->SaveExistingRecord();
+        QCOMPARE(m_w->log().writeBack(m_w->CurrentRecord(), m_w->QrpRecord_()), LogStore::Outcome::Written);
         QCOMPARE(m_w->ui().txtRecNum->text(), QStringLiteral("1"));
         QCOMPARE(reviewRow(*m_w), shownRecord(1));
         QCOMPARE(TestLog::readFile(m_dir.path(), QStringLiteral("QRPDATA.DAT")), qrp);

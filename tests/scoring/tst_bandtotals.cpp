@@ -156,10 +156,8 @@ void tst_BandTotals::deletedBandAndTypedOverBoxes()
     sheet.txt14A->setText("7");
 
     // The only contacts on 40 m and on 10 m are deleted, as the delete command stores it.
-    for (qint32 n : {1, 3}) {
-        w->QrpRecord_() = deleted();
-        QVERIFY(w->log().writeRecord(n));
-    }
+    for (qint32 n : {1, 3})
+        QCOMPARE(w->log().deleteRecord(n), LogStore::Outcome::Written);
     QTest::mouseClick(w->ui().cmdUpdate, Qt::LeftButton);
     QCOMPARE(texts(w->ui().pointLabels()), (QStringList{"0", "5", "0", "0", "0", "0", "0"}));
     QCOMPARE(texts(w->ui().multiplierLabels()), (QStringList{"0", "1", "0", "0", "0", "0", "0"}));

@@ -4,12 +4,17 @@
 #include "store/ArciLine.h"
 #include "store/LogLock.h"
 #include "store/LogStore.h"
+#include "store/Posix.h"
 #include "store/QrpRecord.h"
 #include "store/Text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/resource.h>
 
 namespace {
 QByteArray fileBytes(const QString &dir, const char *name)
@@ -50,7 +55,7 @@ class TestLogStore : public QObject {
         QCOMPARE(r.value(QrpRecord::Callsign), QStringLiteral("Q1ABC"));
         QCOMPARE(r.raw(QrpRecord::Band), QStringLiteral("40 "));
 
-        const ArciLine line = LogStore::lineFor(r);
+        const ArciLine line = ArciLine::forRecord(r);
         const QByteArray expected = QByteArray("12/07/98   14:03:27   Q1ABC       40    599   NY     1234    "
                                                "      579   5   1 ") +
                                     QByteArray("\x02\x00\r\n", 4);
@@ -70,7 +75,7 @@ class TestLogStore : public QObject {
         // A deleted record's line has DELETED in the date column and no call sign.
         QrpRecord deleted;
         deleted.set(QrpRecord::Callsign, QStringLiteral("DELETED"));
-        const ArciLine gone = LogStore::lineFor(deleted);
+        const ArciLine gone = ArciLine::forRecord(deleted);
         QCOMPARE(gone.bytes().left(11), QByteArray("DELETED    "));
         QCOMPARE(gone.bytes().mid(11, 68), QByteArray(68, ' '));
         QCOMPARE(gone.bytes().right(4), QByteArray("\x02\x00\r\n", 4));
@@ -171,16 +176,22 @@ class TestLogStore : public QObject {
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 0);
         QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT").size(), 0);
 
-        store.QrpRecord_ = memberContact();
-        QVERIFY(!store.writeRecord(0));
-        QVERIFY(!store.writeRecord(-1));
+        // Numbers that address no record for the operation are refused.
+        QrpRecord r = memberContact();
+        const ArciLine line = ArciLine::forRecord(r);
+        QCOMPARE(store.saveContact(0, r, line), LogStore::Outcome::Refused);
+        QCOMPARE(store.saveContact(2, r, line), LogStore::Outcome::Refused); // not the placeholder
+        QCOMPARE(store.writeBack(1, r), LogStore::Outcome::Refused);         // the placeholder
+        QCOMPARE(store.rewriteRecord(1, r, line), LogStore::Outcome::Refused);
+        QCOMPARE(store.deleteRecord(-1), LogStore::Outcome::Refused);
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 0);
-        QVERIFY(store.writeRecord(1));
-        store.QrpRecord_.set(QrpRecord::Callsign, QStringLiteral("K2DEF"));
-        QVERIFY(store.writeRecord(2));
-        store.QrpRecord_.set(QrpRecord::Callsign, QStringLiteral("K3GHI"));
-        QVERIFY(store.writeRecord(3));
+        QCOMPARE(store.saveContact(1, r, line), LogStore::Outcome::Written);
+        r.set(QrpRecord::Callsign, QStringLiteral("K2DEF"));
+        QCOMPARE(store.saveContact(2, r, ArciLine::forRecord(r)), LogStore::Outcome::Written);
+        r.set(QrpRecord::Callsign, QStringLiteral("K3GHI"));
+        QCOMPARE(store.writeBack(2, r), LogStore::Outcome::Written); // the record alone
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT").size(), 144);
+        QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT").mid(83 + 22, 5), QByteArray("K2DEF"));
 
         const int before = store.QrpFile();
         QVERIFY(store.openQrp());
@@ -192,8 +203,8 @@ class TestLogStore : public QObject {
             seen << QString::number(n) + r.value(QrpRecord::Callsign);
             return true;
         });
-        QCOMPARE(seen, QStringList({"1Q1ABC", "2K2DEF", "3K3GHI"}));
-        QCOMPARE(store.QrpRecord_.value(QrpRecord::Callsign), QStringLiteral("K3GHI"));
+        QCOMPARE(seen, QStringList({"1Q1ABC", "2K3GHI", "3"}));
+        QCOMPARE(store.QrpRecord_.value(QrpRecord::Band), QStringLiteral("40"));
 
         // Stopping early; contacts exclude the placeholder (the last record).
         seen.clear();
@@ -217,7 +228,7 @@ class TestLogStore : public QObject {
         second.set(QrpRecord::Band, QStringLiteral("20"));
         // The second contact's save stopped after its record: no placeholder, no line.
         putFile(dir.path(), LogStore::QrpFileName, first.bytes() + second.bytes());
-        putFile(dir.path(), LogStore::ArciFileName, LogStore::lineFor(first).bytes());
+        putFile(dir.path(), LogStore::ArciFileName, ArciLine::forRecord(first).bytes());
         LogStore store(dir.path(), failOnError());
         QVERIFY(store.openQrp());
         QVERIFY(store.openArci());
@@ -226,7 +237,7 @@ class TestLogStore : public QObject {
         placeholder.set(QrpRecord::Band, QStringLiteral("20"));
         QCOMPARE(fileBytes(dir.path(), "QRPDATA.DAT"), first.bytes() + second.bytes() + placeholder.bytes());
         QCOMPARE(fileBytes(dir.path(), "ARCIFILE.DAT"),
-                 LogStore::lineFor(first).bytes() + LogStore::lineFor(second).bytes());
+                 ArciLine::forRecord(first).bytes() + ArciLine::forRecord(second).bytes());
         QCOMPARE(store.RecordCount(), 3);
 
         // A sound log is left alone.
@@ -242,7 +253,7 @@ class TestLogStore : public QObject {
         QrpRecord band40;
         band40.set(QrpRecord::Band, QStringLiteral("40"));
         QCOMPARE(fileBytes(odd.path(), "QRPDATA.DAT"), first.bytes() + band40.bytes());
-        QCOMPARE(fileBytes(odd.path(), "ARCIFILE.DAT"), LogStore::lineFor(first).bytes());
+        QCOMPARE(fileBytes(odd.path(), "ARCIFILE.DAT"), ArciLine::forRecord(first).bytes());
         QCOMPARE(fileBytes(odd.path(), LogStore::StrayFileName), QByteArray("\r\n"));
         QCOMPARE(oddStore.RecordCount(), 2);
         QVERIFY(!oddStore.repairNotes().isEmpty());
@@ -263,20 +274,83 @@ class TestLogStore : public QObject {
         QVERIFY(!reason.isEmpty());
     }
 
+    void oneProgramPerLog_data()
+    {
+        // How a second program reaches the log files of a running one.
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the same folder") << "same";
+        QTest::newRow("a folder of links to its files") << "links";
+        QTest::newRow("its folder renamed and made again, the log reopened there") << "renamed";
+    }
+
     void oneProgramPerLog()
     {
+        QFETCH(QString, how);
+        QTemporaryDir base;
+        const QString a = base.path() + QStringLiteral("/a"), b = base.path() + QStringLiteral("/b");
+        QVERIFY(QDir().mkpath(a));
+        putFile(a, LogStore::QrpFileName, memberContact().bytes() + QByteArray(48, ' '));
+        LogStore first(a, failOnError());
+        QVERIFY(first.open());
+        QString second = a;
+        if (how == QLatin1String("links")) {
+            QVERIFY(QDir().mkpath(b));
+            for (const char *name : {LogStore::QrpFileName, LogStore::ArciFileName})
+                QVERIFY(QFile::link(a + u'/' + QLatin1String(name), b + u'/' + QLatin1String(name)));
+            second = b;
+        } else if (how == QLatin1String("renamed")) {
+            QVERIFY(QDir().rename(a, b));
+            QVERIFY(QDir().mkpath(a));
+            QCOMPARE(first.writeBack(1, memberContact()), LogStore::Outcome::FilesChanged);
+            QVERIFY(first.open());
+            QCOMPARE(first.RecordCount(), 1);
+        }
+        const QByteArray qrp = fileBytes(second, LogStore::QrpFileName);
+        QStringList errors;
+        LogStore other(second, [&](const QString &f, const QString &r) { errors << f + u':' + r; });
+        QVERIFY(!other.open());
+        QCOMPARE(errors, QStringList{QStringLiteral("QRPDATA.DAT:the log is in use by another Kestrix")});
+        QCOMPARE(fileBytes(second, LogStore::QrpFileName), qrp);
+        // The folder's lock holds as it did, and both end with the program.
+        if (how == QLatin1String("same")) {
+            LogLock folder(a), again(a);
+            QVERIFY(folder.acquire());
+            QVERIFY(!again.acquire());
+            QVERIFY(again.heldByOther());
+        }
+        first.closeQrp();
+        first.closeArci();
+        QVERIFY(other.open());
+    }
+
+    void fileSizeLimit()
+    {
+        // Under a file-size limit a write fails with EFBIG, reported like a full
+        // disk, instead of the signal ending the program; nothing is half written.
+        // First start-up's repair (a line and a placeholder after the last
+        // contact), then a save; the log was mended without the limit in between.
         QTemporaryDir dir;
-        LogLock first(dir.path());
-        QVERIFY(first.acquire());
-        LogLock second(dir.path());
-        QVERIFY(!second.acquire());
-        QVERIFY(second.heldByOther());
-        // The lock survives the reopen that follows every write.
-        LogStore store(dir.path(), failOnError());
-        QVERIFY(store.openQrp());
-        store.closeQrp();
-        LogLock third(dir.path());
-        QVERIFY(!third.acquire());
+        putFile(dir.path(), LogStore::QrpFileName, memberContact().bytes() + memberContact().bytes());
+        rlimit was{}, small{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &was), 0);
+        small = {100, was.rlim_max};
+        QStringList errors;
+        LogStore store(dir.path(), [&](const QString &f, const QString &r) { errors << f + u':' + r; });
+        for (const bool save : {false, true}) {
+            const QByteArray qrp = fileBytes(dir.path(), LogStore::QrpFileName);
+            const QByteArray arci = fileBytes(dir.path(), LogStore::ArciFileName);
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            const bool written = save ? store.saveContact(3, memberContact(), ArciLine::forRecord(memberContact())) ==
+                                            LogStore::Outcome::Written
+                                      : store.open();
+            ::setrlimit(RLIMIT_FSIZE, &was);
+            QVERIFY(!written);
+            QCOMPARE(errors.size(), 1);
+            QVERIFY2(errors.takeFirst().endsWith(Posix::reason(EFBIG)), qPrintable(QString::number(save)));
+            QCOMPARE(fileBytes(dir.path(), LogStore::QrpFileName), qrp);
+            QCOMPARE(fileBytes(dir.path(), LogStore::ArciFileName), arci);
+            QVERIFY(store.open());
+        }
     }
 };
 

@@ -83,8 +83,8 @@ class TestRecordFields : public QObject {
                                      QByteArray(QrpRecord::Size - recordOffset - value.size(), ' '));
         const QByteArray expectedLine = QByteArray(lineOffset, ' ') + value.toLatin1() +
                                         QByteArray(79 - lineOffset - value.size(), ' ') + QByteArray("\x02\x00\r\n", 4);
-        QCOMPARE(LogStore::lineOf(values).bytes(), expectedLine);
-        QCOMPARE(LogStore::lineFor(record).bytes(), expectedLine);
+        QCOMPARE(ArciLine::fromValues(values).bytes(), expectedLine);
+        QCOMPARE(ArciLine::forRecord(record).bytes(), expectedLine);
     }
 
     void deletedRule()
@@ -94,15 +94,15 @@ class TestRecordFields : public QObject {
         QrpRecord::Values values;
         values[QrpRecord::Callsign] = QStringLiteral("DELETED");
         values[QrpRecord::QsoDate] = QStringLiteral("12/07/98");
-        const ArciLine rewritten = LogStore::rewrittenLineOf(values);
+        const ArciLine rewritten = ArciLine::rewrittenFrom(values);
         QCOMPARE(rewritten.value(ArciLine::QsoDate), QStringLiteral("DELETED"));
         QCOMPARE(rewritten.value(ArciLine::Callsign), QString());
-        QCOMPARE(LogStore::lineOf(values).value(ArciLine::Callsign), QStringLiteral("DELETED"));
+        QCOMPARE(ArciLine::fromValues(values).value(ArciLine::Callsign), QStringLiteral("DELETED"));
         values[QrpRecord::Callsign] = QStringLiteral("DELETED ");
-        QCOMPARE(LogStore::rewrittenLineOf(values).value(ArciLine::QsoDate), QStringLiteral("12/07/98"));
+        QCOMPARE(ArciLine::rewrittenFrom(values).value(ArciLine::QsoDate), QStringLiteral("12/07/98"));
         // The stored deleted record makes the same line as its rewrite.
-        QCOMPARE(LogStore::lineFor(QrpRecord::deleted()).bytes(),
-                 LogStore::rewrittenLineOf({QStringLiteral("DELETED")}).bytes());
+        QCOMPARE(ArciLine::forRecord(QrpRecord::deleted()).bytes(),
+                 ArciLine::rewrittenFrom({QStringLiteral("DELETED")}).bytes());
     }
 };
 
