@@ -1,8 +1,10 @@
 #include "rules/BandRecount.h"
 
+#include "rules/ContestBands.h"
 #include "store/QrpRecord.h"
 
 #include <numeric>
+#include <string>
 
 namespace {
 
@@ -17,15 +19,24 @@ constexpr quint32 bandKey(const char *text, int length)
     return key;
 }
 
-// The bands as the log stores them, in band order.
-constexpr std::array<quint32, BandCount> BandKeys{bandKey("160", 3), bandKey("80", 2), bandKey("40", 2),
-                                                  bandKey("20", 2),  bandKey("15", 2), bandKey("10", 2),
-                                                  bandKey("6", 1)};
-
-// The same bands as the menu stores them: left-aligned, padded with blanks.
-constexpr std::array<quint32, BandCount> StoredKeys{bandKey("160", 3), bandKey("80 ", 3), bandKey("40 ", 3),
-                                                    bandKey("20 ", 3), bandKey("15 ", 3), bandKey("10 ", 3),
-                                                    bandKey("6  ", 3)};
+// The bands as the log stores them, in band order, and as the menu stores
+// them: left-aligned, padded with blanks.
+static_assert(BandCount == ContestBands::Count);
+constexpr std::array<quint32, BandCount> bandKeys(bool padded)
+{
+    std::array<quint32, BandCount> keys{};
+    for (int b = 0; b < BandCount; ++b) {
+        const char *name = ContestBands::table[b].name;
+        const int length = int(std::char_traits<char>::length(name));
+        char field[3] = {' ', ' ', ' '};
+        for (int i = 0; i < length && i < 3; ++i)
+            field[i] = name[i];
+        keys[b] = bandKey(padded ? field : name, padded ? 3 : length);
+    }
+    return keys;
+}
+constexpr std::array<quint32, BandCount> BandKeys = bandKeys(false);
+constexpr std::array<quint32, BandCount> StoredKeys = bandKeys(true);
 
 // A stored band found by one look-up rather than seven comparisons: the key's
 // remainder by 13 differs for each of the seven.

@@ -1,33 +1,18 @@
 #include "radio/core/RadioBands.h"
 
+#include "rules/ContestBands.h"
+
 #include <QStringList>
 
 #include <cmath>
 
-namespace {
-
-struct Band {
-    const char *band;
-    qint64 low, high; // Hz, both included
-};
-
-constexpr Band bands[] = {
-    {"160", 1'800'000, 2'000'000},  {"80", 3'500'000, 4'000'000},   {"40", 7'000'000, 7'300'000},
-    {"20", 14'000'000, 14'350'000}, {"15", 21'000'000, 21'450'000}, {"10", 28'000'000, 29'700'000},
-    {"6", 50'000'000, 54'000'000},
-};
-
-} // namespace
-
 QString RadioBands::bandOf(double hz)
 {
-    if (!std::isfinite(hz))
+    if (!std::isfinite(hz) || std::fabs(hz) > 1e12)
         return QString();
-    const qint64 f = std::llround(hz);
-    for (const Band &b : bands)
-        if (f >= b.low && f <= b.high)
-            return QLatin1String(b.band);
-    return QString();
+    // To the hertz, as the rig reports it; the edges are whole kHz.
+    const int band = ContestBands::indexOfKhz(double(std::llround(hz)) / 1000.0);
+    return band < 0 ? QString() : QLatin1String(ContestBands::table[band].name);
 }
 
 QString RadioBands::frequencyText(double hz)
