@@ -187,12 +187,10 @@ void frmKestrix::buildControls()
 
     // The boxes whose text goes into the log files take no control characters.
     auto *printable = new PrintableText(this);
-    for (QLineEdit *stored :
-         {m_ui.txtCallsign, m_ui.txtRstRcvd, m_ui.txtRstSent, m_ui.txtSpc,    m_ui.txtArci,       m_ui.txtPower,
-          m_ui.txtBand,     m_ui.txtDate,    m_ui.txtTime,    m_ui.txtPoints, m_ui.txtMultiplier, m_ui.txtCall,
-          m_ui.txtRstR,     m_ui.txtRstS,    m_ui.txtLocale,  m_ui.txtClub,   m_ui.txtPwr,        m_ui.txtBnd,
-          m_ui.txtCalendar, m_ui.txtClock,   m_ui.txtPts,     m_ui.txtMult})
-        stored->setValidator(printable);
+    for (const RecordBox &b : RecordBoxes::table) {
+        (m_ui.*b.entry)->setValidator(printable);
+        (m_ui.*b.review)->setValidator(printable);
+    }
 
     // A full box says why it refuses a key. Watched before the subsystems' key rules
     // are, it sees each key as those rules leave it.
