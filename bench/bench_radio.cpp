@@ -12,7 +12,7 @@
 #include "platform/DesktopPlatform.h"
 #include "radio/core/RadioSettings.h"
 #include "radio/core/RigControl.h"
-#include "radio/ui/RadioRoom.h"
+#include "radio/ui/RadioSubsystem.h"
 #include "store/QrpRecord.h"
 
 #include <QApplication>

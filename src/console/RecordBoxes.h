@@ -1,9 +1,10 @@
 #pragma once
 // The window's two boxes for each field of the contact record: the red entry
 // box, which takes a new contact and shows the placeholder, and the blue review
-// box, which shows a stored contact and takes its rewrite. The five record
-// procedures, the review row and the Clear lists all go through this table, in
-// record order, so binding a field to its boxes is one line here.
+// box, which shows a stored contact and takes its rewrite, and the label the
+// program names the field by. The five record procedures, the review row, the
+// Clear lists, the printable-text check of the stored boxes and the search list
+// all go through this table, in record order, so a field is one line here.
 
 #include "console/KestrixControls.h"
 #include "store/QrpRecord.h"
@@ -16,22 +17,23 @@ struct RecordBox {
     QrpRecord::Field field;
     QLineEdit *KestrixControls::*entry;
     QLineEdit *KestrixControls::*review;
+    const char *label; // as the search list names it
 };
 
 namespace RecordBoxes {
 
 inline constexpr std::array<RecordBox, QrpRecord::FieldCount> table{{
-    {QrpRecord::Callsign, &KestrixControls::txtCallsign, &KestrixControls::txtCall},
-    {QrpRecord::Arci, &KestrixControls::txtArci, &KestrixControls::txtClub},
-    {QrpRecord::Power, &KestrixControls::txtPower, &KestrixControls::txtPwr},
-    {QrpRecord::SPC, &KestrixControls::txtSpc, &KestrixControls::txtLocale},
-    {QrpRecord::RstSent, &KestrixControls::txtRstSent, &KestrixControls::txtRstS},
-    {QrpRecord::RstRcvd, &KestrixControls::txtRstRcvd, &KestrixControls::txtRstR},
-    {QrpRecord::Band, &KestrixControls::txtBand, &KestrixControls::txtBnd},
-    {QrpRecord::QsoDate, &KestrixControls::txtDate, &KestrixControls::txtCalendar},
-    {QrpRecord::QsoTime, &KestrixControls::txtTime, &KestrixControls::txtClock},
-    {QrpRecord::Points, &KestrixControls::txtPoints, &KestrixControls::txtPts},
-    {QrpRecord::Multiplier, &KestrixControls::txtMultiplier, &KestrixControls::txtMult},
+    {QrpRecord::Callsign, &KestrixControls::txtCallsign, &KestrixControls::txtCall, "Callsign"},
+    {QrpRecord::Arci, &KestrixControls::txtArci, &KestrixControls::txtClub, "ARCI #"},
+    {QrpRecord::Power, &KestrixControls::txtPower, &KestrixControls::txtPwr, "Power"},
+    {QrpRecord::SPC, &KestrixControls::txtSpc, &KestrixControls::txtLocale, "SPC"},
+    {QrpRecord::RstSent, &KestrixControls::txtRstSent, &KestrixControls::txtRstS, "RST Sent"},
+    {QrpRecord::RstRcvd, &KestrixControls::txtRstRcvd, &KestrixControls::txtRstR, "RST Rcvd"},
+    {QrpRecord::Band, &KestrixControls::txtBand, &KestrixControls::txtBnd, "Band"},
+    {QrpRecord::QsoDate, &KestrixControls::txtDate, &KestrixControls::txtCalendar, "Date"},
+    {QrpRecord::QsoTime, &KestrixControls::txtTime, &KestrixControls::txtClock, "Time"},
+    {QrpRecord::Points, &KestrixControls::txtPoints, &KestrixControls::txtPts, "Points"},
+    {QrpRecord::Multiplier, &KestrixControls::txtMultiplier, &KestrixControls::txtMult, "Multiplier"},
 }};
 
 // The values a new contact is saved with: the entry boxes as they stand, the

@@ -1,6 +1,6 @@
 #pragma once
 // What every window of the program gets when it is first shown, the side
-// windows of every room included: each box without an accessible name takes
+// windows of every subsystem included: each box without an accessible name takes
 // one from the labels beside and above it, so a screen reader announces it;
 // and the window fits the screen's free area, scrolling its contents where the
 // screen is smaller than the window at the current scale.

@@ -18,7 +18,7 @@
 #include "platform/Beeper.h"
 #include "platform/Confirmation.h"
 #include "platform/SystemClock.h"
-#include "radio/ui/RadioRoom.h"
+#include "radio/ui/RadioSubsystem.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/SummarySheet.h"
 #include "reports/frmSummary.h"
@@ -60,7 +60,7 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     connect(m_ui.Timer1, &QTimer::timeout, this, &frmKestrix::Timer1_Timer);
     connect(m_ui.mnuExit, &QAction::triggered, this, &frmKestrix::mnuExit_Click);
 
-    // The rooms connect the controls they own. The order matters only where two
+    // The subsystems connect the controls they own. The order matters only where two
     // rules answer the same box, and none do.
     m_entryWorkflow = std::make_unique<EntryWorkflow>(*this);
     m_clockSetting = std::make_unique<ClockSetting>(*this);
@@ -76,7 +76,7 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     m_helpPages = std::make_unique<HelpPages>(*this);
     m_referenceWindows = std::make_unique<ReferenceWindows>(*this);
     m_exportLog = std::make_unique<ExportLog>(*this);
-    m_radio = std::make_unique<RadioRoom>(*this);
+    m_radio = std::make_unique<RadioSubsystem>(*this);
 
     // Change, Delete and Print act on the right button; the keyboard and screen
     // readers reach the same act.
@@ -88,7 +88,7 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
 
 frmKestrix::~frmKestrix()
 {
-    // Side windows are children of this window; the rooms that own them go first.
+    // Side windows are children of this window; the subsystems that own them go first.
     m_radio.reset();
     m_exportLog.reset();
     m_referenceWindows.reset();
@@ -187,14 +187,12 @@ void frmKestrix::buildControls()
 
     // The boxes whose text goes into the log files take no control characters.
     auto *printable = new PrintableText(this);
-    for (QLineEdit *stored :
-         {m_ui.txtCallsign, m_ui.txtRstRcvd, m_ui.txtRstSent, m_ui.txtSpc,    m_ui.txtArci,       m_ui.txtPower,
-          m_ui.txtBand,     m_ui.txtDate,    m_ui.txtTime,    m_ui.txtPoints, m_ui.txtMultiplier, m_ui.txtCall,
-          m_ui.txtRstR,     m_ui.txtRstS,    m_ui.txtLocale,  m_ui.txtClub,   m_ui.txtPwr,        m_ui.txtBnd,
-          m_ui.txtCalendar, m_ui.txtClock,   m_ui.txtPts,     m_ui.txtMult})
-        stored->setValidator(printable);
+    for (const RecordBox &b : RecordBoxes::table) {
+        (m_ui.*b.entry)->setValidator(printable);
+        (m_ui.*b.review)->setValidator(printable);
+    }
 
-    // A full box says why it refuses a key. Watched before the rooms' key rules
+    // A full box says why it refuses a key. Watched before the subsystems' key rules
     // are, it sees each key as those rules leave it.
     auto *full = new FullBoxNotice(
         [this](QLineEdit *box, const QString &typed) {
@@ -227,7 +225,7 @@ void frmKestrix::buildMenus()
     auto item = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(name);
-        a->setEnabled(false); // enabled by the room that answers it
+        a->setEnabled(false); // enabled by the subsystem that answers it
         return a;
     };
     auto submenu = [](QMenu *menu, const QString &name) {
@@ -395,7 +393,7 @@ bool frmKestrix::logOperationDone(LogStore::Outcome outcome)
         logFilesChanged();
         return false;
     case LogStore::Outcome::Refused:
-        // The rooms check the record number first; should one get past them, nothing is written.
+        // The subsystems check the record number first; should one get past them, nothing is written.
         beep();
         break;
     case LogStore::Outcome::Failed:

@@ -3,7 +3,7 @@
 // It builds its controls from the layout table, owns every piece of log state
 // for the run (the open files, the record buffer, the record numbers), runs the
 // clock, start-up and Exit, and holds the five record procedures. The rules of
-// the boxes live in the rooms that own them (scoring, review, reports, help),
+// the boxes live in the subsystems that own them (scoring, review, reports, help),
 // each built here with a reference to this window.
 
 #include "console/KestrixControls.h"
@@ -39,7 +39,7 @@ class SummarySheet;
 class HelpPages;
 class ReferenceWindows;
 class ExportLog;
-class RadioRoom;
+class RadioSubsystem;
 
 class frmKestrix : public QMainWindow {
     Q_OBJECT
@@ -96,7 +96,7 @@ class frmKestrix : public QMainWindow {
     // Save Record stores it.
     void logFilesChanged();
 
-    // Procedures of other rooms, by the names the program calls them.
+    // Procedures of other subsystems, by the names the program calls them.
     void CheckMultiplier();
     void UpdateTotals();
     // The summary sheet, created hidden on first use.
@@ -109,7 +109,7 @@ class frmKestrix : public QMainWindow {
     // ---- controls, by their names --------------------------------------------
     const KestrixControls &ui() const { return m_ui; }
 
-    // The rooms of the program, for tests and for rooms that call one another.
+    // The subsystems of the program, for tests and for subsystems that call one another.
     EntryWorkflow &entryWorkflow() { return *m_entryWorkflow; }
     ClockSetting &clockSetting() { return *m_clockSetting; }
     EntryRules &entryRules() { return *m_entryRules; }
@@ -123,7 +123,7 @@ class frmKestrix : public QMainWindow {
     HelpPages &helpPages() { return *m_helpPages; }
     ReferenceWindows &referenceWindows() { return *m_referenceWindows; }
     ExportLog &exportLog() { return *m_exportLog; }
-    RadioRoom &radio() { return *m_radio; }
+    RadioSubsystem &radio() { return *m_radio; }
 
     // How a file error is reported; the default shows a message box naming the file
     // and the system's reason, then ends the program with status 1.
@@ -161,5 +161,5 @@ class frmKestrix : public QMainWindow {
     std::unique_ptr<HelpPages> m_helpPages;
     std::unique_ptr<ReferenceWindows> m_referenceWindows;
     std::unique_ptr<ExportLog> m_exportLog;
-    std::unique_ptr<RadioRoom> m_radio;
+    std::unique_ptr<RadioSubsystem> m_radio;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The contest summary sheet: the paper form drawn as a window. Its room fills the
+// The contest summary sheet: the paper form drawn as a window. Its subsystem fills the
 // per-band and total boxes from the band recount; the operator types the rest.
 
 #include <QList>

@@ -2,6 +2,7 @@
 
 #include "console/BoxFocus.h"
 #include "console/KeyRewrite.h"
+#include "console/RecordBoxes.h"
 
 #include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
@@ -80,6 +81,7 @@ void appendField(QString &list, QLatin1StringView label, const QrpRecord &record
 {
     const QrpRecord::Layout l = QrpRecord::layout[field];
     list += label;
+    list += QLatin1StringView(" = ");
     list += QLatin1StringView(record.data() + l.offset, l.width);
     list += newLine;
 }
@@ -118,17 +120,8 @@ void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &re
     list += QLatin1StringView("Record Number = ");
     list += Text::numberText(number);
     list += newLine;
-    appendField(list, QLatin1StringView("Callsign = "), record, QrpRecord::Callsign, newLine);
-    appendField(list, QLatin1StringView("ARCI # = "), record, QrpRecord::Arci, newLine);
-    appendField(list, QLatin1StringView("Power = "), record, QrpRecord::Power, newLine);
-    appendField(list, QLatin1StringView("SPC = "), record, QrpRecord::SPC, newLine);
-    appendField(list, QLatin1StringView("RST Sent = "), record, QrpRecord::RstSent, newLine);
-    appendField(list, QLatin1StringView("RST Rcvd = "), record, QrpRecord::RstRcvd, newLine);
-    appendField(list, QLatin1StringView("Band = "), record, QrpRecord::Band, newLine);
-    appendField(list, QLatin1StringView("Date = "), record, QrpRecord::QsoDate, newLine);
-    appendField(list, QLatin1StringView("Time = "), record, QrpRecord::QsoTime, newLine);
-    appendField(list, QLatin1StringView("Points = "), record, QrpRecord::Points, newLine);
-    appendField(list, QLatin1StringView("Multiplier = "), record, QrpRecord::Multiplier, newLine);
+    for (const RecordBox &b : RecordBoxes::table)
+        appendField(list, QLatin1StringView(b.label), record, b.field, newLine);
     list += QLatin1StringView(" ==================================");
 }
 

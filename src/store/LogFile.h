@@ -62,5 +62,8 @@ class LogFile {
     int m_fd = -1;
     int m_fileNumber = 0;
     Posix::FileId m_id;
+    // Global on purpose: file numbers are the program's, not one file's or one
+    // store's, so every open in the run takes the next number (1 to 511, then 1
+    // again) and no two open log files ever share one.
     static int s_nextFileNumber;
 };

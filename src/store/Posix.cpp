@@ -15,6 +15,9 @@
 namespace Posix {
 
 namespace {
+// Global on purpose: every write of the program passes through this file,
+// whichever object makes it, so a test can stop or fail the disk under the whole
+// program (the window's store included) without a seam in each caller.
 WriteHook &hook()
 {
     static WriteHook h;

@@ -1,5 +1,5 @@
 #pragma once
-// The text conventions every room of the program shares: reading a number from
+// The text conventions every subsystem of the program shares: reading a number from
 // the start of a text, writing a number with its sign position, blank trimming,
 // and the "above 0" test of the member and power boxes.
 

@@ -1,7 +1,7 @@
 #pragma once
 // The log the export tests share and the files it must give, written out by hand.
 
-#include "TestLog.h"
+#include "TestFiles.h"
 
 #include <QByteArray>
 #include <QList>

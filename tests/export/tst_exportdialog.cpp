@@ -2,7 +2,7 @@
 // writes, and never replacing a file without asking.
 
 #include "ExportFixture.h"
-#include "console/frmKestrix.h"
+#include "TestLog.h"
 #include "export/core/StationDetails.h"
 #include "export/ui/ExportLog.h"
 #include "export/ui/frmExport.h"

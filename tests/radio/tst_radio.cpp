@@ -1,4 +1,4 @@
-// The radio room against the real components: Hamlib's rigctld with its dummy
+// The radio subsystem against the real components: Hamlib's rigctld with its dummy
 // rig (rigctl moves it) and cwdaemon without sound or keying device, each
 // started here on a free loopback port and stopped again.
 
@@ -11,7 +11,7 @@
 #include "radio/core/RadioSettings.h"
 #include "radio/core/RigControl.h"
 #include "radio/core/RigModels.h"
-#include "radio/ui/RadioRoom.h"
+#include "radio/ui/RadioSubsystem.h"
 #include "radio/ui/frmRadio.h"
 #include "reports/OwnSettings.h"
 

@@ -1,7 +1,7 @@
 // The checks read the log in bulk; what they see must be what a record-by-record
 // read sees, cut records and records past the end included.
 
-#include "TestLog.h"
+#include "TestFiles.h"
 #include "store/LogStore.h"
 
 #include <QTemporaryDir>

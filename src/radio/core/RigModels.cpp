@@ -61,6 +61,8 @@ QList<RigModel> load()
 
 } // namespace
 
+// Global on purpose: Hamlib's tables are one per process, whichever rig or
+// dialog reaches them, so the lock that guards them is one per process too.
 QMutex &RigModels::tablesLock()
 {
     static QMutex lock;

@@ -1,4 +1,4 @@
-#include "radio/ui/RadioRoom.h"
+#include "radio/ui/RadioSubsystem.h"
 
 #include "console/ConsoleLayout.h"
 #include "console/frmKestrix.h"
@@ -30,11 +30,11 @@ constexpr int ShownMillis = 4000; // how long a failure of the rig's keyer stays
 
 } // namespace
 
-RadioRoom::RadioRoom(frmKestrix &window) : m_window(window)
+RadioSubsystem::RadioSubsystem(frmKestrix &window) : m_window(window)
 {
     const KestrixControls &ui = window.ui();
     m_menuItem = ui.mnuRadio;
-    connect(m_menuItem, &QAction::triggered, this, &RadioRoom::mnuRadio_Click);
+    connect(m_menuItem, &QAction::triggered, this, &RadioSubsystem::mnuRadio_Click);
     m_menuItem->setEnabled(true);
 
     using namespace ConsoleLayout;
@@ -69,14 +69,14 @@ RadioRoom::RadioRoom(frmKestrix &window) : m_window(window)
     apply(RadioSettings::load());
 }
 
-RadioRoom::~RadioRoom() { delete m_form; }
+RadioSubsystem::~RadioSubsystem() { delete m_form; }
 
-RigControl &RadioRoom::rig()
+RigControl &RadioSubsystem::rig()
 {
     if (!m_rig) {
         m_rig = new RigControl(this);
-        connect(m_rig, &RigControl::reading, this, &RadioRoom::rigReading);
-        connect(m_rig, &RigControl::notAnswering, this, &RadioRoom::rigNotAnswering);
+        connect(m_rig, &RigControl::reading, this, &RadioSubsystem::rigReading);
+        connect(m_rig, &RigControl::notAnswering, this, &RadioSubsystem::rigNotAnswering);
         connect(m_rig, &RigControl::morseStarted, this, [this] {
             setCwProblem(QString());
             setSending(true);
@@ -88,14 +88,14 @@ RigControl &RadioRoom::rig()
             setCwProblem(reason);
             m_problemTimer.start();
         });
-        connect(m_rig, &RigControl::testDone, this, &RadioRoom::rigTestDone);
+        connect(m_rig, &RigControl::testDone, this, &RadioSubsystem::rigTestDone);
     }
     return *m_rig;
 }
 
 // ---- settings --------------------------------------------------------------------
 
-void RadioRoom::apply(const RadioSettings &settings)
+void RadioSubsystem::apply(const RadioSettings &settings)
 {
     m_settings = settings;
     // The rig and the keyer are judged apart: a bad CW setting never stops the band following.
@@ -119,7 +119,7 @@ void RadioRoom::apply(const RadioSettings &settings)
     if (m_keyerProblem.isEmpty() && settings.keyer == RadioSettings::Keyer::CwDaemon) {
         if (!m_keyer) {
             m_keyer = new CwDaemonKeyer(this);
-            connect(m_keyer, &CwDaemonKeyer::sendingChanged, this, &RadioRoom::setSending);
+            connect(m_keyer, &CwDaemonKeyer::sendingChanged, this, &RadioSubsystem::setSending);
             connect(m_keyer, &CwDaemonKeyer::answeringChanged, this,
                     [this](bool answering, const QString &reason) { setCwProblem(answering ? QString() : reason); });
         }
@@ -138,18 +138,18 @@ void RadioRoom::apply(const RadioSettings &settings)
     showStatus();
 }
 
-frmRadio &RadioRoom::form()
+frmRadio &RadioSubsystem::form()
 {
     if (!m_form) {
         m_form = new frmRadio(&m_window);
-        connect(m_form->cmdTest, &QPushButton::clicked, this, &RadioRoom::cmdTest_Click);
-        connect(m_form->cmdOK, &QPushButton::clicked, this, &RadioRoom::cmdOK_Click);
-        connect(m_form->cmdCancel, &QPushButton::clicked, this, &RadioRoom::cmdCancel_Click);
+        connect(m_form->cmdTest, &QPushButton::clicked, this, &RadioSubsystem::cmdTest_Click);
+        connect(m_form->cmdOK, &QPushButton::clicked, this, &RadioSubsystem::cmdOK_Click);
+        connect(m_form->cmdCancel, &QPushButton::clicked, this, &RadioSubsystem::cmdCancel_Click);
     }
     return *m_form;
 }
 
-void RadioRoom::mnuRadio_Click()
+void RadioSubsystem::mnuRadio_Click()
 {
     frmRadio &f = form();
     toForm(m_settings);
@@ -159,7 +159,7 @@ void RadioRoom::mnuRadio_Click()
     f.activateWindow();
 }
 
-void RadioRoom::toForm(const RadioSettings &s)
+void RadioSubsystem::toForm(const RadioSettings &s)
 {
     frmRadio &f = form();
     f.txtModelSearch->clear();
@@ -175,7 +175,7 @@ void RadioRoom::toForm(const RadioSettings &s)
         f.txtMessages[i]->setText(s.messages.value(i));
 }
 
-RadioSettings RadioRoom::fromForm() const
+RadioSettings RadioSubsystem::fromForm() const
 {
     const frmRadio &f = *m_form;
     RadioSettings s;
@@ -194,7 +194,7 @@ RadioSettings RadioRoom::fromForm() const
     return s;
 }
 
-void RadioRoom::cmdOK_Click()
+void RadioSubsystem::cmdOK_Click()
 {
     frmRadio &f = form();
     const RadioSettings s = fromForm();
@@ -224,9 +224,9 @@ void RadioRoom::cmdOK_Click()
     f.hide();
 }
 
-void RadioRoom::cmdCancel_Click() { form().hide(); }
+void RadioSubsystem::cmdCancel_Click() { form().hide(); }
 
-void RadioRoom::cmdTest_Click()
+void RadioSubsystem::cmdTest_Click()
 {
     frmRadio &f = form();
     const RadioSettings s = fromForm();
@@ -248,7 +248,7 @@ void RadioRoom::cmdTest_Click()
     rig().test(s.rigModel, s.rigPort, s.serialSpeed);
 }
 
-void RadioRoom::rigTestDone(bool answers, double hz, const QString &mode, const QString &why)
+void RadioSubsystem::rigTestDone(bool answers, double hz, const QString &mode, const QString &why)
 {
     if (!m_form)
         return;
@@ -265,7 +265,7 @@ void RadioRoom::rigTestDone(bool answers, double hz, const QString &mode, const 
 
 // ---- the rig -----------------------------------------------------------------------
 
-void RadioRoom::rigReading(double hz, const QString &mode)
+void RadioSubsystem::rigReading(double hz, const QString &mode)
 {
     m_rigText = QStringLiteral("Radio: ") + RadioBands::frequencyText(hz);
     if (!mode.isEmpty())
@@ -276,13 +276,13 @@ void RadioRoom::rigReading(double hz, const QString &mode)
     showStatus();
 }
 
-void RadioRoom::rigNotAnswering(const QString &reason)
+void RadioSubsystem::rigNotAnswering(const QString &reason)
 {
     m_rigText = QStringLiteral("Radio: ") + reason;
     showStatus();
 }
 
-void RadioRoom::followBand(double hz)
+void RadioSubsystem::followBand(double hz)
 {
     // The band box changes when the rig changes band, exactly as the Set Band
     // menu changes it; a band set by hand stays until the rig moves again.
@@ -301,7 +301,7 @@ void RadioRoom::followBand(double hz)
             item->trigger();
 }
 
-void RadioRoom::followMode(const QString &mode)
+void RadioSubsystem::followMode(const QString &mode)
 {
     const QString exportMode = RadioBands::exportMode(mode);
     if (exportMode.isEmpty() || exportMode == m_rigMode)
@@ -316,7 +316,7 @@ void RadioRoom::followMode(const QString &mode)
 
 // ---- CW ------------------------------------------------------------------------------
 
-bool RadioRoom::eventFilter(QObject *watched, QEvent *event)
+bool RadioSubsystem::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || !keysActive())
         return QObject::eventFilter(watched, event);
@@ -344,7 +344,7 @@ bool RadioRoom::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void RadioRoom::sendMessage(int index)
+void RadioSubsystem::sendMessage(int index)
 {
     if (!keysActive())
         return;
@@ -380,7 +380,7 @@ void RadioRoom::sendMessage(int index)
     }
 }
 
-void RadioRoom::stopSending()
+void RadioSubsystem::stopSending()
 {
     if (m_settings.keyer == RadioSettings::Keyer::Hamlib && m_rig)
         m_rig->stopMorse();
@@ -390,7 +390,7 @@ void RadioRoom::stopSending()
     setSending(false);
 }
 
-void RadioRoom::changeSpeed(int delta)
+void RadioSubsystem::changeSpeed(int delta)
 {
     const int wpm = std::clamp(m_settings.wpm + delta, int(RadioSettings::MinWpm), int(RadioSettings::MaxWpm));
     if (wpm == m_settings.wpm)
@@ -407,7 +407,7 @@ void RadioRoom::changeSpeed(int delta)
     showStatus();
 }
 
-void RadioRoom::setSending(bool sending)
+void RadioSubsystem::setSending(bool sending)
 {
     if (sending == m_sending)
         return;
@@ -415,12 +415,12 @@ void RadioRoom::setSending(bool sending)
     showStatus();
 }
 
-bool RadioRoom::keysActive() const
+bool RadioSubsystem::keysActive() const
 {
     return m_settings.keyer != RadioSettings::Keyer::None && m_keyerProblem.isEmpty();
 }
 
-void RadioRoom::setCwProblem(const QString &problem)
+void RadioSubsystem::setCwProblem(const QString &problem)
 {
     if (problem == m_cwProblem)
         return;
@@ -430,7 +430,7 @@ void RadioRoom::setCwProblem(const QString &problem)
 
 // ---- the status line -------------------------------------------------------------------
 
-void RadioRoom::showStatus()
+void RadioSubsystem::showStatus()
 {
     QStringList lines;
     if (!m_rigProblem.isEmpty())

@@ -1,5 +1,5 @@
 #pragma once
-// The radio room: Kestrix Program -> Radio... sets up a rig (Hamlib, directly
+// The radio subsystem: Kestrix Program -> Radio... sets up a rig (Hamlib, directly
 // or through rigctld) and a CW keyer (the rig's own or cwdaemon). While a rig
 // answers, the band box follows its band through the Set Band menu items and
 // its mode becomes the export's default; F1-F8 send the CW messages, Esc
@@ -20,11 +20,11 @@ class QLabel;
 class RigControl;
 class CwDaemonKeyer;
 
-class RadioRoom : public QObject {
+class RadioSubsystem : public QObject {
     Q_OBJECT
   public:
-    explicit RadioRoom(frmKestrix &window);
-    ~RadioRoom() override;
+    explicit RadioSubsystem(frmKestrix &window);
+    ~RadioSubsystem() override;
 
     // The dialog, created hidden on first use.
     frmRadio &form();
