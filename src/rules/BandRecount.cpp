@@ -10,6 +10,21 @@ namespace {
 
 constexpr int BandCount = BandRecount::BandCount;
 
+// A field's bytes with blanks at either end removed.
+struct Trimmed {
+    const char *text;
+    int length;
+};
+Trimmed trimmed(const char *field, int width)
+{
+    int first = 0, last = width;
+    while (first < last && field[first] == ' ')
+        ++first;
+    while (last > first && field[last - 1] == ' ')
+        --last;
+    return {field + first, last - first};
+}
+
 // A band text of up to three bytes as one number: its length, then its bytes.
 constexpr quint32 bandKey(const char *text, int length)
 {
@@ -72,12 +87,8 @@ int BandRecount::bandOf(const char *record)
     if (candidate >= 0 && StoredKeys[candidate] == stored)
         return candidate;
     // Otherwise the band may stand elsewhere in its field (" 20").
-    int first = 0, last = width;
-    while (first < last && field[first] == ' ')
-        ++first;
-    while (last > first && field[last - 1] == ' ')
-        --last;
-    const quint32 key = bandKey(field + first, last - first);
+    const auto [text, length] = trimmed(field, width);
+    const quint32 key = bandKey(text, length);
     for (int b = 0; b < BandCount; ++b)
         if (key == BandKeys[b])
             return b;
@@ -95,17 +106,10 @@ template <typename Key> Key trimmedKey(const char *record, QrpRecord::Field f)
 {
     const auto [offset, width] = at(f);
     static_assert(sizeof(Key) <= 8);
-    const char *field = record + offset;
-    int first = 0, last = width;
-    while (first < last && field[first] == ' ')
-        ++first;
-    while (last > first && field[last - 1] == ' ')
-        --last;
+    const auto [text, length] = trimmed(record + offset, width);
     Key key = 0;
-    for (int i = 0; i < int(sizeof(Key)); ++i) {
-        const int from = first + i;
-        key = Key(key << 8) | static_cast<unsigned char>(from < last ? field[from] : ' ');
-    }
+    for (int i = 0; i < int(sizeof(Key)); ++i)
+        key = Key(key << 8) | static_cast<unsigned char>(i < length ? text[i] : ' ');
     return key;
 }
 
@@ -136,13 +140,7 @@ bool fieldBlank(const char *record, QrpRecord::Field f)
 int trimmedLength(const char *record, QrpRecord::Field f)
 {
     const auto [offset, width] = at(f);
-    const char *field = record + offset;
-    int first = 0, last = width;
-    while (first < last && field[first] == ' ')
-        ++first;
-    while (last > first && field[last - 1] == ' ')
-        --last;
-    return last - first;
+    return trimmed(record + offset, width).length;
 }
 
 bool isDeleted(const char *record)
