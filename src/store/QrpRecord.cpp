@@ -49,6 +49,14 @@ QrpRecord QrpRecord::deleted()
     return r;
 }
 
+bool QrpRecord::holdsMoreThanBand() const
+{
+    for (int f = 0; f < FieldCount; ++f)
+        if (f != Band && !value(Field(f)).isEmpty())
+            return true;
+    return false;
+}
+
 void QrpRecord::set(Field f, const QString &value)
 {
     const Layout l = layout[f];

@@ -52,6 +52,9 @@ class QrpRecord {
     // The call sign that marks a deleted contact; every other field of it is blank.
     static constexpr const char *DeletedCall = "DELETED";
     static QrpRecord deleted();
+    // Whether any field but the band holds something: a contact, not the
+    // placeholder that carries the band after the last one.
+    bool holdsMoreThanBand() const;
 
     // A contact's eleven values by field, as given; each is fitted to its
     // field's width when it is set.

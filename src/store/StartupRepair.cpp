@@ -87,14 +87,6 @@ void StartupRepair::setJournalAside(const Journal::Operation &op)
 
 namespace {
 
-bool holdsMoreThanBand(const QrpRecord &r)
-{
-    for (int f = 0; f < QrpRecord::FieldCount; ++f)
-        if (f != QrpRecord::Band && !r.value(QrpRecord::Field(f)).isEmpty())
-            return true;
-    return false;
-}
-
 // The first bytes of a placeholder: blanks, with the band where they reach it.
 bool placeholderStart(const QByteArray &bytes)
 {
@@ -182,7 +174,7 @@ bool StartupRepair::mendCutOffSave()
         const qint64 whole = length / QrpRecLen;
         const QrpRecord last = QrpRecord::fromBytes(m_qrp.read(whole));
         const QByteArray tail = m_qrp.read(whole + 1);
-        if ((whole == 0 || holdsMoreThanBand(last)) && whole < std::numeric_limits<qint32>::max() - 1 &&
+        if ((whole == 0 || last.holdsMoreThanBand()) && whole < std::numeric_limits<qint32>::max() - 1 &&
             placeholderStart(tail)) {
             // A placeholder cut short (after a contact, or as the first record): it is written whole.
             const QrpRecord placeholder =
@@ -202,7 +194,7 @@ bool StartupRepair::mendCutOffSave()
     // A placeholder holds nothing but its band. A last record holding anything else
     // is a contact whose save stopped before its placeholder was written.
     const QrpRecord last = QrpRecord::fromBytes(m_qrp.read(records));
-    if (!holdsMoreThanBand(last))
+    if (!last.holdsMoreThanBand())
         return wrote;
     const qint64 arciLength = m_arci.length();
     const qint64 arciLines = arciLength / ArciRecLen;

@@ -113,14 +113,6 @@ QString ExportContacts::timeText(QTime time, bool seconds)
                    : QString::asprintf("%02d%02d", time.hour(), time.minute());
 }
 
-bool ExportContacts::holdsMoreThanBand(const QrpRecord &r)
-{
-    for (int f = 0; f < QrpRecord::FieldCount; ++f)
-        if (f != QrpRecord::Band && !r.value(QrpRecord::Field(f)).isEmpty())
-            return true;
-    return false;
-}
-
 RecordReading ExportContacts::read(qint32 number, const QrpRecord &r)
 {
     RecordReading reading;

@@ -51,10 +51,6 @@ class ExportContacts {
     const QStringList &incomplete() const { return m_incomplete; }
 
     static RecordReading read(qint32 number, const QrpRecord &record);
-    // A placeholder holds nothing but its band; a last record that holds more
-    // is a contact whose save was cut off before its placeholder was written.
-    static bool holdsMoreThanBand(const QrpRecord &record);
-
     // "mm/dd/yy" (one-digit month and day and a four-digit year are read too);
     // a two-digit year 00-69 is 20xx, 70-99 is 19xx. Invalid when unreadable.
     static QDate readDate(const QString &text);

@@ -149,7 +149,7 @@ class Export {
         QByteArray bytes;
         if (!read(count, count, bytes))
             return false;
-        m_last = ExportContacts::holdsMoreThanBand(recordAt(bytes, 0)) ? count : count - 1;
+        m_last = recordAt(bytes, 0).holdsMoreThanBand() ? count : count - 1;
         return true;
     }
 

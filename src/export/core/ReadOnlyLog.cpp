@@ -70,7 +70,7 @@ bool ReadOnlyLog::read()
                                     qMax<qint64>(0, bytes.size() - at));
     };
     const QrpRecord last = record(m_recordCount);
-    const qint64 contacts = ExportContacts::holdsMoreThanBand(last) ? m_recordCount : m_recordCount - 1;
+    const qint64 contacts = last.holdsMoreThanBand() ? m_recordCount : m_recordCount - 1;
     m_contacts.reserve(contacts);
     for (qint64 n = 1; n <= contacts; ++n)
         m_contacts << record(n);
