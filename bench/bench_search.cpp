@@ -2,11 +2,11 @@
 // plain scan of the same records, and the time to set a list of 1 000 matches
 // into the display panel.
 
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "platform/DesktopPlatform.h"
 #include "review/RecordSearch.h"
 #include "store/QrpRecord.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QApplication>
 #include <QDir>

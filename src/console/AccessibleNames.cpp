@@ -1,8 +1,8 @@
 #include "console/AccessibleNames.h"
 
-#include "console/DisplayPanel.h"
 #include "console/KestrixControls.h"
-#include "console/RecordBoxes.h"
+#include "widgets/DisplayPanel.h"
+#include "widgets/RecordBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>

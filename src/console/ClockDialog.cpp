@@ -1,9 +1,9 @@
 #include "console/ClockDialog.h"
 
 #include "console/ConsoleLayout.h"
-#include "console/Twips.h"
 #include "platform/SystemClock.h"
 #include "rules/ClockText.h"
+#include "widgets/Twips.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "console/ClockSetting.h"
 
 #include "console/ClockDialog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QPushButton>

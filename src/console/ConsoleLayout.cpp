@@ -1,6 +1,6 @@
 #include "console/ConsoleLayout.h"
 
-#include "console/DisplayPanel.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

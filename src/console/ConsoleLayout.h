@@ -2,9 +2,10 @@
 // The main window's controls as data: name, kind, place in twips, colours, font,
 // length limit and caption. The window builds its controls from this table.
 
-#include "console/FormBinding.h"
 #include "console/KestrixControls.h"
-#include "console/Twips.h"
+#include "widgets/FormBinding.h"
+#include "widgets/PanelFonts.h"
+#include "widgets/Twips.h"
 
 #include <QColor>
 #include <QList>
@@ -42,8 +43,6 @@ const QList<ControlSpec> &controls();
 // The controls that take the focus, in tab order.
 const QList<ControlMember> &tabOrder();
 
-inline const QString serif() { return QStringLiteral("Times New Roman"); }
-// The sans-serif face standing in for the old "System" font: its widths put the
-// headings' words over their columns.
-inline const QString system() { return QStringLiteral("DejaVu Sans Condensed"); }
+using PanelFonts::serif;
+using PanelFonts::system;
 } // namespace ConsoleLayout

@@ -1,11 +1,11 @@
 #include "console/EntryWorkflow.h"
 
-#include "console/DisplayPanel.h"
-#include "console/RecordBoxes.h"
 #include "console/frmKestrix.h"
 #include "rules/RecordNumbers.h"
 #include "scoring/EntryRules.h"
 #include "store/Text.h"
+#include "widgets/DisplayPanel.h"
+#include "widgets/RecordBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>

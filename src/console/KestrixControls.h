@@ -1,61 +1,8 @@
 #pragma once
 // The main window's controls, gathered as a form generator gathers them: one
-// pointer per control under the control's own name. The layout table binds each
-// entry to its pointer by member, so a misspelt name is a compile error.
+// pointer per control under the control's own name, by area. The layout table
+// binds each entry to its pointer by member, so a misspelt name is a compile error.
 
-#include <QList>
+#include "widgets/PanelControls.h"
 
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QTimer;
-class QWidget;
-class DisplayPanel;
-
-struct KestrixControls {
-    QWidget *client = nullptr; // the client area with the panel picture
-    // entry row
-    QLineEdit *txtCallsign = nullptr, *txtRstRcvd = nullptr, *txtRstSent = nullptr, *txtSpc = nullptr,
-              *txtArci = nullptr, *txtPower = nullptr, *txtBand = nullptr, *txtDate = nullptr, *txtTime = nullptr,
-              *txtPoints = nullptr, *txtMultiplier = nullptr, *txtRecNumber = nullptr;
-    // review row
-    QLineEdit *txtCall = nullptr, *txtRstR = nullptr, *txtRstS = nullptr, *txtLocale = nullptr, *txtClub = nullptr,
-              *txtPwr = nullptr, *txtBnd = nullptr, *txtCalendar = nullptr, *txtClock = nullptr, *txtPts = nullptr,
-              *txtMult = nullptr, *txtRecNum = nullptr;
-    QLabel *lblTitle = nullptr, *lblAddEntry = nullptr, *lblChangeDelete = nullptr, *Label1 = nullptr;
-    DisplayPanel *txtSpecs = nullptr;
-    QLabel *lblDate = nullptr, *lblClock = nullptr, *lblMode = nullptr;
-    QLineEdit *txtSearchInfo = nullptr;
-    QLabel *lblChartHeader = nullptr, *lblBands = nullptr;
-    QLabel *lblS16 = nullptr, *lblS80 = nullptr, *lblS40 = nullptr, *lblS20 = nullptr, *lblS15 = nullptr,
-           *lblS10 = nullptr, *lblS6 = nullptr;
-    QLabel *lblM16 = nullptr, *lblM80 = nullptr, *lblM40 = nullptr, *lblM20 = nullptr, *lblM15 = nullptr,
-           *lblM10 = nullptr, *lblM6 = nullptr;
-    QPushButton *cmdReview = nullptr, *cmdSearch = nullptr, *cmdDeleteRecord = nullptr, *cmdUpdate = nullptr,
-                *cmdChangeRecord = nullptr, *cmdAddRecord = nullptr, *cmdCalendar = nullptr, *cmdClear = nullptr,
-                *cmdCanada = nullptr, *cmdSetTime = nullptr, *cmdRstSystem = nullptr, *cmdUS = nullptr,
-                *cmdPlus = nullptr, *cmdMinus = nullptr, *cmdPrinter = nullptr, *cmdSaveRecord = nullptr;
-    QTimer *Timer1 = nullptr;
-
-    // menus (a submenu is a QMenu, an item a QAction; both named as in the program)
-    QMenu *mnuSpecs = nullptr, *mnuKestrix = nullptr, *mnuBand = nullptr, *mnuHelp = nullptr,
-          *mnuInstructions = nullptr;
-    QAction *mnuExit = nullptr;
-    QAction *mnuFeatures = nullptr, *mnuRcvr = nullptr, *mnuCw = nullptr, *mnuBuild = nullptr, *mnuPricing = nullptr,
-            *mnuHomepage = nullptr;
-    QAction *mnuClock = nullptr, *mnuDate = nullptr, *mnu160 = nullptr, *mnu80 = nullptr, *mnu40 = nullptr,
-            *mnu20 = nullptr, *mnu15 = nullptr, *mnu10 = nullptr, *mnu6 = nullptr, *mnuPrint = nullptr,
-            *mnuSummary = nullptr;
-    QAction *mnuIntro = nullptr, *mnuStart = nullptr, *mnuDupe = nullptr, *mnuPoints = nullptr,
-            *mnuAddingRecords = nullptr, *mnuSearchingRecords = nullptr, *mnuDeletingRecords = nullptr,
-            *mnuChangingRecords = nullptr, *mnuReview = nullptr, *mnuUpdatingRecords = nullptr,
-            *mnuPrintingRecords = nullptr, *mnuFiles = nullptr, *mnuEnding = nullptr, *mnuContact = nullptr;
-    QAction *mnuProvinces = nullptr, *mnuState = nullptr;
-    QAction *mnuExport = nullptr, *mnuRadio = nullptr;
-
-    // The band chart cells in band order 160, 80, 40, 20, 15, 10, 6.
-    QList<QLabel *> pointLabels() const { return {lblS16, lblS80, lblS40, lblS20, lblS15, lblS10, lblS6}; }
-    QList<QLabel *> multiplierLabels() const { return {lblM16, lblM80, lblM40, lblM20, lblM15, lblM10, lblM6}; }
-};
+struct KestrixControls : EntryRowControls, ReviewRowControls, BandChartControls, FrontPanelControls, MenuControls {};

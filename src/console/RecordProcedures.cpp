@@ -4,10 +4,10 @@
 
 #include "console/frmKestrix.h"
 
-#include "console/DisplayPanel.h"
-#include "console/RecordBoxes.h"
 #include "rules/RecordNumbers.h"
 #include "store/Text.h"
+#include "widgets/DisplayPanel.h"
+#include "widgets/RecordBoxes.h"
 
 #include <QLineEdit>
 
@@ -25,14 +25,14 @@ void frmKestrix::SaveCurrentRecord()
     // New contacts go into the placeholder record only: the store refuses any
     // other number, which would overwrite a stored contact or leave a gap in the log.
     m_log->setCurrentRecord(Text::wholeValue(m_ui.txtRecNumber->text()).value_or(0));
-    QrpRecord_() = QrpRecord(RecordBoxes::entryRow(m_ui));
+    QrpRecord_() = QrpRecord(RecordBoxes::entryRow(m_ui, m_ui));
 }
 
 void frmKestrix::SaveArciFile()
 {
     setNewLine();
     m_log->setArciRecord(Text::wholeValue(m_ui.txtRecNumber->text()).value_or(0));
-    m_log->ArciLine_ = ArciLine::fromValues(RecordBoxes::entryRow(m_ui));
+    m_log->ArciLine_ = ArciLine::fromValues(RecordBoxes::entryRow(m_ui, m_ui));
 }
 
 void frmKestrix::SaveExistingRecord()

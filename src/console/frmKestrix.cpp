@@ -4,14 +4,8 @@
 #include "console/CaptionButton.h"
 #include "console/ClockSetting.h"
 #include "console/ConsoleLayout.h"
-#include "console/DisplayPanel.h"
 #include "console/EntryWorkflow.h"
-#include "console/FullBoxNotice.h"
 #include "console/PanelPicture.h"
-#include "console/PrintableText.h"
-#include "console/RecordBoxes.h"
-#include "console/RightClickKeys.h"
-#include "console/ShownWindows.h"
 #include "export/ui/ExportLog.h"
 #include "help/HelpPages.h"
 #include "help/ReferenceWindows.h"
@@ -30,6 +24,12 @@
 #include "scoring/EntryRules.h"
 #include "scoring/MultiplierCheck.h"
 #include "store/Text.h"
+#include "widgets/DisplayPanel.h"
+#include "widgets/FullBoxNotice.h"
+#include "widgets/PrintableText.h"
+#include "widgets/RecordBoxes.h"
+#include "widgets/RightClickKeys.h"
+#include "widgets/ShownWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,21 +62,25 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
 
     // The subsystems connect the controls they own. The order matters only where two
     // rules answer the same box, and none do.
+    // Each subsystem is handed the areas of the panel it owns or reads, the
+    // shared writes and the other subsystems it calls; nothing else.
+    const KestrixControls &c = m_ui;
+    ConsoleOutput &out = *this;
     m_entryWorkflow = std::make_unique<EntryWorkflow>(*this);
     m_clockSetting = std::make_unique<ClockSetting>(*this);
-    m_multiplierCheck = std::make_unique<MultiplierCheck>(*this);
-    m_entryRules = std::make_unique<EntryRules>(*this);
-    m_duplicateCheck = std::make_unique<DuplicateCheck>(*this);
-    m_bandTotals = std::make_unique<BandTotals>(*this);
-    m_reviewNavigation = std::make_unique<ReviewNavigation>(*this);
-    m_recordSearch = std::make_unique<RecordSearch>(*this);
-    m_changeDelete = std::make_unique<ChangeDelete>(*this);
-    m_summary = std::make_unique<SummarySheet>(*this);
-    m_logSheetPrinting = std::make_unique<LogSheetPrinting>(*this);
-    m_helpPages = std::make_unique<HelpPages>(*this);
-    m_referenceWindows = std::make_unique<ReferenceWindows>(*this);
-    m_exportLog = std::make_unique<ExportLog>(*this);
-    m_radio = std::make_unique<RadioSubsystem>(*this);
+    m_multiplierCheck = std::make_unique<MultiplierCheck>(*m_log, c);
+    m_entryRules = std::make_unique<EntryRules>(c, c, c, *m_multiplierCheck, out);
+    m_duplicateCheck = std::make_unique<DuplicateCheck>(*m_log, c, c, out);
+    m_bandTotals = std::make_unique<BandTotals>(*m_log, c, c, out);
+    m_reviewNavigation = std::make_unique<ReviewNavigation>(*m_log, c, *this, out);
+    m_recordSearch = std::make_unique<RecordSearch>(*m_log, c, c, out);
+    m_changeDelete = std::make_unique<ChangeDelete>(*m_log, c, c, c, *this, m_platform, out);
+    m_summary = std::make_unique<SummarySheet>(*m_bandTotals, c, m_platform, out, *this);
+    m_logSheetPrinting = std::make_unique<LogSheetPrinting>(*m_log, c, c, m_platform, out, *this);
+    m_helpPages = std::make_unique<HelpPages>(c, out);
+    m_referenceWindows = std::make_unique<ReferenceWindows>(c, c, *this);
+    m_exportLog = std::make_unique<ExportLog>(*m_log, *m_logSheetPrinting, *m_summary, c, m_platform, out, *this);
+    m_radio = std::make_unique<RadioSubsystem>(c, c, c, out, *this);
 
     // Change, Delete and Print act on the right button; the keyboard and screen
     // readers reach the same act.
@@ -303,6 +307,8 @@ QString frmKestrix::titleText() const
 }
 
 void frmKestrix::beep() { m_platform.beeper.beep(); }
+
+void frmKestrix::writeCaption(const QString &caption) { setWindowTitle(caption); }
 
 void frmKestrix::CheckMultiplier() { m_multiplierCheck->CheckMultiplier(); }
 

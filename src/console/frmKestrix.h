@@ -3,13 +3,16 @@
 // It builds its controls from the layout table, owns every piece of log state
 // for the run (the open files, the record buffer, the record numbers), runs the
 // clock, start-up and Exit, and holds the five record procedures. The rules of
-// the boxes live in the subsystems that own them (scoring, review, reports, help),
-// each built here with a reference to this window.
+// the boxes live in the subsystems that own them (scoring, review, reports, help,
+// export, radio), each built here and handed only the areas of the panel it owns
+// or reads, the shared writes (ConsoleOutput) and the record procedures (RecordKeeping).
 
 #include "console/KestrixControls.h"
-#include "console/PanelSize.h"
 #include "platform/Platform.h"
 #include "store/LogStore.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelSize.h"
+#include "widgets/RecordKeeping.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -41,7 +44,7 @@ class ReferenceWindows;
 class ExportLog;
 class RadioSubsystem;
 
-class frmKestrix : public QMainWindow {
+class frmKestrix : public QMainWindow, public ConsoleOutput, public RecordKeeping {
     Q_OBJECT
   public:
     // The log lives in `directory` (the working directory of the program).
@@ -53,17 +56,14 @@ class frmKestrix : public QMainWindow {
     bool Form_Load();
 
     // ---- shared conventions -------------------------------------------------
-    // Carriage return + line feed, set again by every writer of a multi-line text.
-    QString NewLine;
-    void setNewLine() { NewLine = QStringLiteral("\r\n"); }
-    // The display panel write: font size, then the whole text, lines joined by NewLine.
-    void writePanel(int pointSize, const QStringList &lines);
-    // The mode line: "Mode", NewLine, activity.
-    void writeMode(const QString &activity);
+    // The shared writes every subsystem is handed (see ConsoleOutput).
+    void writePanel(int pointSize, const QStringList &lines) override;
+    void writeMode(const QString &activity) override;
+    void writeCaption(const QString &caption) override;
+    void beep() override;
     // "Dravek's", NewLine, "ARCI Kestrix Program".
     QString titleText() const;
     Platform &platform() { return m_platform; }
-    void beep();
 
     // ---- the log: files, record buffer and numbers ---------------------------
     LogStore &log() { return *m_log; }
@@ -76,20 +76,17 @@ class frmKestrix : public QMainWindow {
     // record number; the handler then hands them to the store as one operation.
     void SaveCurrentRecord();
     void SaveArciFile();
-    void SaveExistingRecord();
-    void SaveExistingArci();
+    void SaveExistingRecord() override;
+    void SaveExistingArci() override;
     void ShowCurrentRecord();
-    // The record number the review row addresses, when it addresses a stored
-    // contact (1 .. RecordCount - 1; the placeholder is never written back); empty otherwise.
-    std::optional<qint32> reviewRecordNumber() const;
-    // Review tells the window when its row shows the placeholder, whose blank
-    // row Exit must not write over the contact a later save puts there.
-    void setReviewShowsPlaceholder(bool shows) { m_reviewShowsPlaceholder = shows; }
+    // The record procedures the review row's subsystems call (see RecordKeeping).
+    std::optional<qint32> reviewRecordNumber() const override;
+    void setReviewShowsPlaceholder(bool shows) override { m_reviewShowsPlaceholder = shows; }
 
     // Acts on what became of an operation on the log: when the log files were
     // renamed, removed or replaced in the meantime, nothing was written and the
     // folder's log is opened again (logFilesChanged). True when everything was written.
-    bool logOperationDone(LogStore::Outcome outcome);
+    bool logOperationDone(LogStore::Outcome outcome) override;
     // Opens the folder's log again, as start-up does, after its files changed
     // behind the program, and says so in the display panel. The entry row keeps
     // what was typed and txtRecNumber names the new placeholder, so one more

@@ -1,43 +1,43 @@
 #include "help/HelpPages.h"
 
-#include "console/frmKestrix.h"
 #include "help/HelpTexts.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
 
 #include <QAction>
 #include <QMenu>
 
-HelpPages::HelpPages(frmKestrix &window) : m_window(window)
+HelpPages::HelpPages(const MenuControls &menus, ConsoleOutput &console) : m_menus(menus), m_console(console)
 {
-    frmKestrix *w = &window;
     // A title page appears as soon as its menu drops open, before anything is chosen.
-    connect(w->ui().mnuSpecs, &QMenu::aboutToShow, this, &HelpPages::mnuSpecs_Click);
-    connect(w->ui().mnuKestrix, &QMenu::aboutToShow, this, &HelpPages::mnuKestrix_Click);
-    connect(w->ui().mnuInstructions, &QMenu::aboutToShow, this, &HelpPages::mnuInstructions_Click);
+    connect(m_menus.mnuSpecs, &QMenu::aboutToShow, this, &HelpPages::mnuSpecs_Click);
+    connect(m_menus.mnuKestrix, &QMenu::aboutToShow, this, &HelpPages::mnuKestrix_Click);
+    connect(m_menus.mnuInstructions, &QMenu::aboutToShow, this, &HelpPages::mnuInstructions_Click);
 
     const struct {
         QAction *item;
         void (HelpPages::*handler)();
     } items[] = {
-        {w->ui().mnuFeatures, &HelpPages::mnuFeatures_Click},
-        {w->ui().mnuRcvr, &HelpPages::mnuRcvr_Click},
-        {w->ui().mnuCw, &HelpPages::mnuCw_Click},
-        {w->ui().mnuBuild, &HelpPages::mnuBuild_Click},
-        {w->ui().mnuPricing, &HelpPages::mnuPricing_Click},
-        {w->ui().mnuHomepage, &HelpPages::mnuHomepage_Click},
-        {w->ui().mnuIntro, &HelpPages::mnuIntro_Click},
-        {w->ui().mnuStart, &HelpPages::mnuStart_Click},
-        {w->ui().mnuDupe, &HelpPages::mnuDupe_Click},
-        {w->ui().mnuPoints, &HelpPages::mnuPoints_Click},
-        {w->ui().mnuAddingRecords, &HelpPages::mnuAddingRecords_Click},
-        {w->ui().mnuSearchingRecords, &HelpPages::mnuSearchingRecords_Click},
-        {w->ui().mnuDeletingRecords, &HelpPages::mnuDeletingRecords_Click},
-        {w->ui().mnuChangingRecords, &HelpPages::mnuChangingRecords_Click},
-        {w->ui().mnuReview, &HelpPages::mnuReview_Click},
-        {w->ui().mnuUpdatingRecords, &HelpPages::mnuUpdatingRecords_Click},
-        {w->ui().mnuPrintingRecords, &HelpPages::mnuPrintingRecords_Click},
-        {w->ui().mnuFiles, &HelpPages::mnuFiles_Click},
-        {w->ui().mnuEnding, &HelpPages::mnuEnding_Click},
-        {w->ui().mnuContact, &HelpPages::mnuContact_Click},
+        {m_menus.mnuFeatures, &HelpPages::mnuFeatures_Click},
+        {m_menus.mnuRcvr, &HelpPages::mnuRcvr_Click},
+        {m_menus.mnuCw, &HelpPages::mnuCw_Click},
+        {m_menus.mnuBuild, &HelpPages::mnuBuild_Click},
+        {m_menus.mnuPricing, &HelpPages::mnuPricing_Click},
+        {m_menus.mnuHomepage, &HelpPages::mnuHomepage_Click},
+        {m_menus.mnuIntro, &HelpPages::mnuIntro_Click},
+        {m_menus.mnuStart, &HelpPages::mnuStart_Click},
+        {m_menus.mnuDupe, &HelpPages::mnuDupe_Click},
+        {m_menus.mnuPoints, &HelpPages::mnuPoints_Click},
+        {m_menus.mnuAddingRecords, &HelpPages::mnuAddingRecords_Click},
+        {m_menus.mnuSearchingRecords, &HelpPages::mnuSearchingRecords_Click},
+        {m_menus.mnuDeletingRecords, &HelpPages::mnuDeletingRecords_Click},
+        {m_menus.mnuChangingRecords, &HelpPages::mnuChangingRecords_Click},
+        {m_menus.mnuReview, &HelpPages::mnuReview_Click},
+        {m_menus.mnuUpdatingRecords, &HelpPages::mnuUpdatingRecords_Click},
+        {m_menus.mnuPrintingRecords, &HelpPages::mnuPrintingRecords_Click},
+        {m_menus.mnuFiles, &HelpPages::mnuFiles_Click},
+        {m_menus.mnuEnding, &HelpPages::mnuEnding_Click},
+        {m_menus.mnuContact, &HelpPages::mnuContact_Click},
     };
     for (const auto &i : items) {
         connect(i.item, &QAction::triggered, this, i.handler);
@@ -49,8 +49,8 @@ HelpPages::~HelpPages() = default;
 
 void HelpPages::show(const HelpPage &page)
 {
-    m_window.setNewLine();
-    m_window.writePanel(page.pointSize, page.lines);
+    m_console.setNewLine();
+    m_console.writePanel(page.pointSize, page.lines);
 }
 
 void HelpPages::mnuSpecs_Click() { show(HelpTexts::specsTitle()); }

@@ -5,13 +5,14 @@
 
 #include <QObject>
 
-class frmKestrix;
+struct MenuControls;
+class ConsoleOutput;
 struct HelpPage;
 
 class HelpPages : public QObject {
     Q_OBJECT
   public:
-    explicit HelpPages(frmKestrix &window);
+    HelpPages(const MenuControls &menus, ConsoleOutput &console);
     ~HelpPages();
 
     // Menu openings.
@@ -46,5 +47,6 @@ class HelpPages : public QObject {
   private:
     void show(const HelpPage &page);
 
-    frmKestrix &m_window;
+    const MenuControls &m_menus;
+    ConsoleOutput &m_console;
 };

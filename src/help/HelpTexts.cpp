@@ -1,6 +1,6 @@
 #include "help/HelpTexts.h"
 
-#include "console/PanelSize.h"
+#include "widgets/PanelSize.h"
 
 namespace {
 using PanelSize::Page;

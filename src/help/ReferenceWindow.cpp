@@ -1,6 +1,6 @@
 #include "help/ReferenceWindow.h"
 
-#include "console/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 

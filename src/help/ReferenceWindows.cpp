@@ -1,9 +1,9 @@
 #include "help/ReferenceWindows.h"
 
-#include "console/frmKestrix.h"
 #include "help/frmProvinces.h"
 #include "help/frmRST.h"
 #include "help/frmStates.h"
+#include "widgets/PanelControls.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -15,16 +15,16 @@ template <class Window> Window *loaded(const QPointer<Window> &slot)
 }
 } // namespace
 
-ReferenceWindows::ReferenceWindows(frmKestrix &window) : m_window(window)
+ReferenceWindows::ReferenceWindows(const FrontPanelControls &panel, const MenuControls &menus, QWidget &window)
+    : m_panel(panel), m_menus(menus), m_window(window)
 {
-    frmKestrix *w = &window;
-    connect(w->ui().cmdRstSystem, &QPushButton::clicked, this, &ReferenceWindows::cmdRstSystem_Click);
-    connect(w->ui().cmdUS, &QPushButton::clicked, this, &ReferenceWindows::cmdUS_Click);
-    connect(w->ui().cmdCanada, &QPushButton::clicked, this, &ReferenceWindows::cmdCanada_Click);
-    connect(w->ui().mnuState, &QAction::triggered, this, &ReferenceWindows::mnuState_Click);
-    connect(w->ui().mnuProvinces, &QAction::triggered, this, &ReferenceWindows::mnuProvinces_Click);
-    w->ui().mnuState->setEnabled(true);
-    w->ui().mnuProvinces->setEnabled(true);
+    connect(m_panel.cmdRstSystem, &QPushButton::clicked, this, &ReferenceWindows::cmdRstSystem_Click);
+    connect(m_panel.cmdUS, &QPushButton::clicked, this, &ReferenceWindows::cmdUS_Click);
+    connect(m_panel.cmdCanada, &QPushButton::clicked, this, &ReferenceWindows::cmdCanada_Click);
+    connect(m_menus.mnuState, &QAction::triggered, this, &ReferenceWindows::mnuState_Click);
+    connect(m_menus.mnuProvinces, &QAction::triggered, this, &ReferenceWindows::mnuProvinces_Click);
+    m_menus.mnuState->setEnabled(true);
+    m_menus.mnuProvinces->setEnabled(true);
 }
 
 ReferenceWindows::~ReferenceWindows() = default;

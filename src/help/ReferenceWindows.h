@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 
-class frmKestrix;
+struct FrontPanelControls;
+struct MenuControls;
+class QWidget;
 class frmRST;
 class frmStates;
 class frmProvinces;
@@ -14,7 +16,7 @@ class frmProvinces;
 class ReferenceWindows : public QObject {
     Q_OBJECT
   public:
-    explicit ReferenceWindows(frmKestrix &window);
+    ReferenceWindows(const FrontPanelControls &panel, const MenuControls &menus, QWidget &window);
     ~ReferenceWindows();
 
     void cmdRstSystem_Click();
@@ -32,7 +34,9 @@ class ReferenceWindows : public QObject {
   private:
     template <class Window> void show(QPointer<Window> &slot);
 
-    frmKestrix &m_window;
+    const FrontPanelControls &m_panel;
+    const MenuControls &m_menus;
+    QWidget &m_window; // the reference windows are its children
     QPointer<frmRST> m_rst;
     QPointer<frmStates> m_states;
     QPointer<frmProvinces> m_provinces;

@@ -1,9 +1,9 @@
 #include "help/frmProvinces.h"
 
-#include "console/Twips.h"
+#include "widgets/Twips.h"
 
-#include "console/ConsoleLayout.h"
 #include "help/ReferenceTables.h"
+#include "widgets/PanelFonts.h"
 
 #include <QLabel>
 
@@ -22,7 +22,7 @@ frmProvinces::frmProvinces(QWidget *owner)
     p.setColor(QPalette::WindowText, QColor(0, 0, 0));
     lblProvinces->setPalette(p);
     lblProvinces->setAutoFillBackground(true);
-    QFont f(ConsoleLayout::system());
+    QFont f(PanelFonts::system());
     f.setPointSizeF(9.75);
     f.setBold(true);
     lblProvinces->setFont(f);

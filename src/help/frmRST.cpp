@@ -1,10 +1,10 @@
 #include "help/frmRST.h"
 
-#include "console/Twips.h"
+#include "widgets/Twips.h"
 
-#include "console/ConsoleLayout.h"
 #include "help/MultiLineTextBox.h"
 #include "help/ReferenceTables.h"
+#include "widgets/PanelFonts.h"
 
 frmRST::frmRST(QWidget *owner)
     : ReferenceWindow(owner, QStringLiteral("frmRST"), QStringLiteral("            RST System"), QColor(255, 0, 0),
@@ -16,7 +16,7 @@ frmRST::frmRST(QWidget *owner)
     QPalette p = txtRST->palette();
     p.setColor(QPalette::Base, QColor(255, 0, 0));
     txtRST->setPalette(p);
-    QFont f(ConsoleLayout::serif());
+    QFont f(PanelFonts::serif());
     f.setPointSizeF(9.75);
     f.setBold(true);
     txtRST->setFont(f);

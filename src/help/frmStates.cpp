@@ -1,10 +1,10 @@
 #include "help/frmStates.h"
 
-#include "console/Twips.h"
+#include "widgets/Twips.h"
 
-#include "console/ConsoleLayout.h"
 #include "help/MultiLineTextBox.h"
 #include "help/ReferenceTables.h"
+#include "widgets/PanelFonts.h"
 
 frmStates::frmStates(QWidget *owner)
     : ReferenceWindow(owner, QStringLiteral("frmStates"), QStringLiteral("            State Abbreviations"),
@@ -17,7 +17,7 @@ frmStates::frmStates(QWidget *owner)
     QPalette p = txtStates->palette();
     p.setColor(QPalette::Base, QColor(255, 0, 0));
     txtStates->setPalette(p);
-    QFont f(ConsoleLayout::system());
+    QFont f(PanelFonts::system());
     f.setPointSizeF(9.75);
     f.setBold(true);
     txtStates->setFont(f);

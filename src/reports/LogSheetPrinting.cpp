@@ -1,22 +1,28 @@
 #include "reports/LogSheetPrinting.h"
 
-#include "console/frmKestrix.h"
+#include "platform/Platform.h"
 #include "reports/LogSheetRenderer.h"
 #include "reports/PrintMessages.h"
 #include "reports/RememberedDetails.h"
 #include "reports/frmPrinter.h"
+#include "store/LogStore.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
-LogSheetPrinting::LogSheetPrinting(frmKestrix &window) : m_window(window)
+LogSheetPrinting::LogSheetPrinting(LogStore &log, const FrontPanelControls &panel, const MenuControls &menus,
+                                   Platform &platform, ConsoleOutput &console, QWidget &window)
+    : m_log(log), m_panel(panel), m_menus(menus), m_platform(platform), m_console(console), m_window(window)
 {
-    connect(m_window.ui().cmdPrinter, &QPushButton::clicked, this, &LogSheetPrinting::cmdPrinter_Click);
-    m_window.ui().cmdPrinter->installEventFilter(this);
-    connect(m_window.ui().mnuPrint, &QAction::triggered, this, &LogSheetPrinting::mnuPrint_Click);
-    m_window.ui().mnuPrint->setEnabled(true);
+    connect(m_panel.cmdPrinter, &QPushButton::clicked, this, &LogSheetPrinting::cmdPrinter_Click);
+    m_panel.cmdPrinter->installEventFilter(this);
+    connect(m_menus.mnuPrint, &QAction::triggered, this, &LogSheetPrinting::mnuPrint_Click);
+    m_menus.mnuPrint->setEnabled(true);
 }
 
 LogSheetPrinting::~LogSheetPrinting() = default;
@@ -51,7 +57,7 @@ void LogSheetPrinting::mnuPrint_Click() { cmdPrinter_Click(); }
 
 bool LogSheetPrinting::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window.ui().cmdPrinter && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_panel.cmdPrinter && event->type() == QEvent::MouseButtonPress) {
         const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
         cmdPrinter_MouseDown(button);
         return button == Qt::RightButton;
@@ -69,10 +75,10 @@ void LogSheetPrinting::cmdOK_Click()
 {
     form().hide();
     m_details->remember();
-    m_window.setNewLine();
-    m_window.writePanel(PanelSize::Notice,
-                        {QStringLiteral("Turn printer online, check paper supply"),
-                         QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Notice,
+                         {QStringLiteral("Turn printer online, check paper supply"),
+                          QStringLiteral("RIGHT CLICK ON PRINT BUTTON"), QStringLiteral("to begin printing.")});
 }
 
 void LogSheetPrinting::cmdCancel_Click() { form().hide(); }
@@ -97,7 +103,7 @@ std::optional<LogSheetLayout::Header> LogSheetPrinting::typedHeader() const
 QList<LogSheetLayout::Contact> LogSheetPrinting::contactsOf(const QString &band)
 {
     QList<LogSheetLayout::Contact> contacts;
-    m_window.log().scan(1, m_window.RecordCount() - 1, [&](qint32, const QrpRecord &record) {
+    m_log.scan(1, m_log.RecordCount() - 1, [&](qint32, const QrpRecord &record) {
         if (auto contact = LogSheetLayout::select(record, band))
             contacts.append(*contact);
         return true;
@@ -118,21 +124,21 @@ QString fileNamePart(const QString &band)
 
 void LogSheetPrinting::PrintSheet()
 {
-    m_window.setNewLine();
+    m_console.setNewLine();
     const LogSheetLayout::Header h = header();
     m_details->remember();
     if (h.band.isEmpty()) {
         // An empty band box would select only the deleted records: print nothing.
-        m_window.writePanel(PanelSize::Notice,
-                            {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
-                             QStringLiteral("Click PRINT and type the band.")});
-        m_window.beep();
+        m_console.writePanel(PanelSize::Notice,
+                             {QStringLiteral("No log sheet printed:"), QStringLiteral("the band box is empty."),
+                              QStringLiteral("Click PRINT and type the band.")});
+        m_console.beep();
         return;
     }
     const QList<LogSheetLayout::Contact> contacts = contactsOf(h.band);
 
     QList<QList<LogSheetLine>> sheet;
-    const PrintTarget::Result result = m_window.platform().printTarget.print(
+    const PrintTarget::Result result = m_platform.printTarget.print(
         QStringLiteral("LOGSHEET-") + fileNamePart(h.band), [&](QPainter &painter, QPagedPaintDevice &device) {
             LogSheetRenderer renderer(painter);
             sheet =
@@ -140,5 +146,5 @@ void LogSheetPrinting::PrintSheet()
             renderer.draw(sheet, device);
         });
     m_lastSheet = result.ok ? sheet : QList<QList<LogSheetLine>>();
-    PrintMessages::tell(m_window, QStringLiteral("Log sheet"), result);
+    PrintMessages::tell(m_console, QStringLiteral("Log sheet"), result);
 }

@@ -9,13 +9,19 @@
 #include <optional>
 
 class RememberedDetails;
-class frmKestrix;
+class LogStore;
+struct FrontPanelControls;
+struct MenuControls;
+struct Platform;
+class ConsoleOutput;
+class QWidget;
 class frmPrinter;
 
 class LogSheetPrinting : public QObject {
     Q_OBJECT
   public:
-    explicit LogSheetPrinting(frmKestrix &window);
+    LogSheetPrinting(LogStore &log, const FrontPanelControls &panel, const MenuControls &menus, Platform &platform,
+                     ConsoleOutput &console, QWidget &window);
     ~LogSheetPrinting() override;
 
     // The print-options dialog, created hidden on first use and filled with the
@@ -44,7 +50,12 @@ class LogSheetPrinting : public QObject {
     QList<LogSheetLayout::Contact> contactsOf(const QString &band);
     LogSheetLayout::Header header();
 
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const FrontPanelControls &m_panel;
+    const MenuControls &m_menus;
+    Platform &m_platform;
+    ConsoleOutput &m_console;
+    QWidget &m_window; // the print options are its child
     frmPrinter *m_form = nullptr;
     RememberedDetails *m_details = nullptr;
     QList<QList<LogSheetLine>> m_lastSheet;

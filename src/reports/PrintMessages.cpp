@@ -1,12 +1,13 @@
 #include "reports/PrintMessages.h"
 
-#include "console/frmKestrix.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelSize.h"
 
 #include <QFileInfo>
 
 namespace PrintMessages {
 
-void tell(frmKestrix &window, const QString &sheet, const PrintTarget::Result &result)
+void tell(ConsoleOutput &window, const QString &sheet, const PrintTarget::Result &result)
 {
     if (result.ok && !result.toFile)
         return;

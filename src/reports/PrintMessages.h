@@ -5,11 +5,11 @@
 
 #include "platform/PrintTarget.h"
 
-class frmKestrix;
+class ConsoleOutput;
 
 namespace PrintMessages {
 
 // `sheet` names the sheet in the message: "Log sheet", "Summary sheet".
-void tell(frmKestrix &window, const QString &sheet, const PrintTarget::Result &result);
+void tell(ConsoleOutput &window, const QString &sheet, const PrintTarget::Result &result);
 
 } // namespace PrintMessages

@@ -3,7 +3,7 @@
 // fonts and colours of the forms, and a button whose
 // caption wraps onto a second line.
 
-#include "console/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,10 +1,13 @@
 #include "reports/SummarySheet.h"
 
-#include "console/frmKestrix.h"
+#include "platform/Platform.h"
 #include "reports/PrintMessages.h"
 #include "reports/RememberedDetails.h"
 #include "reports/frmSummary.h"
 #include "scoring/BandTotals.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
 
 #include <QAction>
 #include <QEvent>
@@ -14,11 +17,13 @@
 #include <QPainter>
 #include <QPushButton>
 
-SummarySheet::SummarySheet(frmKestrix &window) : m_window(window)
+SummarySheet::SummarySheet(BandTotals &bandTotals, const MenuControls &menus, Platform &platform,
+                           ConsoleOutput &console, QWidget &window)
+    : m_bandTotals(bandTotals), m_menus(menus), m_platform(platform), m_console(console), m_window(window)
 {
-    connect(m_window.ui().mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
-    m_window.ui().mnuSummary->setEnabled(true);
-    connect(&m_window.bandTotals(), &BandTotals::totalsCounted, this, &SummarySheet::showTotals);
+    connect(m_menus.mnuSummary, &QAction::triggered, this, &SummarySheet::mnuSummary_Click);
+    m_menus.mnuSummary->setEnabled(true);
+    connect(&m_bandTotals, &BandTotals::totalsCounted, this, &SummarySheet::showTotals);
 }
 
 SummarySheet::~SummarySheet()
@@ -140,11 +145,11 @@ void SummarySheet::cmdCalculate_Click()
     m_details->remember();
     const std::optional<double> score = FinalScore::of(scoreFigures());
     if (!score) {
-        m_window.setNewLine();
-        m_window.writePanel(PanelSize::Notice, {QStringLiteral("Final score not calculated:"),
-                                                QStringLiteral("the result is too large for a number."),
-                                                QStringLiteral("Check the scoring boxes.")});
-        m_window.beep();
+        m_console.setNewLine();
+        m_console.writePanel(PanelSize::Notice, {QStringLiteral("Final score not calculated:"),
+                                                 QStringLiteral("the result is too large for a number."),
+                                                 QStringLiteral("Check the scoring boxes.")});
+        m_console.beep();
         return;
     }
     f.txt27A->setText(FinalScore::text(*score));
@@ -173,7 +178,7 @@ void SummarySheet::cmcPrint_Click()
     f.render(&image);
 
     const PrintTarget::Result result =
-        m_window.platform().printTarget.print(QStringLiteral("SUMMARY"), [&](QPainter &painter, QPagedPaintDevice &) {
+        m_platform.printTarget.print(QStringLiteral("SUMMARY"), [&](QPainter &painter, QPagedPaintDevice &) {
             const QPaintDevice *device = painter.device();
             // The window's size on paper (96 pixels to the inch), smaller if the page is.
             QSizeF size(f.width() / 96.0 * device->logicalDpiX(), f.height() / 96.0 * device->logicalDpiY());
@@ -182,5 +187,5 @@ void SummarySheet::cmcPrint_Click()
                 size.scale(page, Qt::KeepAspectRatio);
             painter.drawImage(QRectF(QPointF(0, 0), size), image);
         });
-    PrintMessages::tell(m_window, QStringLiteral("Summary sheet"), result);
+    PrintMessages::tell(m_console, QStringLiteral("Summary sheet"), result);
 }

@@ -14,13 +14,18 @@
 
 class QEvent;
 class RememberedDetails;
-class frmKestrix;
+class BandTotals;
+struct MenuControls;
+struct Platform;
+class ConsoleOutput;
+class QWidget;
 class frmSummary;
 
 class SummarySheet : public QObject {
     Q_OBJECT
   public:
-    explicit SummarySheet(frmKestrix &window);
+    SummarySheet(BandTotals &bandTotals, const MenuControls &menus, Platform &platform, ConsoleOutput &console,
+                 QWidget &window);
     ~SummarySheet() override;
 
     // The summary window, created hidden on first use and filled with the
@@ -55,7 +60,11 @@ class SummarySheet : public QObject {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    frmKestrix &m_window;
+    BandTotals &m_bandTotals;
+    const MenuControls &m_menus;
+    Platform &m_platform;
+    ConsoleOutput &m_console;
+    QWidget &m_window; // the summary sheet is its child
     frmSummary *m_form = nullptr;
     RememberedDetails *m_details = nullptr;
     // What the last recount wrote into each band's points and S-P-C boxes.

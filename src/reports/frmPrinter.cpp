@@ -1,8 +1,8 @@
 #include "reports/frmPrinter.h"
 
-#include "console/FormBinding.h"
-#include "console/KeyRewrite.h"
 #include "reports/ReportWidgets.h"
+#include "widgets/FormBinding.h"
+#include "widgets/KeyRewrite.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -6,12 +6,19 @@
 #include <QObject>
 #include <QString>
 
-class frmKestrix;
+class LogStore;
+struct EntryRowControls;
+struct ReviewRowControls;
+struct FrontPanelControls;
+class RecordKeeping;
+struct Platform;
+class ConsoleOutput;
 
 class ChangeDelete : public QObject {
     Q_OBJECT
   public:
-    explicit ChangeDelete(frmKestrix &window);
+    ChangeDelete(LogStore &log, const EntryRowControls &entry, const ReviewRowControls &review,
+                 const FrontPanelControls &panel, RecordKeeping &records, Platform &platform, ConsoleOutput &console);
     ~ChangeDelete() override;
 
     void cmdChangeRecord_Click();
@@ -28,5 +35,11 @@ class ChangeDelete : public QObject {
     bool recordNumberUsable(const QString &refused);
     void keepSizeWrite(const QStringList &lines);
 
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const EntryRowControls &m_entry;
+    const ReviewRowControls &m_review;
+    const FrontPanelControls &m_panel;
+    RecordKeeping &m_records;
+    Platform &m_platform;
+    ConsoleOutput &m_console;
 };

@@ -1,13 +1,16 @@
 #include "review/RecordSearch.h"
 
-#include "console/BoxFocus.h"
-#include "console/KeyRewrite.h"
-#include "console/RecordBoxes.h"
+#include "widgets/BoxFocus.h"
+#include "widgets/KeyRewrite.h"
+#include "widgets/RecordBoxes.h"
 
-#include "console/DisplayPanel.h"
-#include "console/frmKestrix.h"
 #include "scoring/EntryRules.h"
+#include "store/LogStore.h"
 #include "store/Text.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/DisplayPanel.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -88,14 +91,16 @@ void appendField(QString &list, QLatin1StringView label, const QrpRecord &record
 
 } // namespace
 
-RecordSearch::RecordSearch(frmKestrix &window) : m_window(window)
+RecordSearch::RecordSearch(LogStore &log, const ReviewRowControls &review, const FrontPanelControls &panel,
+                           ConsoleOutput &console)
+    : m_log(log), m_review(review), m_panel(panel), m_console(console)
 {
-    connect(m_window.ui().cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
-    connect(m_window.ui().txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
+    connect(m_review.cmdSearch, &QPushButton::clicked, this, &RecordSearch::cmdSearch_Click);
+    connect(m_review.txtSearchInfo, &QLineEdit::textChanged, this, &RecordSearch::txtSearchInfo_Change,
             Qt::DirectConnection);
     // The entry boxes' rule, so that what they stored can be found: one for one, and
     // a letter whose capital the log cannot hold (y diaeresis, micro sign) as typed.
-    KeyRewrite::upperCaseKeys(this)->watch(m_window.ui().txtSearchInfo);
+    KeyRewrite::upperCaseKeys(this)->watch(m_review.txtSearchInfo);
 }
 
 RecordSearch::~RecordSearch() = default;
@@ -104,15 +109,15 @@ void RecordSearch::cmdSearch_Click()
 {
     // Emptying a box that held text runs a search for the empty text; the
     // instructions below replace whatever it listed.
-    m_window.ui().txtSearchInfo->setText(QString());
-    m_window.setNewLine();
-    m_window.writeMode(QStringLiteral("Searching Records"));
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"),
-                                           QStringLiteral("in the Zell   ON/OFF  button."),
-                                           QStringLiteral("Press the SEARCH button again to"),
-                                           QStringLiteral("Clear screen or search again."),
-                                           QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
-    BoxFocus::typeOver(m_window.ui().txtSearchInfo);
+    m_review.txtSearchInfo->setText(QString());
+    m_console.setNewLine();
+    m_console.writeMode(QStringLiteral("Searching Records"));
+    m_console.writePanel(PanelSize::Guide, {QStringLiteral("Enter a CALLSIGN, ARCI # or SPC"),
+                                            QStringLiteral("in the Zell   ON/OFF  button."),
+                                            QStringLiteral("Press the SEARCH button again to"),
+                                            QStringLiteral("Clear screen or search again."),
+                                            QStringLiteral("Make note of the RECORD NUMBER if DELETING records.")});
+    BoxFocus::typeOver(m_review.txtSearchInfo);
 }
 
 void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine)
@@ -127,10 +132,10 @@ void RecordSearch::appendBlock(QString &list, qint32 number, const QrpRecord &re
 
 void RecordSearch::txtSearchInfo_Change()
 {
-    const QString t = m_window.ui().txtSearchInfo->text();
+    const QString t = m_review.txtSearchInfo->text();
     QString list;
-    m_window.setNewLine();
-    const QString &newLine = m_window.NewLine;
+    m_console.setNewLine();
+    const QString &newLine = m_console.NewLine;
 
     // The log holds Latin-1 bytes; a text with any other character matches no field.
     bool searchable = true;
@@ -140,9 +145,9 @@ void RecordSearch::txtSearchInfo_Change()
 
     // Records 1 to RecordCount, the placeholder included, compared in place; the
     // record buffer ends holding the last one read.
-    const qint32 count = m_window.RecordCount();
+    const qint32 count = m_log.RecordCount();
     qint32 last = 0;
-    m_window.log().scanRaw(1, count, [&](qint32 n, const char *record) {
+    m_log.scanRaw(1, count, [&](qint32 n, const char *record) {
         if (searchable && matcher.matches(record)) {
             appendBlock(list, n, QrpRecord::fromBytes(record, QrpRecord::Size), newLine);
             list += newLine;
@@ -152,14 +157,14 @@ void RecordSearch::txtSearchInfo_Change()
     });
 
     // The panel keeps the size in force (the Search button left it at 8 points).
-    const int size = static_cast<int>(std::lround(m_window.ui().txtSpecs->fontSize()));
+    const int size = static_cast<int>(std::lround(m_panel.txtSpecs->fontSize()));
     if (last == 0) {
-        m_window.writePanel(
+        m_console.writePanel(
             size, {QString(), QStringLiteral("Sorry, no records match"), QStringLiteral("your search criteria.")});
         return;
     }
     // The caption names the last match, in the form the record position uses.
-    m_window.setWindowTitle(QStringLiteral("Record ") + Text::numberText(last) + QStringLiteral("/") +
-                            Text::numberText(count));
-    m_window.writePanel(size, {list});
+    m_console.writeCaption(QStringLiteral("Record ") + Text::numberText(last) + QStringLiteral("/") +
+                           Text::numberText(count));
+    m_console.writePanel(size, {list});
 }

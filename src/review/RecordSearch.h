@@ -6,13 +6,17 @@
 #include <QObject>
 #include <QString>
 
-class frmKestrix;
+class LogStore;
+struct ReviewRowControls;
+struct FrontPanelControls;
+class ConsoleOutput;
 class QrpRecord;
 
 class RecordSearch : public QObject {
     Q_OBJECT
   public:
-    explicit RecordSearch(frmKestrix &window);
+    RecordSearch(LogStore &log, const ReviewRowControls &review, const FrontPanelControls &panel,
+                 ConsoleOutput &console);
     ~RecordSearch() override;
 
     void cmdSearch_Click();
@@ -23,5 +27,8 @@ class RecordSearch : public QObject {
     static void appendBlock(QString &list, qint32 number, const QrpRecord &record, const QString &newLine);
 
   private:
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const ReviewRowControls &m_review;
+    const FrontPanelControls &m_panel;
+    ConsoleOutput &m_console;
 };

@@ -5,12 +5,15 @@
 
 #include <QObject>
 
-class frmKestrix;
+class LogStore;
+struct ReviewRowControls;
+class RecordKeeping;
+class ConsoleOutput;
 
 class ReviewNavigation : public QObject {
     Q_OBJECT
   public:
-    explicit ReviewNavigation(frmKestrix &window);
+    ReviewNavigation(LogStore &log, const ReviewRowControls &review, RecordKeeping &records, ConsoleOutput &console);
     ~ReviewNavigation() override;
 
     void txtRecNum_Change();
@@ -23,5 +26,8 @@ class ReviewNavigation : public QObject {
     // that leaves the range of the [+]/[-] counter. False when refused.
     bool step(int by);
 
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const ReviewRowControls &m_review;
+    RecordKeeping &m_records;
+    ConsoleOutput &m_console;
 };

@@ -1,15 +1,19 @@
 #include "scoring/BandTotals.h"
 
-#include "console/frmKestrix.h"
 #include "store/LogStore.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-BandTotals::BandTotals(frmKestrix &window) : m_window(window)
+BandTotals::BandTotals(LogStore &log, const BandChartControls &chart, const EntryRowControls &entry,
+                       ConsoleOutput &console)
+    : m_log(log), m_chart(chart), m_entry(entry), m_console(console)
 {
-    connect(window.ui().cmdUpdate, &QPushButton::clicked, this, &BandTotals::cmdUpdate_Click);
+    connect(m_chart.cmdUpdate, &QPushButton::clicked, this, &BandTotals::cmdUpdate_Click);
 }
 
 BandTotals::~BandTotals() = default;
@@ -26,13 +30,12 @@ BandRecount::Sums BandTotals::recount(LogStore &log)
 
 void BandTotals::UpdateTotals()
 {
-    frmKestrix &w = m_window;
-    const BandRecount::Sums sums = recount(w.log());
+    const BandRecount::Sums sums = recount(m_log);
 
     Q_EMIT totalsCounted(sums);
 
-    const QList<QLabel *> pointLabels = w.ui().pointLabels();
-    const QList<QLabel *> multiplierLabels = w.ui().multiplierLabels();
+    const QList<QLabel *> pointLabels = m_chart.pointLabels();
+    const QList<QLabel *> multiplierLabels = m_chart.multiplierLabels();
     for (int b = 0; b < BandCount; ++b) {
         pointLabels.at(b)->setText(QString::number(sums.points[b]));
         multiplierLabels.at(b)->setText(QString::number(sums.multipliers[b]));
@@ -41,11 +44,10 @@ void BandTotals::UpdateTotals()
 
 void BandTotals::cmdUpdate_Click()
 {
-    frmKestrix &w = m_window;
     UpdateTotals();
-    w.setNewLine();
-    w.writeMode(QStringLiteral("Updating"));
-    w.writePanel(PanelSize::Guide, {QStringLiteral("Pressing the [Update] button updates the "),
-                                    QStringLiteral("Points and Multipliers screen.")});
-    w.ui().txtCallsign->setFocus();
+    m_console.setNewLine();
+    m_console.writeMode(QStringLiteral("Updating"));
+    m_console.writePanel(PanelSize::Guide, {QStringLiteral("Pressing the [Update] button updates the "),
+                                            QStringLiteral("Points and Multipliers screen.")});
+    m_entry.txtCallsign->setFocus();
 }

@@ -6,7 +6,9 @@
 
 #include <QObject>
 
-class frmKestrix;
+struct BandChartControls;
+struct EntryRowControls;
+class ConsoleOutput;
 class LogStore;
 
 class BandTotals : public QObject {
@@ -14,7 +16,7 @@ class BandTotals : public QObject {
   public:
     static constexpr int BandCount = BandRecount::BandCount;
 
-    explicit BandTotals(frmKestrix &window);
+    BandTotals(LogStore &log, const BandChartControls &chart, const EntryRowControls &entry, ConsoleOutput &console);
     ~BandTotals() override;
 
     // Recounts points and multipliers per band from the log, announces the sums
@@ -31,5 +33,8 @@ class BandTotals : public QObject {
     void totalsCounted(const BandRecount::Sums &sums);
 
   private:
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const BandChartControls &m_chart;
+    const EntryRowControls &m_entry;
+    ConsoleOutput &m_console;
 };

@@ -1,22 +1,26 @@
 #include "scoring/DuplicateCheck.h"
 
-#include "console/ConsoleLayout.h"
-#include "console/frmKestrix.h"
 #include "rules/ContactMatch.h"
 #include "store/LogStore.h"
 #include "store/Text.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-DuplicateCheck::DuplicateCheck(frmKestrix &window) : m_window(window)
+DuplicateCheck::DuplicateCheck(LogStore &log, const EntryRowControls &entry, const FrontPanelControls &panel,
+                               ConsoleOutput &console)
+    : m_log(log), m_entry(entry), m_panel(panel), m_console(console)
 {
-    connect(window.ui().txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
-    connect(window.ui().txtBand, &QLineEdit::textChanged, this, &DuplicateCheck::updateMark);
+    connect(m_entry.txtCallsign, &QLineEdit::textChanged, this, &DuplicateCheck::txtCallsign_Change);
+    connect(m_entry.txtBand, &QLineEdit::textChanged, this, &DuplicateCheck::updateMark);
 
     // Left of the call-sign box, where the panel has room.
-    using ConsoleLayout::px;
-    m_mark = new QLabel(QStringLiteral("DUPE"), window.ui().client);
+    using Twips::px;
+    m_mark = new QLabel(QStringLiteral("DUPE"), m_panel.client);
     m_mark->setObjectName(QStringLiteral("lblDupe"));
     m_mark->setAlignment(Qt::AlignCenter);
     m_mark->setStyleSheet(QStringLiteral("QLabel { background: #FFFF00; color: #C00000; border: 2px solid #C00000; "
@@ -44,48 +48,46 @@ std::optional<QrpRecord> DuplicateCheck::firstWorked(LogStore &log, const QStrin
 
 void DuplicateCheck::txtCallsign_Change()
 {
-    frmKestrix &w = m_window;
-    w.setNewLine();
+    m_console.setNewLine();
     int size = PanelSize::Guide;
-    w.writePanel(size, {QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
-                        QStringLiteral("8 characters, so Dravek/4 is valid."),
-                        QStringLiteral("ENTER DATA ONLY IN RED BOXES")});
-    const QString callsign = w.ui().txtCallsign->text();
-    const QString band = w.ui().txtBand->text();
+    m_console.writePanel(
+        size, {QStringLiteral("Entering Callsigns"), QStringLiteral("You can enter up to a maximum of"),
+               QStringLiteral("8 characters, so Dravek/4 is valid."), QStringLiteral("ENTER DATA ONLY IN RED BOXES")});
+    const QString callsign = m_entry.txtCallsign->text();
+    const QString band = m_entry.txtBand->text();
     if (Text::aboveZero(callsign))
-        w.writeMode(QStringLiteral("Entering Data"));
+        m_console.writeMode(QStringLiteral("Entering Data"));
 
     // A missing band is warned about, and the scan still runs with the empty band.
     if (band.isEmpty() && Text::aboveZero(callsign)) {
         size = PanelSize::Notice;
-        w.beep();
-        w.writePanel(size,
-                     {QStringLiteral("You forgot to set the BAND!"), QStringLiteral("Select Kestrix Program/Set Band"),
-                      QStringLiteral("from Main Menu ... NOW !")});
+        m_console.beep();
+        m_console.writePanel(size, {QStringLiteral("You forgot to set the BAND!"),
+                                    QStringLiteral("Select Kestrix Program/Set Band"),
+                                    QStringLiteral("from Main Menu ... NOW !")});
     }
 
-    const std::optional<QrpRecord> hit = firstWorked(w.log(), callsign, band);
+    const std::optional<QrpRecord> hit = firstWorked(m_log, callsign, band);
     markDuplicate(hit && !Text::trimBlanks(callsign).isEmpty());
     if (!hit)
         return;
-    w.beep();
+    m_console.beep();
     const QString two = QStringLiteral("  ");
     const QString particulars = hit->value(QrpRecord::Callsign) + two + hit->value(QrpRecord::Band) + two +
                                 hit->value(QrpRecord::SPC) + two + hit->value(QrpRecord::QsoDate) + two +
                                 hit->value(QrpRecord::QsoTime);
-    w.writePanel(size, {QStringLiteral("Duplicate Contact"), QString(), particulars,
-                        QStringLiteral("Press CLEAR BUTTON and start again.")});
+    m_console.writePanel(size, {QStringLiteral("Duplicate Contact"), QString(), particulars,
+                                QStringLiteral("Press CLEAR BUTTON and start again.")});
 }
 
 void DuplicateCheck::updateMark()
 {
-    const QString callsign = m_window.ui().txtCallsign->text();
-    markDuplicate(!Text::trimBlanks(callsign).isEmpty() &&
-                  firstWorked(m_window.log(), callsign, m_window.ui().txtBand->text()));
+    const QString callsign = m_entry.txtCallsign->text();
+    markDuplicate(!Text::trimBlanks(callsign).isEmpty() && firstWorked(m_log, callsign, m_entry.txtBand->text()));
 }
 
 void DuplicateCheck::markDuplicate(bool duplicate)
 {
     m_mark->setVisible(duplicate);
-    m_window.ui().txtCallsign->setAccessibleDescription(duplicate ? QStringLiteral("Duplicate contact") : QString());
+    m_entry.txtCallsign->setAccessibleDescription(duplicate ? QStringLiteral("Duplicate contact") : QString());
 }

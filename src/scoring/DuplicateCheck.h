@@ -7,14 +7,17 @@
 #include <QString>
 #include <optional>
 
-class frmKestrix;
+struct EntryRowControls;
+struct FrontPanelControls;
+class ConsoleOutput;
 class LogStore;
 class QLabel;
 
 class DuplicateCheck : public QObject {
     Q_OBJECT
   public:
-    explicit DuplicateCheck(frmKestrix &window);
+    DuplicateCheck(LogStore &log, const EntryRowControls &entry, const FrontPanelControls &panel,
+                   ConsoleOutput &console);
     ~DuplicateCheck() override;
 
     // Runs after every change of the call-sign box, typed or assigned.
@@ -33,6 +36,9 @@ class DuplicateCheck : public QObject {
   private:
     void markDuplicate(bool duplicate);
 
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const EntryRowControls &m_entry;
+    const FrontPanelControls &m_panel;
+    ConsoleOutput &m_console;
     QLabel *m_mark = nullptr;
 };

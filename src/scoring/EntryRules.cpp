@@ -1,9 +1,12 @@
 #include "scoring/EntryRules.h"
 
-#include "console/KeyRewrite.h"
-#include "console/frmKestrix.h"
 #include "rules/Points.h"
+#include "scoring/MultiplierCheck.h"
 #include "store/Text.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/KeyRewrite.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelSize.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -13,26 +16,28 @@ namespace {
 const QString SixBlanks = QStringLiteral("      ");
 } // namespace
 
-EntryRules::EntryRules(frmKestrix &window) : m_window(window)
+EntryRules::EntryRules(const EntryRowControls &entry, const ReviewRowControls &review, const MenuControls &menus,
+                       MultiplierCheck &multipliers, ConsoleOutput &console)
+    : m_entry(entry), m_review(review), m_menus(menus), m_multipliers(multipliers), m_console(console)
 {
     auto *keys = new KeyRewrite([this](QObject *box, QString &typed) { KeyPress(box, typed); }, this);
-    for (QLineEdit *box : {window.ui().txtCallsign, window.ui().txtSpc, window.ui().txtCall, window.ui().txtLocale,
-                           window.ui().txtRstSent})
+    for (QLineEdit *box :
+         {m_entry.txtCallsign, m_entry.txtSpc, m_review.txtCall, m_review.txtLocale, m_entry.txtRstSent})
         keys->watch(box);
 
-    connect(window.ui().txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
-    connect(window.ui().txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
-    connect(window.ui().txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
-    connect(window.ui().txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
-    connect(window.ui().txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
-    connect(window.ui().txtCallsign, &QLineEdit::textChanged, this, &EntryRules::rescore);
-    connect(window.ui().txtBand, &QLineEdit::textChanged, this, &EntryRules::rescore);
+    connect(m_entry.txtRstRcvd, &QLineEdit::textChanged, this, &EntryRules::txtRstRcvd_Change);
+    connect(m_entry.txtRstSent, &QLineEdit::textChanged, this, &EntryRules::txtRstSent_Change);
+    connect(m_entry.txtSpc, &QLineEdit::textChanged, this, &EntryRules::txtSpc_Change);
+    connect(m_entry.txtArci, &QLineEdit::textChanged, this, &EntryRules::txtArci_Change);
+    connect(m_entry.txtPower, &QLineEdit::textChanged, this, &EntryRules::txtPower_Change);
+    connect(m_entry.txtCallsign, &QLineEdit::textChanged, this, &EntryRules::rescore);
+    connect(m_entry.txtBand, &QLineEdit::textChanged, this, &EntryRules::rescore);
 
     const std::pair<QAction *, void (EntryRules::*)()> bands[] = {
-        {window.ui().mnu160, &EntryRules::mnu160_Click}, {window.ui().mnu80, &EntryRules::mnu80_Click},
-        {window.ui().mnu40, &EntryRules::mnu40_Click},   {window.ui().mnu20, &EntryRules::mnu20_Click},
-        {window.ui().mnu15, &EntryRules::mnu15_Click},   {window.ui().mnu10, &EntryRules::mnu10_Click},
-        {window.ui().mnu6, &EntryRules::mnu6_Click}};
+        {m_menus.mnu160, &EntryRules::mnu160_Click}, {m_menus.mnu80, &EntryRules::mnu80_Click},
+        {m_menus.mnu40, &EntryRules::mnu40_Click},   {m_menus.mnu20, &EntryRules::mnu20_Click},
+        {m_menus.mnu15, &EntryRules::mnu15_Click},   {m_menus.mnu10, &EntryRules::mnu10_Click},
+        {m_menus.mnu6, &EntryRules::mnu6_Click}};
     for (const auto &[action, handler] : bands) {
         connect(action, &QAction::triggered, this, handler);
         action->setEnabled(true);
@@ -45,16 +50,15 @@ EntryRules::~EntryRules() = default;
 
 void EntryRules::KeyPress(QObject *box, QString &typed)
 {
-    const frmKestrix &w = m_window;
-    if (box == w.ui().txtCallsign)
+    if (box == m_entry.txtCallsign)
         txtCallsign_KeyPress(typed);
-    else if (box == w.ui().txtSpc)
+    else if (box == m_entry.txtSpc)
         txtSPC_KeyPress(typed);
-    else if (box == w.ui().txtCall)
+    else if (box == m_review.txtCall)
         txtCall_KeyPress(typed);
-    else if (box == w.ui().txtLocale)
+    else if (box == m_review.txtLocale)
         txtLocale_KeyPress(typed);
-    else if (box == w.ui().txtRstSent)
+    else if (box == m_entry.txtRstSent)
         txtRstSent_KeyPress(typed);
 }
 
@@ -70,7 +74,7 @@ void EntryRules::txtRstSent_KeyPress(QString &typed)
 {
     // The space bar enters a full CW report, whatever the box held.
     if (typed == QStringLiteral(" ")) {
-        m_window.ui().txtRstSent->setText(QStringLiteral("579"));
+        m_entry.txtRstSent->setText(QStringLiteral("579"));
         typed.clear();
     }
 }
@@ -79,42 +83,42 @@ void EntryRules::txtRstSent_KeyPress(QString &typed)
 
 void EntryRules::txtRstRcvd_Change()
 {
-    m_window.setNewLine();
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
-                                           QStringLiteral("or for SSB, 59 format"),
-                                           QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Guide,
+                         {QStringLiteral("Entering RST"), QStringLiteral("Use standard CW 579 format"),
+                          QStringLiteral("or for SSB, 59 format"),
+                          QStringLiteral("In RST-Sent box, SPACEBAR enters 579 report")});
 }
 
 void EntryRules::txtRstSent_Change()
 {
-    m_window.setNewLine();
-    m_window.writePanel(PanelSize::Guide, {QStringLiteral("You SHOULD NOT enter data in the"),
-                                           QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
-                                           QStringLiteral("These boxes are calculated.")});
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Guide, {QStringLiteral("You SHOULD NOT enter data in the"),
+                                            QStringLiteral("POINTS, MULTIPLIER or Record Nuumber boxes."),
+                                            QStringLiteral("These boxes are calculated.")});
 }
 
 void EntryRules::txtSpc_Change()
 {
-    m_window.setNewLine();
-    m_window.writePanel(PanelSize::Guide,
-                        {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
-                         QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
-                         QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Guide,
+                         {QStringLiteral("SPC Info"), QStringLiteral("Use 2 letter abbreviations for STATES"),
+                          QStringLiteral("Use 3 letters for Canadian provinces & Mexico (MEX)"),
+                          QStringLiteral("Use 4 letter abbreviations (ex. SCOT) for DX")});
     rescore();
 }
 
 void EntryRules::rescore()
 {
-    frmKestrix &w = m_window;
-    const QString arci = w.ui().txtArci->text();
+    const QString arci = m_entry.txtArci->text();
     QString points = Points::member(arci);
-    if (points.isEmpty() && arci == QStringLiteral("     ") && Text::aboveZero(w.ui().txtPower->text()))
-        points = Points::nonMember(arci, w.ui().txtSpc->text());
+    if (points.isEmpty() && arci == QStringLiteral("     ") && Text::aboveZero(m_entry.txtPower->text()))
+        points = Points::nonMember(arci, m_entry.txtSpc->text());
     // Nothing typed that scores (no member number, no power): the box is left alone.
     if (!points.isEmpty() || arci == QStringLiteral("     "))
-        w.ui().txtPoints->setText(points);
-    if (!w.ui().txtMultiplier->text().isEmpty())
-        w.CheckMultiplier();
+        m_entry.txtPoints->setText(points);
+    if (!m_entry.txtMultiplier->text().isEmpty())
+        m_multipliers.CheckMultiplier();
 }
 
 // ---- the ARCI and power rules ------------------------------------------------------
@@ -131,41 +135,39 @@ void EntryRules::assign(QLineEdit *box, const QString &text, void (EntryRules::*
 
 void EntryRules::txtArci_Change()
 {
-    frmKestrix &w = m_window;
     // A member number blanks the power box (running the power rule, which leaves
     // this box alone: its blanks are not above "0").
-    if (Text::aboveZero(w.ui().txtArci->text()))
-        assign(w.ui().txtPower, SixBlanks, &EntryRules::txtPower_Change);
-    const QString points = Points::member(w.ui().txtArci->text());
+    if (Text::aboveZero(m_entry.txtArci->text()))
+        assign(m_entry.txtPower, SixBlanks, &EntryRules::txtPower_Change);
+    const QString points = Points::member(m_entry.txtArci->text());
     if (!points.isEmpty())
-        w.ui().txtPoints->setText(points);
-    w.setNewLine();
-    w.writePanel(PanelSize::Guide,
-                 {QStringLiteral("Entering ARCI Number"), QStringLiteral("If you have an ARCI number, enter it here"),
-                  QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
-    w.CheckMultiplier();
+        m_entry.txtPoints->setText(points);
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Guide, {QStringLiteral("Entering ARCI Number"),
+                                            QStringLiteral("If you have an ARCI number, enter it here"),
+                                            QStringLiteral("If you enter an ARCI #, the POWER box = 0")});
+    m_multipliers.CheckMultiplier();
 }
 
 void EntryRules::txtPower_Change()
 {
-    frmKestrix &w = m_window;
     // A power figure blanks the ARCI box; the nested ARCI rule shows its help text
     // and runs the multiplier check.
-    if (Text::aboveZero(w.ui().txtPower->text()))
-        assign(w.ui().txtArci, SixBlanks, &EntryRules::txtArci_Change);
-    const QString points = Points::nonMember(w.ui().txtArci->text(), w.ui().txtSpc->text());
+    if (Text::aboveZero(m_entry.txtPower->text()))
+        assign(m_entry.txtArci, SixBlanks, &EntryRules::txtArci_Change);
+    const QString points = Points::nonMember(m_entry.txtArci->text(), m_entry.txtSpc->text());
     if (!points.isEmpty())
-        w.ui().txtPoints->setText(points);
-    w.setNewLine();
-    w.writePanel(PanelSize::Guide,
-                 {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
-                  QStringLiteral("and can be up to 4 digits in length"),
-                  QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
+        m_entry.txtPoints->setText(points);
+    m_console.setNewLine();
+    m_console.writePanel(PanelSize::Guide,
+                         {QStringLiteral("Entering Power Number"), QStringLiteral("This number should be power OUTPUT"),
+                          QStringLiteral("and can be up to 4 digits in length"),
+                          QStringLiteral("Do NOT enter both a POWER AND AN ARCI #.")});
 }
 
 // ---- the band menu ---------------------------------------------------------------
 
-void EntryRules::setBand(const QString &band) { m_window.ui().txtBand->setText(band); }
+void EntryRules::setBand(const QString &band) { m_entry.txtBand->setText(band); }
 
 void EntryRules::mnu160_Click() { setBand(QStringLiteral("160")); }
 void EntryRules::mnu80_Click() { setBand(QStringLiteral("80")); }

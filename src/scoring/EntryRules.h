@@ -5,13 +5,18 @@
 #include <QObject>
 #include <QString>
 
-class frmKestrix;
+struct EntryRowControls;
+struct ReviewRowControls;
+struct MenuControls;
+class MultiplierCheck;
+class ConsoleOutput;
 class QLineEdit;
 
 class EntryRules : public QObject {
     Q_OBJECT
   public:
-    explicit EntryRules(frmKestrix &window);
+    EntryRules(const EntryRowControls &entry, const ReviewRowControls &review, const MenuControls &menus,
+               MultiplierCheck &multipliers, ConsoleOutput &console);
     ~EntryRules() override;
 
     // Key-press rules: each sees the typed text before the box inserts it and may
@@ -51,5 +56,9 @@ class EntryRules : public QObject {
     // Sets a box's text and runs its change rule, also when the text stays the same.
     void assign(QLineEdit *box, const QString &text, void (EntryRules::*rule)());
 
-    frmKestrix &m_window;
+    const EntryRowControls &m_entry;
+    const ReviewRowControls &m_review;
+    const MenuControls &m_menus;
+    MultiplierCheck &m_multipliers;
+    ConsoleOutput &m_console;
 };

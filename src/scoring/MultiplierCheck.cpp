@@ -1,12 +1,12 @@
 #include "scoring/MultiplierCheck.h"
 
-#include "console/frmKestrix.h"
 #include "rules/ContactMatch.h"
 #include "store/LogStore.h"
+#include "widgets/PanelControls.h"
 
 #include <QLineEdit>
 
-MultiplierCheck::MultiplierCheck(frmKestrix &window) : m_window(window) {}
+MultiplierCheck::MultiplierCheck(LogStore &log, const EntryRowControls &entry) : m_log(log), m_entry(entry) {}
 
 MultiplierCheck::~MultiplierCheck() = default;
 
@@ -25,7 +25,6 @@ bool MultiplierCheck::worked(LogStore &log, const QString &spc, const QString &b
 
 void MultiplierCheck::CheckMultiplier()
 {
-    frmKestrix &w = m_window;
-    const bool found = worked(w.log(), w.ui().txtSpc->text(), w.ui().txtBand->text());
-    w.ui().txtMultiplier->setText(found ? QStringLiteral("0") : QStringLiteral("1"));
+    const bool found = worked(m_log, m_entry.txtSpc->text(), m_entry.txtBand->text());
+    m_entry.txtMultiplier->setText(found ? QStringLiteral("0") : QStringLiteral("1"));
 }

@@ -4,13 +4,13 @@
 #include <QObject>
 #include <QString>
 
-class frmKestrix;
+struct EntryRowControls;
 class LogStore;
 
 class MultiplierCheck : public QObject {
     Q_OBJECT
   public:
-    explicit MultiplierCheck(frmKestrix &window);
+    MultiplierCheck(LogStore &log, const EntryRowControls &entry);
     ~MultiplierCheck() override;
 
     // Writes "1" into the Multiplier box when no stored contact on the band in
@@ -22,5 +22,6 @@ class MultiplierCheck : public QObject {
     static bool worked(LogStore &log, const QString &spc, const QString &band);
 
   private:
-    frmKestrix &m_window;
+    LogStore &m_log;
+    const EntryRowControls &m_entry;
 };

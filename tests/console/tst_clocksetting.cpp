@@ -5,8 +5,8 @@
 #include "TestLog.h"
 #include "console/ClockDialog.h"
 #include "console/ClockSetting.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QLabel>

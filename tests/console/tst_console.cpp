@@ -3,12 +3,12 @@
 
 #include "FakePlatform.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "platform/Confirmation.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
 #include "reports/frmSummary.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAccessible>
 #include <QAction>

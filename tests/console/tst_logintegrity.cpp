@@ -4,9 +4,9 @@
 
 #include "FakePlatform.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "store/LogLock.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "FakePlatform.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QLabel>

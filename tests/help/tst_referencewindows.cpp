@@ -4,13 +4,13 @@
 #include "FakePlatform.h"
 #include "TestLog.h"
 #include "console/ConsoleLayout.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "help/MultiLineTextBox.h"
 #include "help/ReferenceWindows.h"
 #include "help/frmProvinces.h"
 #include "help/frmRST.h"
 #include "help/frmStates.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,6 @@
 // started here on a free loopback port and stopped again.
 
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "export/core/StationDetails.h"
 #include "export/ui/frmExport.h"
@@ -14,6 +13,7 @@
 #include "radio/ui/RadioSubsystem.h"
 #include "radio/ui/frmRadio.h"
 #include "reports/OwnSettings.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -25,7 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "console/DisplayPanel.h"
+#include "widgets/DisplayPanel.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,12 +4,12 @@
 #include "FakePlatform.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/LogSheetRenderer.h"
 #include "reports/frmPrinter.h"
 #include "rules/LogSheetLayout.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QFontMetricsF>

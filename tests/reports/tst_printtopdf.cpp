@@ -6,12 +6,12 @@
 #include "FakePlatform.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "platform/SystemPrintTarget.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
 #include "reports/frmSummary.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,12 @@
 #include "FakePlatform.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "export/core/StationDetails.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
 #include "reports/frmSummary.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QDir>

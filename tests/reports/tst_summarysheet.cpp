@@ -4,10 +4,10 @@
 #include "FakePlatform.h"
 #include "OwnSettings.h"
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "reports/SummarySheet.h"
 #include "reports/frmSummary.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QAction>
 #include <QLabel>

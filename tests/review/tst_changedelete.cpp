@@ -2,8 +2,8 @@
 // the right mouse button writes; the log files are compared byte for byte.
 
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QDir>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // of the search box and the list of matches in the display panel.
 
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QDir>
 #include <QElapsedTimer>

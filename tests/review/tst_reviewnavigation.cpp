@@ -2,9 +2,9 @@
 // and REVIEW, on a log of nine contacts and the placeholder (ten records).
 
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
 #include "store/LogStore.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

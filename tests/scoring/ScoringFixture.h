@@ -3,8 +3,8 @@
 // display panel and the mode line as the scoring rules write them.
 
 #include "TestLog.h"
-#include "console/DisplayPanel.h"
 #include "console/frmKestrix.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

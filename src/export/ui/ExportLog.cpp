@@ -1,16 +1,18 @@
 #include "export/ui/ExportLog.h"
 
-#include "console/frmKestrix.h"
 #include "export/core/ExportFormats.h"
 #include "export/core/ExportSink.h"
 #include "export/core/LogExport.h"
 #include "export/core/RecordSource.h"
 #include "export/core/StationDetails.h"
 #include "export/ui/frmExport.h"
+#include "platform/Platform.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/SummarySheet.h"
 #include "store/LogStore.h"
 #include "store/Text.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -63,10 +65,13 @@ void choose(QComboBox *box, const QString &text)
 
 } // namespace
 
-ExportLog::ExportLog(frmKestrix &window) : m_window(window)
+ExportLog::ExportLog(LogStore &log, LogSheetPrinting &logSheet, SummarySheet &summary, const MenuControls &menus,
+                     Platform &platform, ConsoleOutput &console, QWidget &window)
+    : m_log(log), m_logSheet(logSheet), m_summary(summary), m_menus(menus), m_platform(platform), m_console(console),
+      m_window(window)
 {
-    connect(m_window.ui().mnuExport, &QAction::triggered, this, &ExportLog::mnuExport_Click);
-    m_window.ui().mnuExport->setEnabled(true);
+    connect(m_menus.mnuExport, &QAction::triggered, this, &ExportLog::mnuExport_Click);
+    m_menus.mnuExport->setEnabled(true);
 }
 
 ExportLog::~ExportLog() = default;
@@ -110,14 +115,14 @@ void ExportLog::prefill()
         if (!typed.trimmed().isEmpty())
             detail = typed.trimmed();
     };
-    if (const auto header = m_window.logSheetPrinting().typedHeader()) {
+    if (const auto header = m_logSheet.typedHeader()) {
         newer(d.call, header->call);
         newer(d.spc, header->spc);
         newer(d.number, header->number);
         newer(d.contest, header->contestName);
         newer(d.mode, header->mode);
     }
-    if (const auto entrant = m_window.summary().entrant()) {
+    if (const auto entrant = m_summary.entrant()) {
         newer(d.name, entrant->name);
         newer(d.address, entrant->address);
         newer(d.city, entrant->city);
@@ -194,7 +199,7 @@ void ExportLog::scoreFactors(ExportSettings &settings)
 {
     // Read now, not the final score box, which may be older than the log. A
     // factor the sheet leaves at 0 or empty is the remembered one.
-    SummarySheet &summary = m_window.summary();
+    SummarySheet &summary = m_summary;
     const FinalScore::Figures sheet = summary.scoreFigures();
     const StationDetails remembered = StationDetails::load();
     const auto take = [](double onSheet, const QString &kept, double fallback, double &value, QString &from) {
@@ -243,8 +248,7 @@ EntrantData ExportLog::entrant()
 
 QString ExportLog::defaultPath()
 {
-    return QDir(m_window.log().directory())
-        .absoluteFilePath(ExportFormats::defaultFileName(form().txtCall->text(), format()));
+    return QDir(m_log.directory()).absoluteFilePath(ExportFormats::defaultFileName(form().txtCall->text(), format()));
 }
 
 void ExportLog::followCallAndFormat()
@@ -296,16 +300,16 @@ void ExportLog::cmdExport_Click()
     if (problem.isEmpty())
         problem = settings.problem();
     if (!problem.isEmpty()) {
-        m_window.beep();
+        m_console.beep();
         report({problem, QStringLiteral("Nothing was written.")});
         return;
     }
     remember();
 
-    const QString directory = m_window.log().directory();
+    const QString directory = m_log.directory();
     const QString typed = f.txtFile->text().trimmed();
     if (typed.isEmpty()) {
-        m_window.beep();
+        m_console.beep();
         report({QStringLiteral("Choose the file to write."), QStringLiteral("Nothing was written.")});
         return;
     }
@@ -313,7 +317,7 @@ void ExportLog::cmdExport_Click()
     const QString shown = QDir::toNativeSeparators(path);
     const LogExport::OutputTarget target = LogExport::target(path, directory, settings.format);
     if (target.kind == LogExport::OutputTarget::Refused) {
-        m_window.beep();
+        m_console.beep();
         report({target.why, QStringLiteral("Nothing was written.")});
         return;
     }
@@ -321,16 +325,16 @@ void ExportLog::cmdExport_Click()
     const QString question = target.kind == LogExport::OutputTarget::OtherFile
                                  ? target.why + QStringLiteral("\nDo you want to replace it?")
                                  : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown);
-    if (existed && !m_window.platform().confirmation.askYesNo(&f, question, QStringLiteral("Export Log"))) {
+    if (existed && !m_platform.confirmation.askYesNo(&f, question, QStringLiteral("Export Log"))) {
         report({QStringLiteral("%1 was kept as it was.").arg(shown), QStringLiteral("Nothing was written.")});
         return;
     }
-    settings.created = m_window.platform().clock.now();
+    settings.created = m_platform.clock.now();
 
     QStringList warnings, incomplete;
     qint64 unshown = 0;
     FileReplacement file(path);
-    StoreRecords log(m_window.log());
+    StoreRecords log(m_log);
     ExportResult result;
     if (file.open()) {
         result = LogExport::write(log, file, settings, QFileInfo(path).absolutePath(), [&](const LogExport::Notice &n) {
@@ -350,7 +354,7 @@ void ExportLog::cmdExport_Click()
     const QString kept = existed ? QStringLiteral("%1 was kept as it was.").arg(shown) : QString();
 
     if (!result.written()) {
-        m_window.beep();
+        m_console.beep();
         QStringList lines;
         if (result.failure == ExportResult::Incomplete)
             lines << QStringLiteral("%1 a checker cannot read:").arg(plural(result.leftOut, "contact", "contacts"))
@@ -373,7 +377,7 @@ void ExportLog::cmdExport_Click()
     QStringList lines{QStringLiteral("%1 written to %2.").arg(plural(result.contacts, "contact", "contacts"), shown)};
     if (ExportFormats::info(settings.format).entry) {
         lines << QStringLiteral("Claimed score: %1.").arg(LogExport::claimText(result, settings));
-        const QString differs = LogExport::claimDifference(result, settings, m_window.summary().scoreFigures());
+        const QString differs = LogExport::claimDifference(result, settings, m_summary.scoreFigures());
         if (!differs.isEmpty())
             lines << differs;
     }

@@ -9,14 +9,21 @@
 #include <QObject>
 #include <QSet>
 
-class frmKestrix;
+class LogStore;
+class LogSheetPrinting;
+class SummarySheet;
+struct MenuControls;
+struct Platform;
+class ConsoleOutput;
+class QWidget;
 class frmExport;
 struct StationDetails;
 
 class ExportLog : public QObject {
     Q_OBJECT
   public:
-    explicit ExportLog(frmKestrix &window);
+    ExportLog(LogStore &log, LogSheetPrinting &logSheet, SummarySheet &summary, const MenuControls &menus,
+              Platform &platform, ConsoleOutput &console, QWidget &window);
     ~ExportLog() override;
 
     // The dialog, created hidden on first use.
@@ -45,7 +52,13 @@ class ExportLog : public QObject {
     // The summary sheet's power multiplier, bonus multiplier and bonus points, and its comments.
     void scoreFactors(ExportSettings &settings);
 
-    frmKestrix &m_window;
+    LogStore &m_log;
+    LogSheetPrinting &m_logSheet;
+    SummarySheet &m_summary;
+    const MenuControls &m_menus;
+    Platform &m_platform;
+    ConsoleOutput &m_console;
+    QWidget &m_window; // the export dialog is its child
     frmExport *m_form = nullptr;
     // The file name follows the call sign and format until the operator picks one.
     bool m_autoName = true;

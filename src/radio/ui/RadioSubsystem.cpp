@@ -1,7 +1,5 @@
 #include "radio/ui/RadioSubsystem.h"
 
-#include "console/ConsoleLayout.h"
-#include "console/frmKestrix.h"
 #include "export/core/StationDetails.h"
 #include "radio/core/CwDaemonKeyer.h"
 #include "radio/core/CwMacros.h"
@@ -9,6 +7,10 @@
 #include "radio/core/RigControl.h"
 #include "radio/core/RigModels.h"
 #include "radio/ui/frmRadio.h"
+#include "widgets/ConsoleOutput.h"
+#include "widgets/PanelControls.h"
+#include "widgets/PanelFonts.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,15 +32,17 @@ constexpr int ShownMillis = 4000; // how long a failure of the rig's keyer stays
 
 } // namespace
 
-RadioSubsystem::RadioSubsystem(frmKestrix &window) : m_window(window)
+RadioSubsystem::RadioSubsystem(const EntryRowControls &entry, const FrontPanelControls &panel,
+                               const MenuControls &menus, ConsoleOutput &console, QWidget &window)
+    : m_entry(entry), m_panel(panel), m_menus(menus), m_console(console), m_window(window)
 {
-    const KestrixControls &ui = window.ui();
-    m_menuItem = ui.mnuRadio;
+    m_menuItem = m_menus.mnuRadio;
     connect(m_menuItem, &QAction::triggered, this, &RadioSubsystem::mnuRadio_Click);
     m_menuItem->setEnabled(true);
 
-    using namespace ConsoleLayout;
-    m_status = new QLabel(ui.client);
+    using PanelFonts::system;
+    using Twips::px;
+    m_status = new QLabel(m_panel.client);
     m_status->setObjectName(QStringLiteral("lblRadio"));
     m_status->setGeometry(px(StatusLeft), px(StatusTop), px(StatusWidth), px(StatusHeight));
     m_status->setAlignment(Qt::AlignCenter);
@@ -55,10 +59,10 @@ RadioSubsystem::RadioSubsystem(frmKestrix &window) : m_window(window)
 
     // The keys work from every box and button of the window; the filter is
     // installed last, so it sees them before the rules of the boxes do.
-    for (QWidget *w : ui.client->findChildren<QWidget *>())
+    for (QWidget *w : m_panel.client->findChildren<QWidget *>())
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
-    window.installEventFilter(this);
+    m_window.installEventFilter(this);
 
     m_sendingTimer.setSingleShot(true);
     connect(&m_sendingTimer, &QTimer::timeout, this, [this] { setSending(false); });
@@ -205,14 +209,14 @@ void RadioSubsystem::cmdOK_Click()
                                       .arg(f.txtWpm->text())
                                 : s.problem();
     if (!problem.isEmpty()) {
-        m_window.beep();
+        m_console.beep();
         f.lblResult->setText(problem + QStringLiteral(" Nothing was changed."));
         return;
     }
     if (!s.hasRig() && !s.rigPort.isEmpty() && s.rigPort != m_noModelWarned) {
         // An address with no model is most often a model not yet chosen.
         m_noModelWarned = s.rigPort;
-        m_window.beep();
+        m_console.beep();
         f.lblResult->setText(QStringLiteral("An address is given but no rig model, so the rig is not used: choose "
                                             "its model (Hamlib NET rigctl (2) for rigctld), or OK again to "
                                             "leave the rig off."));
@@ -292,10 +296,9 @@ void RadioSubsystem::followBand(double hz)
     m_rigBand = band;
     if (band.isEmpty())
         return;
-    const KestrixControls &ui = m_window.ui();
-    const std::pair<const char *, QAction *> items[] = {{"160", ui.mnu160}, {"80", ui.mnu80}, {"40", ui.mnu40},
-                                                        {"20", ui.mnu20},   {"15", ui.mnu15}, {"10", ui.mnu10},
-                                                        {"6", ui.mnu6}};
+    const std::pair<const char *, QAction *> items[] = {
+        {"160", m_menus.mnu160}, {"80", m_menus.mnu80}, {"40", m_menus.mnu40}, {"20", m_menus.mnu20},
+        {"15", m_menus.mnu15},   {"10", m_menus.mnu10}, {"6", m_menus.mnu6}};
     for (const auto &[name, item] : items)
         if (band == QLatin1String(name))
             item->trigger();
@@ -349,9 +352,8 @@ void RadioSubsystem::sendMessage(int index)
     if (!keysActive())
         return;
     const StationDetails own = StationDetails::load();
-    const KestrixControls &ui = m_window.ui();
     CwMacros::Values values{own.call.trimmed(), own.spc.trimmed(), own.number.trimmed(),
-                            ui.txtCallsign->text().trimmed(), ui.txtRstSent->text().trimmed()};
+                            m_entry.txtCallsign->text().trimmed(), m_entry.txtRstSent->text().trimmed()};
     if (values.rst.isEmpty())
         values.rst = QStringLiteral("599");
     const QString message = m_settings.messages.value(index);

@@ -13,7 +13,11 @@
 #include <QPointer>
 #include <QTimer>
 
-class frmKestrix;
+class ConsoleOutput;
+struct EntryRowControls;
+struct FrontPanelControls;
+struct MenuControls;
+class QWidget;
 class frmRadio;
 class QAction;
 class QLabel;
@@ -23,7 +27,8 @@ class CwDaemonKeyer;
 class RadioSubsystem : public QObject {
     Q_OBJECT
   public:
-    explicit RadioSubsystem(frmKestrix &window);
+    RadioSubsystem(const EntryRowControls &entry, const FrontPanelControls &panel, const MenuControls &menus,
+                   ConsoleOutput &console, QWidget &window);
     ~RadioSubsystem() override;
 
     // The dialog, created hidden on first use.
@@ -61,7 +66,11 @@ class RadioSubsystem : public QObject {
     bool keysActive() const;
     void showStatus();
 
-    frmKestrix &m_window;
+    const EntryRowControls &m_entry;
+    const FrontPanelControls &m_panel;
+    const MenuControls &m_menus;
+    ConsoleOutput &m_console;
+    QWidget &m_window; // the keys are taken from all of it; the radio dialog is its child
     QAction *m_menuItem = nullptr;
     QLabel *m_status = nullptr;
     QPointer<frmRadio> m_form;

@@ -1,4 +1,4 @@
-#include "console/PrintableText.h"
+#include "widgets/PrintableText.h"
 
 #include "store/QrpRecord.h"
 

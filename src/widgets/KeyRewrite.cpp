@@ -1,4 +1,4 @@
-#include "console/KeyRewrite.h"
+#include "widgets/KeyRewrite.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "console/RightClickKeys.h"
+#include "widgets/RightClickKeys.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

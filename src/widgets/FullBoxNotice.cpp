@@ -1,4 +1,4 @@
-#include "console/FullBoxNotice.h"
+#include "widgets/FullBoxNotice.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

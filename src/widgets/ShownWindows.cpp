@@ -1,4 +1,4 @@
-#include "console/ShownWindows.h"
+#include "widgets/ShownWindows.h"
 
 #include <QApplication>
 #include <QLabel>

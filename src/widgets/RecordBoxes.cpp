@@ -1,4 +1,4 @@
-#include "console/RecordBoxes.h"
+#include "widgets/RecordBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,18 +17,18 @@ constexpr bool inRecordOrder()
 }
 static_assert(inRecordOrder(), "the box table runs in record order");
 
-QrpRecord::Values entryRow(const KestrixControls &ui)
+QrpRecord::Values entryRow(const EntryRowControls &ui, const FrontPanelControls &panel)
 {
     QrpRecord::Values values;
     for (const RecordBox &b : table)
         values[b.field] = (ui.*b.entry)->text();
     // Never from the green date and time boxes: those show what was read.
-    values[QrpRecord::QsoDate] = ui.lblDate->text();
-    values[QrpRecord::QsoTime] = ui.lblClock->text().left(8); // the time without " GMT"
+    values[QrpRecord::QsoDate] = panel.lblDate->text();
+    values[QrpRecord::QsoTime] = panel.lblClock->text().left(8); // the time without " GMT"
     return values;
 }
 
-QrpRecord::Values reviewRow(const KestrixControls &ui)
+QrpRecord::Values reviewRow(const ReviewRowControls &ui)
 {
     QrpRecord::Values values;
     for (const RecordBox &b : table)
@@ -36,26 +36,26 @@ QrpRecord::Values reviewRow(const KestrixControls &ui)
     return values;
 }
 
-void showInEntryRow(const KestrixControls &ui, const QrpRecord &record)
+void showInEntryRow(const EntryRowControls &ui, const QrpRecord &record)
 {
     for (const RecordBox &b : table)
         (ui.*b.entry)->setText(record.value(b.field));
 }
 
-void showInReviewRow(const KestrixControls &ui, const QrpRecord &record)
+void showInReviewRow(const ReviewRowControls &ui, const QrpRecord &record)
 {
     for (const RecordBox &b : table)
         (ui.*b.review)->setText(record.value(b.field));
 }
 
-void emptyEntryRow(const KestrixControls &ui)
+void emptyEntryRow(const EntryRowControls &ui)
 {
     for (const RecordBox &b : table)
         if (b.field != QrpRecord::Band)
             (ui.*b.entry)->setText(QString());
 }
 
-void emptyReviewRow(const KestrixControls &ui)
+void emptyReviewRow(const ReviewRowControls &ui)
 {
     for (const RecordBox &b : table)
         (ui.*b.review)->setText(QString());

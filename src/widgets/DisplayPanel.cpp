@@ -1,4 +1,4 @@
-#include "console/DisplayPanel.h"
+#include "widgets/DisplayPanel.h"
 
 #include <QTextDocument>
 #include <QTextOption>
