@@ -46,7 +46,7 @@ QString spcText(quint32 key)
 // The character groups the index is kept by: letters, digits and '/' each
 // stand for themselves, every other character for one shared symbol.
 constexpr int Symbols = 38;
-constexpr int Bigrams = Symbols * Symbols;
+constexpr int Bigrams = Symbols + Symbols * Symbols;
 constexpr int Grams = Bigrams + Symbols * Symbols * Symbols;
 int symbol(char c)
 {
@@ -56,7 +56,8 @@ int symbol(char c)
         return 26 + c - '0';
     return c == '/' ? 36 : 37;
 }
-int bigram(const char *s) { return symbol(s[0]) * Symbols + symbol(s[1]); }
+int unigram(const char *s) { return symbol(s[0]); }
+int bigram(const char *s) { return Symbols + symbol(s[0]) * Symbols + symbol(s[1]); }
 int trigram(const char *s) { return Bigrams + (symbol(s[0]) * Symbols + symbol(s[1])) * Symbols + symbol(s[2]); }
 
 // Days from 1970-01-01 to a day of the proleptic Gregorian calendar.
@@ -228,7 +229,9 @@ void CallIndex::buildGrams()
         qToBigEndian(m_calls[id].hi, text);
         qToBigEndian(m_calls[id].lo, text + 8);
         const int length = m_calls[id].length();
-        int grams[32], n = 0;
+        int grams[48], n = 0;
+        for (int i = 0; i < length; ++i)
+            grams[n++] = unigram(text + i);
         for (int i = 0; i + 1 < length; ++i)
             grams[n++] = bigram(text + i);
         for (int i = 0; i + 2 < length; ++i)
@@ -432,25 +435,18 @@ void CallIndex::deleteRecord(qint32 n) { remove(n); }
 // ---- answers ----------------------------------------------------------------------
 
 // The sealed calls that may hold the text, in id (alphabetical) order, until
-// `visit` returns false: the calls holding its rarest group of two or three
-// characters, or every call for a single character.
+// `visit` returns false: the calls holding its rarest group of up to three characters.
 template <typename Visit> void CallIndex::eachCandidate(const QByteArray &text, Visit &&visit) const
 {
-    quint32 from = 0, to = m_sealed;
-    const quint32 *ids = nullptr;
-    if (text.size() >= 2) {
-        int best = text.size() == 2 ? bigram(text.constData()) : trigram(text.constData());
-        for (qsizetype i = 1; i + 2 < text.size(); ++i) {
-            const int g = trigram(text.constData() + i);
-            if (m_gramStart[g + 1] - m_gramStart[g] < m_gramStart[best + 1] - m_gramStart[best])
-                best = g;
-        }
-        ids = m_gramIds.data();
-        from = m_gramStart[best];
-        to = m_gramStart[best + 1];
+    const char *t = text.constData();
+    int best = text.size() == 1 ? unigram(t) : text.size() == 2 ? bigram(t) : trigram(t);
+    for (qsizetype i = 1; i + 2 < text.size(); ++i) {
+        const int g = trigram(t + i);
+        if (m_gramStart[g + 1] - m_gramStart[g] < m_gramStart[best + 1] - m_gramStart[best])
+            best = g;
     }
-    for (quint32 i = from; i < to; ++i)
-        if (!visit(ids ? ids[i] : i))
+    for (quint32 i = m_gramStart[best]; i < m_gramStart[best + 1]; ++i)
+        if (!visit(m_gramIds[i]))
             return;
 }
 

@@ -154,7 +154,7 @@ class CallIndex {
     std::vector<qint32> m_head, m_tail;
     QHash<quint32, Known> m_history;
     std::vector<Contact> m_contacts; // by record number; 0 unused
-    // The sealed calls holding each two- and three-character group, in id order.
+    // The sealed calls holding each group of one, two and three characters, in id order.
     std::vector<quint32> m_gramStart, m_gramIds;
 
     BandRecount::Sums m_sums;
