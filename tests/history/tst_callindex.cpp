@@ -5,8 +5,10 @@
 #include "TestFiles.h"
 #include "history/CallIndex.h"
 #include "rules/BandRecount.h"
+#include "store/LogStore.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -174,6 +176,14 @@ void tst_CallIndex::againstPlainScan()
             }
             compare(index, plain, pool, g);
         }
+        // The same records built from the open log's file.
+        QTemporaryDir dir;
+        TestLog::writeLog(dir.path(), plain.records, QStringLiteral("40"));
+        LogStore store(dir.path(), [](const QString &file, const QString &why) { QFAIL(qPrintable(file + why)); });
+        QVERIFY(store.open());
+        CallIndex fromFile;
+        fromFile.rebuild(plain.sources, store);
+        compare(fromFile, plain, pool, g);
     }
 }
 
