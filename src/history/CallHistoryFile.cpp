@@ -14,9 +14,9 @@ namespace CallHistoryFile {
 
 QStringList defaultOrder()
 {
-    return {QStringLiteral("Call"), QStringLiteral("Name"),      QStringLiteral("Loc1"),  QStringLiteral("Loc2"),
-            QStringLiteral("Sect"), QStringLiteral("State"),     QStringLiteral("CK"),    QStringLiteral("BirthDate"),
-            QStringLiteral("Exch1"), QStringLiteral("Misc"),     QStringLiteral("UserText")};
+    return {QStringLiteral("Call"),  QStringLiteral("Name"),  QStringLiteral("Loc1"),    QStringLiteral("Loc2"),
+            QStringLiteral("Sect"),  QStringLiteral("State"), QStringLiteral("CK"),      QStringLiteral("BirthDate"),
+            QStringLiteral("Exch1"), QStringLiteral("Misc"),  QStringLiteral("UserText")};
 }
 
 bool decode(const QByteArray &bytes, QString *text, QString *refusal, QString *note)
@@ -42,7 +42,7 @@ namespace {
 // name before it is opened, and again on the open descriptor.
 bool readBytes(const QString &path, QByteArray *bytes, QString *refusal)
 {
-    struct stat st{};
+    struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         *refusal = Posix::reason(errno);
         return false;
@@ -204,7 +204,8 @@ HistorySource readCallHistory(const QString &path, const Columns &columns)
         };
         HistorySource::Entry entry;
         const int callAt = column(QStringLiteral("Call"));
-        if (const QString why = callSign(callAt < fields.size() ? QStringView(fields[callAt]) : QStringView(), &entry.call);
+        if (const QString why =
+                callSign(callAt < fields.size() ? QStringView(fields[callAt]) : QStringView(), &entry.call);
             !why.isEmpty())
             return why;
         if (!columns.spcColumn.isEmpty())

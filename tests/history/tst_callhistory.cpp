@@ -35,7 +35,7 @@ void tst_CallHistory::lines_data()
                       "  # indented comment\n")
         << QString() << QStringList{"W2XYZ|NJ|5W"} << QStringList() << QString();
     QTest::newRow("the S-P-C column chosen") << QByteArray("K1ABC,Bob,GA,,ENY,MA,,,1234\n") << QStringLiteral("loc1")
-                                            << QStringList{"K1ABC|GA|1234"} << QStringList() << QString();
+                                             << QStringList{"K1ABC|GA|1234"} << QStringList() << QString();
     QTest::newRow("bad lines skipped, the rest read")
         << (QByteArray(",Nobody\nK1A\tB,x\n") + QByteArray(501, 'W') + "\nK4\"Q,x\nK5-Q,x\n\"K6Q,x\n" +
             "!!Order!!,Name,Sect\nK7ABCDEFGHIJKLMN,x\nK8OK,x\n")
@@ -49,9 +49,9 @@ void tst_CallHistory::lines_data()
                        "line 7: order line names no Call column",
                        "line 8: call sign longer than 15 characters"}
         << QString();
-    QTest::newRow("Latin-1 read as such") << QByteArray("K3LAT,Jos\xe9,,,,PA,,,77\n") << QString()
-                                          << QStringList{"K3LAT|PA|77"} << QStringList()
-                                          << QStringLiteral("not UTF-8: read as Latin-1");
+    QTest::newRow("Latin-1 read as such")
+        << QByteArray("K3LAT,Jos\xe9,,,,PA,,,77\n") << QString() << QStringList{"K3LAT|PA|77"} << QStringList()
+        << QStringLiteral("not UTF-8: read as Latin-1");
     QTest::newRow("UTF-8 with its mark, C1 control in it")
         << QByteArray("\xef\xbb\xbfK9UTF,Jos\xc3\xa9,,,,OH\nK9C1,\xc2\x85\n") << QString() << QStringList{"K9UTF|OH|"}
         << QStringList{"line 2: control character"} << QString();

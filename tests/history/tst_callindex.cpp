@@ -58,8 +58,8 @@ struct Plain {
             const int band = BandRecount::bandOf(r.data());
             if (live(r) && r.value(QrpRecord::Callsign) == call && band >= 0 &&
                 std::none_of(out.begin(), out.end(), [&](const auto &w) { return w.band == band; }))
-                out.append({band, qint32(n), r.value(QrpRecord::Arci), r.value(QrpRecord::Power),
-                            r.value(QrpRecord::SPC)});
+                out.append(
+                    {band, qint32(n), r.value(QrpRecord::Arci), r.value(QrpRecord::Power), r.value(QrpRecord::SPC)});
         }
         std::sort(out.begin(), out.end(), [](const auto &a, const auto &b) { return a.band < b.band; });
         return out;
@@ -97,8 +97,8 @@ void compare(const CallIndex &index, const Plain &plain, const QStringList &pool
     qint64 operating = 0;
     for (qsizetype i = 1; i < times.size(); ++i)
         operating += times[i] - times[i - 1] < 1800 ? times[i] - times[i - 1] : 0;
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(times.isEmpty() ? 0 : times[g.bounded(int(times.size()))],
-                                                        Qt::UTC);
+    const QDateTime now =
+        QDateTime::fromSecsSinceEpoch(times.isEmpty() ? 0 : times[g.bounded(int(times.size()))], Qt::UTC);
     const auto within = [&](qint64 s) {
         return std::count_if(times.begin(), times.end(),
                              [&](qint64 t) { return t <= now.toSecsSinceEpoch() && t > now.toSecsSinceEpoch() - s; });
@@ -136,12 +136,11 @@ void tst_CallIndex::againstPlainScan()
                 pool << call;
         }
         auto randomRecord = [&] {
-            return TestLog::record({g.bounded(8) ? pick(g, pool) : QStringLiteral("DELETED"),
-                                    pick(g, {"", "1234", "0", " 77"}), pick(g, {"", "5", "0", "10"}),
-                                    pick(g, {"", "MA", "ONT", "ENGL", " NY", "X"}),
-                                    "579", "579", pick(g, {"160", "80", "40", "20", "15", "10", "6", "2", "", " 40"}),
-                                    g.bounded(10) ? "12/07/98" : "", QTime(14, 0).addSecs(g.bounded(3 * 3600)).toString(),
-                                    "5", "1"});
+            return TestLog::record(
+                {g.bounded(8) ? pick(g, pool) : QStringLiteral("DELETED"), pick(g, {"", "1234", "0", " 77"}),
+                 pick(g, {"", "5", "0", "10"}), pick(g, {"", "MA", "ONT", "ENGL", " NY", "X"}), "579", "579",
+                 pick(g, {"160", "80", "40", "20", "15", "10", "6", "2", "", " 40"}), g.bounded(10) ? "12/07/98" : "",
+                 QTime(14, 0).addSecs(g.bounded(3 * 3600)).toString(), "5", "1"});
         };
         Plain plain;
         HistorySource history, check;
