@@ -275,6 +275,16 @@ quint32 CallIndex::idOf(const Key &key) const
     return added == m_added.end() ? NoCall : added->second;
 }
 
+quint32 CallIndex::idOfCall(const QString &call) const
+{
+    if (call.isEmpty() || call.size() > 16)
+        return NoCall;
+    for (QChar c : call)
+        if (c.unicode() > 0xFF)
+            return NoCall;
+    return idOf(Key::of(call));
+}
+
 quint32 CallIndex::idFor(const Key &key)
 {
     quint32 id = idOf(key);
@@ -545,10 +555,8 @@ QList<CallIndex::Match> CallIndex::partialMatches(const QString &typed, int limi
 QList<CallIndex::Worked> CallIndex::workedBefore(const QString &call) const
 {
     QList<Worked> worked;
-    if (call.isEmpty() || call.size() > 16)
-        return worked;
-    const quint32 id = idOf(Key::of(call));
-    if (id == NoCall || Key::of(call).text() != call)
+    const quint32 id = idOfCall(call);
+    if (id == NoCall)
         return worked;
     quint8 seen = 0;
     for (qint32 r = m_tail[id]; r; r = m_contacts[r].prev) {
@@ -565,10 +573,8 @@ QList<CallIndex::Worked> CallIndex::workedBefore(const QString &call) const
 
 std::optional<CallIndex::Known> CallIndex::lookup(const QString &call) const
 {
-    if (call.isEmpty() || call.size() > 16)
-        return std::nullopt;
-    const quint32 id = idOf(Key::of(call));
-    if (id == NoCall || Key::of(call).text() != call)
+    const quint32 id = idOfCall(call);
+    if (id == NoCall)
         return std::nullopt;
     if (const qint32 last = m_tail[id]) {
         const Contact &c = m_contacts[last];

@@ -132,6 +132,8 @@ class CallIndex {
 
     quint32 idOf(const Key &key) const;
     quint32 idFor(const Key &key);
+    // The call as typed, exactly: NoCall for one the log cannot hold.
+    quint32 idOfCall(const QString &call) const;
     bool known(quint32 id) const { return m_logCount[id] > 0 || m_flags[id] != 0; }
     qint32 firstOnBand(quint32 call, int band) const;
     void link(qint32 n);
