@@ -9,6 +9,7 @@
 #include "export/ui/ExportLog.h"
 #include "help/HelpPages.h"
 #include "help/ReferenceWindows.h"
+#include "history/ui/CallHistorySubsystem.h"
 #include "platform/Beeper.h"
 #include "platform/Confirmation.h"
 #include "platform/SystemClock.h"
@@ -81,6 +82,7 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     m_referenceWindows = std::make_unique<ReferenceWindows>(c, c, *this);
     m_exportLog = std::make_unique<ExportLog>(*m_log, *m_logSheetPrinting, *m_summary, c, m_platform, out, *this);
     m_radio = std::make_unique<RadioSubsystem>(c, c, c, out, *this);
+    m_callHistory = std::make_unique<CallHistorySubsystem>(*m_log, c, c, *m_entryRules, m_platform, out, *this);
 
     // Change, Delete and Print act on the right button; the keyboard and screen
     // readers reach the same act.
@@ -265,6 +267,8 @@ void frmKestrix::buildMenus()
     ITEM(mnuKestrix, mnuSummary, QStringLiteral("Print Contest Summary Sheet"));
     ITEM(mnuKestrix, mnuExport, QStringLiteral("Export Log..."));
     ITEM(mnuKestrix, mnuRadio, QStringLiteral("Radio..."));
+    ITEM(mnuKestrix, mnuCallHistory, QStringLiteral("Call History..."));
+    ITEM(mnuKestrix, mnuCheck, QStringLiteral("Check Window"));
 
     m_ui.mnuHelp = submenu(bar->addMenu(QStringLiteral("Help")), QStringLiteral("mnuHelp"));
     m_ui.mnuInstructions =
@@ -340,6 +344,7 @@ bool frmKestrix::Form_Load()
     m_ui.lblMode->setText(QStringLiteral("Current Record = ") + Text::numberText(CurrentRecord()));
     m_ui.txtRecNumber->setText(Text::numberText(CurrentRecord()));
     UpdateTotals();
+    m_callHistory->rebuild();
     m_ui.Timer1->start();
     m_ui.txtCallsign->setFocus(); // the operator's first keys go into the call sign
     return true;
@@ -394,6 +399,7 @@ bool frmKestrix::logOperationDone(LogStore::Outcome outcome)
 {
     switch (outcome) {
     case LogStore::Outcome::Written:
+        m_callHistory->logWritten();
         return true;
     case LogStore::Outcome::FilesChanged:
         logFilesChanged();
@@ -429,6 +435,7 @@ void frmKestrix::logFilesChanged()
                            QStringLiteral("Click [SAVE RECORD] again to save.")} +
                    m_log->repairNotes());
     writeMode(QStringLiteral("Log reopened"));
+    m_callHistory->rebuild();
 }
 
 void frmKestrix::closeEvent(QCloseEvent *event)

@@ -43,6 +43,7 @@ class HelpPages;
 class ReferenceWindows;
 class ExportLog;
 class RadioSubsystem;
+class CallHistorySubsystem;
 
 class frmKestrix : public QMainWindow, public ConsoleOutput, public RecordKeeping {
     Q_OBJECT
@@ -121,6 +122,7 @@ class frmKestrix : public QMainWindow, public ConsoleOutput, public RecordKeepin
     ReferenceWindows &referenceWindows() { return *m_referenceWindows; }
     ExportLog &exportLog() { return *m_exportLog; }
     RadioSubsystem &radio() { return *m_radio; }
+    CallHistorySubsystem &callHistory() { return *m_callHistory; }
 
     // How a file error is reported; the default shows a message box naming the file
     // and the system's reason, then ends the program with status 1.
@@ -159,4 +161,5 @@ class frmKestrix : public QMainWindow, public ConsoleOutput, public RecordKeepin
     std::unique_ptr<ReferenceWindows> m_referenceWindows;
     std::unique_ptr<ExportLog> m_exportLog;
     std::unique_ptr<RadioSubsystem> m_radio;
+    std::unique_ptr<CallHistorySubsystem> m_callHistory;
 };

@@ -76,5 +76,5 @@ struct MenuControls {
             *mnuChangingRecords = nullptr, *mnuReview = nullptr, *mnuUpdatingRecords = nullptr,
             *mnuPrintingRecords = nullptr, *mnuFiles = nullptr, *mnuEnding = nullptr, *mnuContact = nullptr;
     QAction *mnuProvinces = nullptr, *mnuState = nullptr;
-    QAction *mnuExport = nullptr, *mnuRadio = nullptr;
+    QAction *mnuExport = nullptr, *mnuRadio = nullptr, *mnuCallHistory = nullptr, *mnuCheck = nullptr;
 };
