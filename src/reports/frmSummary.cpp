@@ -172,8 +172,6 @@ QWidget *make(const Control &c, QWidget *form)
         widget = new QPlainTextEdit(form);
         break;
     }
-    widget->setObjectName(c.name);
-    widget->setGeometry(twips(c.left, c.top, c.width, c.height));
     if (c.face == Face::System)
         widget->setFont(systemBold());
     return widget;
@@ -211,12 +209,12 @@ frmSummary::frmSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     standard.setPointSizeF(8.25);
     setFont(standard);
 
-    for (const Control &c : Controls) {
+    buildControls(*this, Controls, [this](const Control &c) {
         QWidget *widget = make(c, this);
-        bindControl(*this, c.member, widget);
         if (c.kind() == Control::Box)
             m_boxes.append(static_cast<QLineEdit *>(widget));
-    }
+        return widget;
+    });
     lbl19->setText(instructions());
     lblUpdate->setWordWrap(true);
     setBackground(lblUpdate, QColor(255, 0, 0));
