@@ -59,7 +59,7 @@ frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCa
     setGeometry(twips(8865, 1020, 2970, 4350));
 
     QWidget *previous = nullptr;
-    for (const Control &c : Controls) {
+    buildControls(*this, Controls, [&](const Control &c) {
         QWidget *widget = nullptr;
         switch (c.kind()) {
         case Control::Label: {
@@ -85,14 +85,12 @@ frmPrinter::frmPrinter(QWidget *parent) : QWidget(parent, Qt::Window), m_upperCa
             widget = new QPushButton(QString::fromLatin1(c.caption), this);
             break;
         }
-        widget->setObjectName(c.name);
-        bindControl(*this, c.member, widget);
         widget->setFont(systemBold());
-        widget->setGeometry(twips(c.left, c.top, c.width, c.height));
         if (c.kind() != Control::Label) {
             if (previous)
                 setTabOrder(previous, widget);
             previous = widget;
         }
-    }
+        return widget;
+    });
 }

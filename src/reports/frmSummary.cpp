@@ -1,6 +1,7 @@
 #include "reports/frmSummary.h"
 
 #include "reports/ReportWidgets.h"
+#include "widgets/FormBinding.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,53 +14,168 @@ using namespace ReportWidgets;
 namespace {
 
 enum class Face { System, Default };
-enum class Look { Left, Centred, Boxed };
+// A label's alignment and frame; for a button, whether its caption wraps.
+enum class Look { Left, Centred, Boxed, Wrapping };
+constexpr Face Sys = Face::System, Def = Face::Default;
+constexpr Look Left = Look::Left, Centred = Look::Centred, Boxed = Look::Boxed;
 
-struct Builder {
-    frmSummary *form;
-    QList<QLineEdit *> &boxes;
+struct Control {
+    // In the order of the member's alternatives.
+    enum Kind { Label, Box, Button, Address };
+    QString name;
+    std::variant<QLabel * frmSummary::*, QLineEdit * frmSummary::*, QPushButton * frmSummary::*,
+                 QPlainTextEdit * frmSummary::*>
+        member;
+    Kind kind() const { return Kind(member.index()); }
+    int left, top, width, height;
+    // A label's or a button's caption; the text a box starts with.
+    const char *caption = nullptr;
+    Face face = Face::System;
+    Look look = Look::Left;
+};
 
-    QLabel *label(const char *name, QRect at, const char *caption, Face face = Face::System, Look look = Look::Left)
-    {
-        auto *l = new QLabel(QString::fromLatin1(caption), form);
-        l->setObjectName(QLatin1String(name));
+#define CONTROL(name) FORM_CONTROL(frmSummary, name)
+
+// One row per control, as the sheet reads, kept out of the formatter. The boxes
+// take the tab order of their places; the address box is placed beside the
+// instructions' last line once they are set.
+// clang-format off
+const Control Controls[] = {
+    // heading and entrant line
+    {CONTROL(lblTitle), 3480, 240, 4455, 255, "QRP ARCI CONTEST SUMMARY SHEET", Sys, Centred},
+    {CONTROL(LBL1), 360, 770, 2175, 255, "QRP ARCI CONTEST"},
+    {CONTROL(txt1A), 2520, 720, 5895, 375},
+    {CONTROL(lbl2), 9360, 770, 855, 255, "MODE"},
+    {CONTROL(txt2A), 10200, 720, 1215, 375},
+    {CONTROL(lbl3), 360, 1370, 615, 255, "CALL"},
+    {CONTROL(txt3A), 1080, 1320, 1455, 405},
+    {CONTROL(lbl4), 2880, 1370, 855, 255, "S - P - C"},
+    {CONTROL(txt4A), 3840, 1320, 855, 375},
+    {CONTROL(lbl5), 4920, 1365, 1935, 255, "QRP NR / POWER"},
+    {CONTROL(txt5A), 6960, 1320, 855, 375},
+    {CONTROL(lbl6), 8040, 1365, 2415, 375, "ENTRY: MULTI-BAND"},
+    {CONTROL(txt6A), 10680, 1320, 615, 375},
+    {CONTROL(lbl7), 8880, 1970, 1695, 375, ": SINGLE-BAND"},
+    {CONTROL(txt7A), 10680, 1920, 615, 375},
+    // band table: band, points and S-P-C columns, rows 360 twips apart
+    {CONTROL(lbl8), 360, 1920, 855, 375, "Band", Sys, Boxed},
+    {CONTROL(lbl17), 1200, 1920, 855, 375, "Points", Sys, Boxed},
+    {CONTROL(lbl18), 2040, 1920, 855, 375, "S PC", Sys, Boxed},
+    {CONTROL(lbl9), 360, 2280, 855, 375, "160", Sys, Boxed},
+    {CONTROL(txt9A), 1200, 2280, 855, 405},
+    {CONTROL(txt9B), 2040, 2280, 855, 405},
+    {CONTROL(lbl10), 360, 2640, 855, 375, "80", Sys, Boxed},
+    {CONTROL(txt10A), 1200, 2640, 855, 405},
+    {CONTROL(txt10B), 2040, 2640, 855, 405},
+    {CONTROL(lbl11), 360, 3000, 855, 375, "40", Sys, Boxed},
+    {CONTROL(txt11A), 1200, 3000, 855, 405},
+    {CONTROL(txt11B), 2040, 3000, 855, 405},
+    {CONTROL(lbl12), 360, 3360, 855, 375, "20", Sys, Boxed},
+    {CONTROL(txt12A), 1200, 3360, 855, 405},
+    {CONTROL(txt12B), 2040, 3360, 855, 405},
+    {CONTROL(lbl13), 360, 3720, 855, 375, "15", Sys, Boxed},
+    {CONTROL(txt13A), 1200, 3720, 855, 405},
+    {CONTROL(txt13B), 2040, 3720, 855, 405},
+    {CONTROL(lbl14), 360, 4080, 855, 375, "10", Sys, Boxed},
+    {CONTROL(txt14A), 1200, 4080, 855, 405},
+    {CONTROL(txt14B), 2040, 4080, 855, 405},
+    {CONTROL(lbl15), 360, 4440, 855, 375, "6", Sys, Boxed},
+    {CONTROL(txt15A), 1200, 4440, 855, 405},
+    {CONTROL(txt15B), 2040, 4440, 855, 405},
+    {CONTROL(lbl16), 360, 4800, 855, 400, "Totals", Sys, Boxed},
+    {CONTROL(txt16A), 1200, 4800, 855, 405},
+    {CONTROL(txt16B), 2040, 4800, 855, 405},
+    // instructions, buttons and note
+    {CONTROL(lbl19), 3120, 1800, 5415, 3375, ""},
+    {CONTROL(txtSendEntriesTo), 0, 0, 0, 0},
+    {CONTROL(cmcPrint), 9240, 2520, 2175, 495, "Print Summary"},
+    {CONTROL(cmdCancel), 9240, 3120, 2175, 495, "&Cancel"},
+    {CONTROL(cmdClear), 9240, 3720, 2175, 495, "Clear Form"},
+    {CONTROL(lblUpdate), 9240, 4440, 2175, 855, "Click UPDATE button on Zell to update summary sheet totals", Sys, Centred},
+    // scoring: the headings stand over the boxes, the signs between them
+    {CONTROL(lbl20), 480, 5280, 1215, 255, "Scoring:", Sys, Centred},
+    {CONTROL(lbl21), 360, 5640, 10575, 255, "TOTAL               TOTAL               POWER               BONUS               BONUS                          FINAL"},
+    {CONTROL(lbl22), 360, 5880, 10455, 255, "POINTS     X       SPC         X        MULT         X       MULT         +     POINTS         =              SCORE"},
+    {CONTROL(txt22A), 240, 6240, 975, 435},
+    {CONTROL(lbl23), 1320, 6340, 255, 375, "X", Sys, Centred},
+    {CONTROL(txt23A), 1680, 6240, 855, 495},
+    {CONTROL(Label1), 2880, 6340, 255, 375, "X", Sys, Centred},
+    {CONTROL(txt24A), 3360, 6240, 855, 495},
+    {CONTROL(lbl25), 4560, 6340, 255, 375, "X", Sys, Centred},
+    {CONTROL(txt25A), 5040, 6240, 855, 495, "1\r\n"},
+    {CONTROL(lbl26), 6240, 6340, 255, 375, "+", Sys, Centred},
+    {CONTROL(txt26A), 6720, 6240, 855, 495, "0\r\n"},
+    {CONTROL(lbl27), 7920, 6340, 255, 375, "=", Sys, Centred},
+    {CONTROL(txt27A), 8520, 6240, 1575, 495},
+    {CONTROL(cmdCalculate), 10320, 6240, 1095, 495, "Calculate Final Score", Def, Look::Wrapping},
+    // station and entrant details, in the form's own face
+    {CONTROL(lbl28), 120, 6840, 1335, 255, "Operating Time", Def},
+    {CONTROL(txt28A), 1680, 6840, 700, 285, nullptr, Def},
+    {CONTROL(lbl29), 2880, 6840, 1815, 255, "Dupe Sheets Included", Def},
+    {CONTROL(txt29A), 5200, 6840, 615, 285, nullptr, Def},
+    {CONTROL(lbl30), 6120, 6840, 1455, 255, "Transmitter/Xcvr", Def},
+    {CONTROL(txt30A), 7560, 6840, 1900, 285, nullptr, Def},
+    {CONTROL(lbl31A), 9840, 6840, 855, 255, "OUTPUT:", Def},
+    {CONTROL(Text1), 10700, 6840, 600, 285, nullptr, Def},
+    {CONTROL(lbl33), 120, 7200, 1215, 255, "Power Source", Def},
+    {CONTROL(txt33A), 1680, 7200, 1455, 285, nullptr, Def},
+    {CONTROL(lbl34), 3240, 7200, 855, 255, "Antenna(s)", Def},
+    {CONTROL(txt34A), 4200, 7200, 4215, 285, nullptr, Def},
+    {CONTROL(lbl32), 8640, 7200, 975, 255, "Receiver:", Def},
+    {CONTROL(txt32A), 9600, 7200, 1700, 285, nullptr, Def},
+    {CONTROL(lbl35), 120, 7560, 855, 255, "Comments:", Def},
+    {CONTROL(Text2), 1080, 7560, 10200, 285, nullptr, Def},
+    {CONTROL(lbl36), 120, 7920, 495, 255, "Name", Def},
+    {CONTROL(txt36A), 720, 7920, 2415, 285, nullptr, Def},
+    {CONTROL(lbl37), 3240, 7920, 615, 255, "Callsign", Def},
+    {CONTROL(txt37A), 4050, 7920, 1100, 285, nullptr, Def},
+    {CONTROL(lbl38), 5400, 7920, 615, 255, "Address", Def},
+    {CONTROL(txt38A), 6300, 7920, 5000, 285, nullptr, Def},
+    {CONTROL(lbl39), 120, 8280, 495, 255, "City", Def},
+    {CONTROL(Text3), 720, 8280, 2415, 285, nullptr, Def},
+    {CONTROL(lbl40), 3240, 8280, 615, 255, "State", Def},
+    {CONTROL(txt40A), 3960, 8280, 600, 285, nullptr, Def},
+    {CONTROL(lbl41), 5000, 8280, 735, 255, "Zip Code", Def},
+    {CONTROL(Text4), 5900, 8280, 735, 285, nullptr, Def},
+    {CONTROL(Label2), 6900, 8280, 4250, 255, "Form generated by Dravek's Zell Kestrix for Windows", Def},
+};
+// clang-format on
+
+QWidget *make(const Control &c, QWidget *form)
+{
+    const QString caption = c.caption ? QString::fromLatin1(c.caption) : QString();
+    QWidget *widget = nullptr;
+    switch (c.kind()) {
+    case Control::Label: {
+        auto *l = new QLabel(caption, form);
         l->setTextFormat(Qt::PlainText);
-        l->setGeometry(at);
-        l->setAlignment(look == Look::Left ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
-        if (look == Look::Boxed) {
+        l->setAlignment(c.look == Look::Left ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
+        if (c.look == Look::Boxed) {
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
             l->setLineWidth(1);
             l->setAlignment(Qt::AlignCenter);
         }
-        if (face == Face::System)
-            l->setFont(systemBold());
         setBackground(l, Qt::white);
-        return l;
+        widget = l;
+        break;
     }
-
-    QLineEdit *box(const char *name, QRect at, Face face = Face::System, const QString &text = QString())
-    {
-        auto *b = new QLineEdit(text, form);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(at);
+    case Control::Box: {
+        auto *b = new QLineEdit(caption, form);
         b->setAlignment(Qt::AlignCenter);
-        if (face == Face::System)
-            b->setFont(systemBold());
-        boxes.append(b);
-        return b;
+        widget = b;
+        break;
     }
-
-    template <class Button = QPushButton>
-    QPushButton *button(const char *name, QRect at, const char *caption, Face face = Face::System)
-    {
-        auto *b = new Button(QString::fromLatin1(caption), form);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(at);
-        if (face == Face::System)
-            b->setFont(systemBold());
-        return b;
+    case Control::Button:
+        widget = c.look == Look::Wrapping ? new WrappingButton(caption, form) : new QPushButton(caption, form);
+        break;
+    case Control::Address:
+        widget = new QPlainTextEdit(form);
+        break;
     }
-};
+    if (c.face == Face::System)
+        widget->setFont(systemBold());
+    return widget;
+}
 
 } // namespace
 
@@ -93,135 +209,27 @@ frmSummary::frmSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     standard.setPointSizeF(8.25);
     setFont(standard);
 
-    Builder b{this, m_boxes};
-    constexpr Face Sys = Face::System, Def = Face::Default;
-
-    // Heading and entrant line.
-    lblTitle = b.label("lblTitle", twips(3480, 240, 4455, 255), "QRP ARCI CONTEST SUMMARY SHEET", Sys, Look::Centred);
-    LBL1 = b.label("LBL1", twips(360, 770, 2175, 255), "QRP ARCI CONTEST");
-    txt1A = b.box("txt1A", twips(2520, 720, 5895, 375));
-    lbl2 = b.label("lbl2", twips(9360, 770, 855, 255), "MODE");
-    txt2A = b.box("txt2A", twips(10200, 720, 1215, 375));
-    lbl3 = b.label("lbl3", twips(360, 1370, 615, 255), "CALL");
-    txt3A = b.box("txt3A", twips(1080, 1320, 1455, 405));
-    lbl4 = b.label("lbl4", twips(2880, 1370, 855, 255), "S - P - C");
-    txt4A = b.box("txt4A", twips(3840, 1320, 855, 375));
-    lbl5 = b.label("lbl5", twips(4920, 1365, 1935, 255), "QRP NR / POWER");
-    txt5A = b.box("txt5A", twips(6960, 1320, 855, 375));
-    lbl6 = b.label("lbl6", twips(8040, 1365, 2415, 375), "ENTRY: MULTI-BAND");
-    txt6A = b.box("txt6A", twips(10680, 1320, 615, 375));
-    lbl7 = b.label("lbl7", twips(8880, 1970, 1695, 375), ": SINGLE-BAND");
-    txt7A = b.box("txt7A", twips(10680, 1920, 615, 375));
-
-    // Band table: band, points and S-P-C columns, rows 360 twips apart.
-    const auto cell = [](int left, int row, int height) { return twips(left, 1920 + 360 * row, 855, height); };
-    lbl8 = b.label("lbl8", cell(360, 0, 375), "Band", Sys, Look::Boxed);
-    lbl17 = b.label("lbl17", cell(1200, 0, 375), "Points", Sys, Look::Boxed);
-    lbl18 = b.label("lbl18", cell(2040, 0, 375), "S PC", Sys, Look::Boxed);
-    struct Row {
-        const char *label, *caption, *points, *spc;
-        QLabel *frmSummary::*labelMember;
-        QLineEdit *frmSummary::*pointsMember, *frmSummary::*spcMember;
-    };
-    const Row rows[] = {
-        {"lbl9", "160", "txt9A", "txt9B", &frmSummary::lbl9, &frmSummary::txt9A, &frmSummary::txt9B},
-        {"lbl10", "80", "txt10A", "txt10B", &frmSummary::lbl10, &frmSummary::txt10A, &frmSummary::txt10B},
-        {"lbl11", "40", "txt11A", "txt11B", &frmSummary::lbl11, &frmSummary::txt11A, &frmSummary::txt11B},
-        {"lbl12", "20", "txt12A", "txt12B", &frmSummary::lbl12, &frmSummary::txt12A, &frmSummary::txt12B},
-        {"lbl13", "15", "txt13A", "txt13B", &frmSummary::lbl13, &frmSummary::txt13A, &frmSummary::txt13B},
-        {"lbl14", "10", "txt14A", "txt14B", &frmSummary::lbl14, &frmSummary::txt14A, &frmSummary::txt14B},
-        {"lbl15", "6", "txt15A", "txt15B", &frmSummary::lbl15, &frmSummary::txt15A, &frmSummary::txt15B},
-        {"lbl16", "Totals", "txt16A", "txt16B", &frmSummary::lbl16, &frmSummary::txt16A, &frmSummary::txt16B},
-    };
-    int row = 1;
-    for (const Row &r : rows) {
-        this->*r.labelMember = b.label(r.label, cell(360, row, row == 8 ? 400 : 375), r.caption, Sys, Look::Boxed);
-        this->*r.pointsMember = b.box(r.points, cell(1200, row, 405));
-        this->*r.spcMember = b.box(r.spc, cell(2040, row, 405));
-        ++row;
-    }
-
-    // Instructions, buttons and note.
-    lbl19 = b.label("lbl19", twips(3120, 1800, 5415, 3375), "");
+    buildControls(*this, Controls, [this](const Control &c) {
+        QWidget *widget = make(c, this);
+        if (c.kind() == Control::Box)
+            m_boxes.append(static_cast<QLineEdit *>(widget));
+        return widget;
+    });
     lbl19->setText(instructions());
+    lblUpdate->setWordWrap(true);
+    setBackground(lblUpdate, QColor(255, 0, 0));
+
     // The address box starts where the last line's words end, three lines high, as
     // an address stood on the paper form; it prints with the sheet.
     const QFontMetrics lines(systemBold());
     const int sendTop = lbl19->y() + 11 * lines.lineSpacing() - 8;
     const int sendLeft = lbl19->x() + lines.horizontalAdvance(QStringLiteral("5. Send entries to: "));
-    txtSendEntriesTo = new QPlainTextEdit(this);
-    txtSendEntriesTo->setObjectName(QStringLiteral("txtSendEntriesTo"));
-    txtSendEntriesTo->setFont(systemBold());
     txtSendEntriesTo->setGeometry(sendLeft, sendTop, lbl19->geometry().right() - sendLeft,
                                   3 * lines.lineSpacing() + 12);
     txtSendEntriesTo->setTabChangesFocus(true);
     txtSendEntriesTo->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtSendEntriesTo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSendEntriesTo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cmcPrint = b.button("cmcPrint", twips(9240, 2520, 2175, 495), "Print Summary");
-    cmdCancel = b.button("cmdCancel", twips(9240, 3120, 2175, 495), "&Cancel");
-    cmdClear = b.button("cmdClear", twips(9240, 3720, 2175, 495), "Clear Form");
-    lblUpdate = b.label("lblUpdate", twips(9240, 4440, 2175, 855),
-                        "Click UPDATE button on Zell to update summary sheet totals", Sys, Look::Centred);
-    lblUpdate->setWordWrap(true);
-    setBackground(lblUpdate, QColor(255, 0, 0));
-
-    // Scoring: the headings stand over the boxes, the signs between them.
-    lbl20 = b.label("lbl20", twips(480, 5280, 1215, 255), "Scoring:", Sys, Look::Centred);
-    lbl21 = b.label("lbl21", twips(360, 5640, 10575, 255),
-                    "TOTAL               TOTAL               POWER               BONUS               BONUS    "
-                    "                      FINAL");
-    lbl22 = b.label("lbl22", twips(360, 5880, 10455, 255),
-                    "POINTS     X       SPC         X        MULT         X       MULT         +     POINTS      "
-                    "   =              SCORE");
-    const auto sign = [](int left) { return twips(left, 6340, 255, 375); };
-    txt22A = b.box("txt22A", twips(240, 6240, 975, 435));
-    lbl23 = b.label("lbl23", sign(1320), "X", Sys, Look::Centred);
-    txt23A = b.box("txt23A", twips(1680, 6240, 855, 495));
-    Label1 = b.label("Label1", sign(2880), "X", Sys, Look::Centred);
-    txt24A = b.box("txt24A", twips(3360, 6240, 855, 495));
-    lbl25 = b.label("lbl25", sign(4560), "X", Sys, Look::Centred);
-    txt25A = b.box("txt25A", twips(5040, 6240, 855, 495), Sys, QStringLiteral("1\r\n"));
-    lbl26 = b.label("lbl26", sign(6240), "+", Sys, Look::Centred);
-    txt26A = b.box("txt26A", twips(6720, 6240, 855, 495), Sys, QStringLiteral("0\r\n"));
-    lbl27 = b.label("lbl27", sign(7920), "=", Sys, Look::Centred);
-    txt27A = b.box("txt27A", twips(8520, 6240, 1575, 495));
-    cmdCalculate =
-        b.button<WrappingButton>("cmdCalculate", twips(10320, 6240, 1095, 495), "Calculate Final Score", Def);
-
-    // Station and entrant details, in the default font.
-    const auto tag = [](int left, int top, int width) { return twips(left, top, width, 255); };
-    const auto field = [](int left, int top, int width) { return twips(left, top, width, 285); };
-    lbl28 = b.label("lbl28", tag(120, 6840, 1335), "Operating Time", Def);
-    txt28A = b.box("txt28A", field(1680, 6840, 700), Def);
-    lbl29 = b.label("lbl29", tag(2880, 6840, 1815), "Dupe Sheets Included", Def);
-    txt29A = b.box("txt29A", field(5200, 6840, 615), Def);
-    lbl30 = b.label("lbl30", tag(6120, 6840, 1455), "Transmitter/Xcvr", Def);
-    txt30A = b.box("txt30A", field(7560, 6840, 1900), Def);
-    lbl31A = b.label("lbl31A", tag(9840, 6840, 855), "OUTPUT:", Def);
-    Text1 = b.box("Text1", field(10700, 6840, 600), Def);
-    lbl33 = b.label("lbl33", tag(120, 7200, 1215), "Power Source", Def);
-    txt33A = b.box("txt33A", field(1680, 7200, 1455), Def);
-    lbl34 = b.label("lbl34", tag(3240, 7200, 855), "Antenna(s)", Def);
-    txt34A = b.box("txt34A", field(4200, 7200, 4215), Def);
-    lbl32 = b.label("lbl32", tag(8640, 7200, 975), "Receiver:", Def);
-    txt32A = b.box("txt32A", field(9600, 7200, 1700), Def);
-    lbl35 = b.label("lbl35", tag(120, 7560, 855), "Comments:", Def);
-    Text2 = b.box("Text2", field(1080, 7560, 10200), Def);
-    lbl36 = b.label("lbl36", tag(120, 7920, 495), "Name", Def);
-    txt36A = b.box("txt36A", field(720, 7920, 2415), Def);
-    lbl37 = b.label("lbl37", tag(3240, 7920, 615), "Callsign", Def);
-    txt37A = b.box("txt37A", field(4050, 7920, 1100), Def);
-    lbl38 = b.label("lbl38", tag(5400, 7920, 615), "Address", Def);
-    txt38A = b.box("txt38A", field(6300, 7920, 5000), Def);
-    lbl39 = b.label("lbl39", tag(120, 8280, 495), "City", Def);
-    Text3 = b.box("Text3", field(720, 8280, 2415), Def);
-    lbl40 = b.label("lbl40", tag(3240, 8280, 615), "State", Def);
-    txt40A = b.box("txt40A", field(3960, 8280, 600), Def);
-    lbl41 = b.label("lbl41", tag(5000, 8280, 735), "Zip Code", Def);
-    Text4 = b.box("Text4", field(5900, 8280, 735), Def);
-    Label2 =
-        b.label("Label2", twips(6900, 8280, 4250, 255), "Form generated by Dravek's Zell Kestrix for Windows", Def);
 
     // Tab order: the boxes in reading order, row by row, then the buttons.
     std::stable_sort(m_boxes.begin(), m_boxes.end(),

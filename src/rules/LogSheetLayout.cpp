@@ -39,6 +39,32 @@ class ColumnWriter {
     qreal m_position = 0; // columns from the left edge
 };
 
+using Contact = LogSheetLayout::Contact;
+
+// The contact's columns, left to right: where the heading and the values stand,
+// and the record field each value comes from (a blank ARCI field prints the power).
+struct Column {
+    int headAt;
+    const char *head;
+    int valueAt;
+    QString Contact::*value;
+    QrpRecord::Field field;
+    std::optional<QrpRecord::Field> whenBlank = std::nullopt;
+};
+// clang-format off
+const Column columns[] = {
+    {2,   "Date",       1,   &Contact::date,        QrpRecord::QsoDate},
+    {16,  "Time",       14,  &Contact::time,        QrpRecord::QsoTime},
+    {29,  "Call",       28,  &Contact::call,        QrpRecord::Callsign},
+    {42,  "RST-R",      43,  &Contact::rstRcvd,     QrpRecord::RstRcvd},
+    {54,  "S-P-C",      55,  &Contact::spc,         QrpRecord::SPC},
+    {64,  "ARCI #/PWR", 65,  &Contact::arciOrPower, QrpRecord::Arci, QrpRecord::Power},
+    {81,  "RST-S",      83,  &Contact::rstSent,     QrpRecord::RstSent},
+    {91,  "Points",     94,  &Contact::points,      QrpRecord::Points},
+    {103, "Mult",       105, &Contact::multiplier,  QrpRecord::Multiplier},
+};
+// clang-format on
+
 qint64 runningTotal(const QList<LogSheetLayout::Contact> &contacts, QString LogSheetLayout::Contact::*field)
 {
     double total = 0;
@@ -56,16 +82,11 @@ std::optional<LogSheetLayout::Contact> LogSheetLayout::select(const QrpRecord &r
     if (record.value(QrpRecord::Callsign).isEmpty())
         return std::nullopt;
     Contact c;
-    c.date = record.value(QrpRecord::QsoDate);
-    c.time = record.value(QrpRecord::QsoTime);
-    c.call = record.value(QrpRecord::Callsign);
-    c.rstRcvd = record.value(QrpRecord::RstRcvd);
-    c.spc = record.value(QrpRecord::SPC);
-    c.arciOrPower =
-        record.value(QrpRecord::Arci).isEmpty() ? record.value(QrpRecord::Power) : record.value(QrpRecord::Arci);
-    c.rstSent = record.value(QrpRecord::RstSent);
-    c.points = record.value(QrpRecord::Points);
-    c.multiplier = record.value(QrpRecord::Multiplier);
+    for (const Column &col : columns) {
+        c.*col.value = record.value(col.field);
+        if (col.whenBlank && (c.*col.value).isEmpty())
+            c.*col.value = record.value(*col.whenBlank);
+    }
     return c;
 }
 
@@ -93,29 +114,15 @@ QList<LogSheetLine> LogSheetLayout::lines(const Header &h, const QList<Contact> 
         .endLine();
     w.endLine();
     w.at(1, rule).endLine();
-    w.at(2, QStringLiteral("Date"))
-        .at(16, QStringLiteral("Time"))
-        .at(29, QStringLiteral("Call"))
-        .at(42, QStringLiteral("RST-R"))
-        .at(54, QStringLiteral("S-P-C"))
-        .at(64, QStringLiteral("ARCI #/PWR"))
-        .at(81, QStringLiteral("RST-S"))
-        .at(91, QStringLiteral("Points"))
-        .at(103, QStringLiteral("Mult"))
-        .endLine();
+    for (const Column &col : columns)
+        w.at(col.headAt, QString::fromLatin1(col.head));
+    w.endLine();
     w.at(1, rule).endLine();
 
     for (const Contact &c : contacts) {
-        w.at(1, c.date)
-            .at(14, c.time)
-            .at(28, c.call)
-            .at(43, c.rstRcvd)
-            .at(55, c.spc)
-            .at(65, c.arciOrPower)
-            .at(83, c.rstSent)
-            .at(94, c.points)
-            .at(105, c.multiplier)
-            .endLine();
+        for (const Column &col : columns)
+            w.at(col.valueAt, c.*col.value);
+        w.endLine();
     }
 
     w.at(92, QStringLiteral("------")).at(105, QStringLiteral("----")).endLine();
