@@ -82,7 +82,7 @@ frmKestrix::frmKestrix(const QString &directory, Platform platform, QWidget *par
     m_referenceWindows = std::make_unique<ReferenceWindows>(c, c, *this);
     m_exportLog = std::make_unique<ExportLog>(*m_log, *m_logSheetPrinting, *m_summary, c, m_platform, out, *this);
     m_radio = std::make_unique<RadioSubsystem>(c, c, c, out, *this);
-    m_callHistory = std::make_unique<CallHistorySubsystem>(*m_log, c, c, *m_entryRules, m_platform, out, *this);
+    m_callHistory = std::make_unique<CallHistorySubsystem>(*m_log, c, c, c, *m_entryRules, m_platform, out, *this);
 
     // Change, Delete and Print act on the right button; the keyboard and screen
     // readers reach the same act.

@@ -10,6 +10,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+namespace {
+// A stored power as the exchange columns write it ("5W"), so it is never taken for a member number.
+QString powerText(const QString &power) { return power.isEmpty() ? power : power + QLatin1Char('W'); }
+} // namespace
+
 namespace CallHistoryFile {
 
 QStringList defaultOrder()
@@ -252,7 +257,8 @@ HistorySource readEarlierLog(const QString &folder)
         if (call.isEmpty() || call == QLatin1String(QrpRecord::DeletedCall))
             continue;
         const QString arci = r.value(QrpRecord::Arci);
-        source.entries.append({call, r.value(QrpRecord::SPC), arci.isEmpty() ? r.value(QrpRecord::Power) : arci});
+        source.entries.append(
+            {call, r.value(QrpRecord::SPC), arci.isEmpty() ? powerText(r.value(QrpRecord::Power)) : arci});
     }
     return source;
 }

@@ -579,7 +579,9 @@ std::optional<CallIndex::Known> CallIndex::lookup(const QString &call) const
     if (const qint32 last = m_tail[id]) {
         const Contact &c = m_contacts[last];
         const QString arci = QString::fromLatin1(c.arci, sizeof c.arci).trimmed();
-        return Known{spcText(c.spc), arci.isEmpty() ? QString::fromLatin1(c.power, sizeof c.power).trimmed() : arci,
+        // A power is given as the exchange columns write it ("5W"), so it is never taken for a member number.
+        const QString power = QString::fromLatin1(c.power, sizeof c.power).trimmed();
+        return Known{spcText(c.spc), arci.isEmpty() ? (power.isEmpty() ? power : power + QLatin1Char('W')) : arci,
                      true};
     }
     const auto found = m_history.constFind(id);

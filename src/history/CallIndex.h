@@ -58,7 +58,7 @@ class CallIndex {
 
     struct Known {
         QString spc;
-        QString exchange; // the ARCI number, or the power when there is none
+        QString exchange; // the ARCI number, or the power ("5W") when there is none
         bool fromLog;
         bool operator==(const Known &) const = default;
     };

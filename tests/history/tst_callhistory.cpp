@@ -121,7 +121,7 @@ void tst_CallHistory::checkPartialAndEarlierLog()
     QVERIFY2(!log.refused(), qPrintable(log.refusal));
     QCOMPARE(log.entries.size(), 2);
     QCOMPARE(log.entries[0].exchange, QStringLiteral("1234"));
-    QCOMPARE(log.entries[1].exchange, QStringLiteral("5"));
+    QCOMPARE(log.entries[1].exchange, QStringLiteral("5W"));
     QCOMPARE(log.entries[1].spc, QStringLiteral("NJ"));
     QCOMPARE(TestLog::readFile(dir.path(), QStringLiteral("QRPDATA.DAT")), before);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ARCIFILE.DAT"))));

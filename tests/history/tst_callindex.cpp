@@ -71,8 +71,9 @@ struct Plain {
             const QrpRecord &r = records[n - 1];
             if (live(r) && r.value(QrpRecord::Callsign) == call) {
                 const QString arci = r.value(QrpRecord::Arci);
-                return CallIndex::Known{r.value(QrpRecord::SPC), arci.isEmpty() ? r.value(QrpRecord::Power) : arci,
-                                        true};
+                const QString power = r.value(QrpRecord::Power);
+                return CallIndex::Known{r.value(QrpRecord::SPC),
+                                        arci.isEmpty() ? (power.isEmpty() ? power : power + "W") : arci, true};
             }
         }
         std::optional<CallIndex::Known> known;

@@ -43,7 +43,7 @@ void tst_HistoryWindow::offeredExchange()
     QVERIFY(h.offered(e.txtSpc) && h.offered(e.txtArci));
     // Typed on, the offer follows the call: gone for an unknown call, back for a known one.
     type(e.txtCallsign, "d");
-    QCOMPARE(e.txtSpc->text() + e.txtArci->text().trimmed() + e.txtPoints->text(), QString());
+    QCOMPARE(e.txtSpc->text() + e.txtArci->text() + e.txtPower->text() + e.txtPoints->text(), QString());
     QTest::keyClick(e.txtCallsign, Qt::Key_Backspace);
     QCOMPARE(e.txtArci->text(), QStringLiteral("1234"));
     // A power ("5W") goes to the power box; the ARCI offer is withdrawn.

@@ -190,8 +190,10 @@ void Soak::fiveThousandContacts()
     const QByteArray arciOnDisk = TestLog::readFile(dir->path(), QStringLiteral("ARCIFILE.DAT"));
     for (int i = 0; i < log.size(); ++i) {
         QVERIFY2(qrpOnDisk.mid(i * 48, 48) == log.at(i).record(),
-                 qPrintable(
-                     QStringLiteral("record %1: [%2]").arg(i + 1).arg(QString::fromLatin1(qrpOnDisk.mid(i * 48, 48)))));
+                 qPrintable(QStringLiteral("record %1: [%2] [%3]")
+                                .arg(i + 1)
+                                .arg(QString::fromLatin1(qrpOnDisk.mid(i * 48, 48)),
+                                     QString::fromLatin1(log.at(i).record()))));
         QVERIFY2(arciOnDisk.mid(i * 83, 83) == log.at(i).line(),
                  qPrintable(
                      QStringLiteral("line %1: [%2]").arg(i + 1).arg(QString::fromLatin1(arciOnDisk.mid(i * 83, 79)))));

@@ -12,9 +12,13 @@
 #include "widgets/ConsoleOutput.h"
 #include "widgets/PanelControls.h"
 
+#include "widgets/DisplayPanel.h"
+
 #include <QAction>
 #include <QDateTime>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -29,11 +33,12 @@ QString callOf(const QLineEdit *box) { return box->text().trimmed().toUpper(); }
 
 } // namespace
 
-CallHistorySubsystem::CallHistorySubsystem(LogStore &log, const EntryRowControls &entry, const MenuControls &menus,
+CallHistorySubsystem::CallHistorySubsystem(LogStore &log, const EntryRowControls &entry,
+                                           const FrontPanelControls &panel, const MenuControls &menus,
                                            EntryRules &entryRules, Platform &platform, ConsoleOutput &console,
                                            QWidget &window)
-    : m_log(log), m_entry(entry), m_menus(menus), m_entryRules(entryRules), m_platform(platform), m_console(console),
-      m_window(window)
+    : m_log(log), m_entry(entry), m_panel(panel), m_menus(menus), m_entryRules(entryRules), m_platform(platform),
+      m_console(console), m_window(window)
 {
     m_spc.box = entry.txtSpc;
     m_arci.box = entry.txtArci;
@@ -199,6 +204,30 @@ void CallHistorySubsystem::boxChanged(Offer &slot)
 
 bool CallHistorySubsystem::eventFilter(QObject *watched, QEvent *event)
 {
+    // The first key typed into an offered value types over all of it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool erase = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+        const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        // A member number and a power exclude each other: typing one withdraws the
+        // other's offer, and with it the blanks its rule put in this box.
+        Offer *other = watched == m_arci.box ? &m_power : watched == m_power.box ? &m_arci : nullptr;
+        if (other && !other->text.isEmpty() && (erase || typed)) {
+            const QString was = other->text;
+            take(*other);
+            if (other->box->text() == was)
+                other->box->clear();
+            auto *box = static_cast<QLineEdit *>(watched);
+            if (box->text().trimmed().isEmpty())
+                box->clear();
+        }
+        for (Offer *slot : {&m_spc, &m_arci, &m_power})
+            if (slot->box == watched && !slot->text.isEmpty() && (erase || typed)) {
+                slot->box->clear();
+                return erase;
+            }
+    }
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
@@ -224,15 +253,31 @@ void CallHistorySubsystem::txtCallsign_Change()
             known = m_index.lookup(call);
     }
     const Exchange exchange = known ? splitExchange(known->exchange) : Exchange();
+    // The boxes' rules write their help texts as they are set; the panel keeps
+    // what the call box's rules said (the help text, a duplicate, a missing band).
+    const QString panelText = m_panel.txtSpecs->text();
+    const qreal panelSize = m_panel.txtSpecs->fontSize();
+    const QString modeText = m_panel.lblMode->text();
     const bool hadExchange = !m_arci.text.isEmpty() || !m_power.text.isEmpty();
     offer(m_spc, known ? known->spc : QString());
     offer(m_arci, exchange.arci);
     offer(m_power, exchange.power);
-    // A withdrawn member number or power leaves nothing that scores.
+    // A withdrawn member number or power leaves nothing that scores, nor the
+    // blanks its rule put in the other box (a full box would refuse the next key).
     if (hadExchange && m_arci.text.isEmpty() && m_power.text.isEmpty() && m_entry.txtArci->text().trimmed().isEmpty() &&
-        m_entry.txtPower->text().trimmed().isEmpty())
+        m_entry.txtPower->text().trimmed().isEmpty()) {
+        m_offering = true;
+        m_entry.txtArci->clear();
+        m_entry.txtPower->clear();
+        m_offering = false;
         m_entry.txtPoints->setText(QString());
+    }
     m_entryRules.rescore();
+    if (m_panel.txtSpecs->text() != panelText || m_panel.txtSpecs->fontSize() != panelSize) {
+        m_panel.txtSpecs->setFontSize(panelSize);
+        m_panel.txtSpecs->setText(panelText);
+    }
+    m_panel.lblMode->setText(modeText);
     updateCheckWindow();
 }
 

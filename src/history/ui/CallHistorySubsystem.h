@@ -6,7 +6,8 @@
 // Offered values go only into boxes that are empty, in their own colour, and
 // follow the call until the operator takes them (Tab through the box) or types
 // over them; the entry rules, points and multiplier run on them as on typed
-// text. Nothing the operator typed is ever replaced.
+// text. Nothing the operator typed is ever replaced, and the display panel and
+// mode line keep what the call box's own rules wrote there.
 
 #include "history/CallIndex.h"
 #include "history/ui/HistoryChoice.h"
@@ -23,14 +24,16 @@ class QLineEdit;
 class QTimer;
 class QWidget;
 struct EntryRowControls;
+struct FrontPanelControls;
 struct MenuControls;
 struct Platform;
 
 class CallHistorySubsystem : public QObject {
     Q_OBJECT
   public:
-    CallHistorySubsystem(LogStore &log, const EntryRowControls &entry, const MenuControls &menus,
-                         EntryRules &entryRules, Platform &platform, ConsoleOutput &console, QWidget &window);
+    CallHistorySubsystem(LogStore &log, const EntryRowControls &entry, const FrontPanelControls &panel,
+                         const MenuControls &menus, EntryRules &entryRules, Platform &platform, ConsoleOutput &console,
+                         QWidget &window);
     ~CallHistorySubsystem() override;
 
     // Reads the remembered sources and the open log into the index (start-up,
@@ -76,6 +79,7 @@ class CallHistorySubsystem : public QObject {
 
     LogStore &m_log;
     const EntryRowControls &m_entry;
+    const FrontPanelControls &m_panel;
     const MenuControls &m_menus;
     EntryRules &m_entryRules;
     Platform &m_platform;
