@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "TestLog.h"
 #include "console/frmKestrix.h"
+#include "history/ui/CallHistorySubsystem.h"
 #include "platform/Confirmation.h"
 #include "reports/LogSheetPrinting.h"
 #include "reports/frmPrinter.h"
@@ -411,8 +412,8 @@ class TestConsole : public QObject {
         QVERIFY(ui.txtSpecs->text().startsWith(QStringLiteral("No log sheet printed:")));
     }
 
-    // Every box of the main window, the print options and the summary sheet has a
-    // name a screen reader can announce.
+    // Every box of the main window, the print options, the summary sheet, the
+    // call history dialog and the check window has a name a screen reader can announce.
     void everyBoxIsNamed()
     {
         QTemporaryDir dir;
@@ -421,6 +422,8 @@ class TestConsole : public QObject {
         w->show();
         w->summarySheet().show();
         w->logSheetPrinting().form().show();
+        w->ui().mnuCallHistory->trigger();
+        w->ui().mnuCheck->trigger();
         int boxes = 0;
         const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
             if (node->role() == QAccessible::EditableText) {
@@ -431,7 +434,9 @@ class TestConsole : public QObject {
                 walk(node->child(i));
         };
         for (QWidget *window : {static_cast<QWidget *>(w.get()), static_cast<QWidget *>(&w->summarySheet()),
-                                static_cast<QWidget *>(&w->logSheetPrinting().form())})
+                                static_cast<QWidget *>(&w->logSheetPrinting().form()),
+                                static_cast<QWidget *>(w->callHistory().historyDialog()),
+                                static_cast<QWidget *>(w->callHistory().checkWindow())})
             walk(QAccessible::queryAccessibleInterface(window));
         QVERIFY(boxes >= 26);
         QCOMPARE(QAccessible::queryAccessibleInterface(w->ui().txtRstRcvd)->text(QAccessible::Name),
