@@ -7,7 +7,9 @@
 #include "history/CallIndex.h"
 #include "store/QrpRecord.h"
 
+#include "ResidentMemory.h"
 #include <QDateTime>
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -33,17 +35,6 @@ QString randomCall(QRandomGenerator &g)
     for (int i = 0, n = 1 + g.bounded(3); i < n; ++i)
         call += QChar(u'A' + g.bounded(26));
     return call;
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
-    return 0;
 }
 
 struct Fixture {

