@@ -104,7 +104,7 @@ void tst_HistoryWindow::checkWindow()
     QTest::keyClick(e.txtCallsign, Qt::Key_Return);
     QCOMPARE(w->RecordCount(), 3);
     type(e.txtCallsign, "k1abc");
-    QCOMPARE(worked->text(), QStringLiteral("K1ABC worked on 40 m (MA 1234)"));
+    QCOMPARE(worked->text(), QStringLiteral("K1ABC worked on:\n   40 m  MA 1234"));
     QVERIFY(score->text().startsWith(QStringLiteral("Contacts 2   Points 10   Multipliers 2")));
     // The same call again on the band is a duplicate: it scores nothing.
     QTest::keyClick(e.txtCallsign, Qt::Key_Return);

@@ -33,8 +33,11 @@ frmCheck::frmCheck(QWidget *parent) : QWidget(parent, Qt::Window)
     m_worked->setObjectName(QStringLiteral("lblWorked"));
     m_worked->setAccessibleName(QStringLiteral("Worked before"));
     m_worked->setTextFormat(Qt::PlainText);
-    // The texts change on every key: kept to their place, so the window is not laid out again each time.
+    // The texts change on every key: kept to a fixed place (a line for the call
+    // and one for each band), so the window is not laid out again each time.
     m_worked->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_worked->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_worked->setFixedHeight(m_worked->fontMetrics().lineSpacing() * (1 + ContestBands::Count) + 4);
     m_worked->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     m_score = new QLabel(this);
@@ -107,16 +110,18 @@ void frmCheck::showWorked(const QString &call, const QList<CallIndex::Worked> &w
         m_worked->setText(call + QStringLiteral(": not worked before"));
         return;
     }
-    QStringList bands;
+    QStringList lines{call + QStringLiteral(" worked on:")};
     for (const CallIndex::Worked &w : worked) {
-        QString sent = w.spc;
-        const QString exchange = w.arci.isEmpty() ? w.power + QStringLiteral("W") : w.arci;
-        if (!exchange.isEmpty() && exchange != QLatin1String("W"))
-            sent += QLatin1Char(' ') + exchange;
-        bands << QString::fromLatin1(ContestBands::table[w.band].name) + QStringLiteral(" m (") + sent.trimmed() +
-                     QLatin1Char(')');
+        const QString exchange =
+            w.arci.isEmpty() ? (w.power.isEmpty() ? QString() : w.power + QStringLiteral("W")) : w.arci;
+        QString line = QStringLiteral("%1 m  %2 %3")
+                           .arg(QString::fromLatin1(ContestBands::table[w.band].name), 5)
+                           .arg(w.spc, exchange);
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        lines << line;
     }
-    m_worked->setText(call + QStringLiteral(" worked on ") + bands.join(QStringLiteral(", ")));
+    m_worked->setText(lines.join(QLatin1Char('\n')));
 }
 
 QString frmCheck::duration(qint64 seconds)
