@@ -75,7 +75,7 @@ frmCallHistory::frmCallHistory(QWidget *parent) : QDialog(parent)
     for (QPushButton *b : {addHistory, addCheck, addLog, remove})
         buttons->addWidget(b);
     auto *columnsForm = new QFormLayout;
-    columnsForm->addRow(QStringLiteral("&S-P-C column:"), m_spcColumn);
+    columnsForm->addRow(QStringLiteral("S-P-C co&lumn:"), m_spcColumn);
     columnsForm->addRow(QStringLiteral("ARCI # or &power column:"), m_exchangeColumn);
     auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
